@@ -1,0 +1,48 @@
+# ravelo_warnings(target): the project's warning level, for GCC, Clang and MSVC.
+function(ravelo_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /permissive-)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+  endif()
+endfunction()
+
+# ravelo_core_library(name dir DEPS...): a static library of every .cpp in
+# dir/core. Files ending in _win.cpp or _posix.cpp are the platform half of a
+# portable interface and are picked by the target system.
+function(ravelo_core_library name dir)
+  file(GLOB _src CONFIGURE_DEPENDS ${dir}/core/*.cpp)
+  if(WIN32)
+    list(FILTER _src EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER _src EXCLUDE REGEX "_win\\.cpp$")
+  endif()
+  if(_src)
+    add_library(${name} STATIC ${_src})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARGN})
+    ravelo_warnings(${name})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# ravelo_program(name dir rcfile LIBS...): a Windows GUI program from dir/win,
+# written straight into the staged installation's bin folder.
+function(ravelo_program name dir rcfile)
+  file(GLOB _src CONFIGURE_DEPENDS ${dir}/win/*.cpp)
+  add_executable(${name} WIN32 ${_src} ${rcfile})
+  target_link_libraries(${name} PRIVATE ${ARGN})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${RAVELO_STAGE_BIN})
+  foreach(cfg Debug Release RelWithDebInfo MinSizeRel)
+    string(TOUPPER ${cfg} CFG)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY_${CFG} ${RAVELO_STAGE_BIN})
+  endforeach()
+  if(MINGW)
+    target_link_options(${name} PRIVATE -municode)
+  endif()
+  ravelo_warnings(${name})
+  add_dependencies(${name} ravelo_skin)
+endfunction()

@@ -1,0 +1,30 @@
+#!/usr/bin/env python3
+"""Generates the suite's skin and the data of a demo installation.
+
+--rc DIR     icon, cursors and bitmaps compiled into the programs
+--stage DIR  the installation: name.txt and common\\ in DIR, bin\\filelist.db
+"""
+import argparse
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import images  # noqa: E402
+import demo_data  # noqa: E402
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--stage", required=True)
+    ap.add_argument("--rc", required=True)
+    args = ap.parse_args()
+    os.makedirs(args.rc, exist_ok=True)
+    os.makedirs(os.path.join(args.stage, "common"), exist_ok=True)
+    os.makedirs(os.path.join(args.stage, "bin"), exist_ok=True)
+    images.write_program_resources(args.rc)
+    images.write_skin(os.path.join(args.stage, "common"))
+    demo_data.write_installation(args.stage)
+
+
+if __name__ == "__main__":
+    main()
