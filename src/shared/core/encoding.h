@@ -1,0 +1,27 @@
+// Text encodings: code page 936 (GBK, the stored files' encoding; decoding
+// accepts the GB18030 superset), UTF-8 (the core's text) and UTF-16 (the W
+// APIs' text). Implemented with MultiByteToWideChar/WideCharToMultiByte on
+// Windows and iconv elsewhere, with the same behaviour.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ravelo {
+
+// Bytes that are not valid in the source encoding become U+FFFD; characters
+// that GBK cannot hold become '?'.
+std::u16string GbkToUtf16(std::string_view gbk);
+std::string Utf16ToGbk(std::u16string_view utf16);
+std::string GbkToUtf8(std::string_view gbk);
+std::string Utf8ToGbk(std::string_view utf8);
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
+bool IsValidUtf8(std::string_view bytes);
+
+// The length in bytes of the longest prefix of gbk that holds at most
+// maxBytes bytes and does not end inside a double-byte character.
+size_t GbkPrefixLength(std::string_view gbk, size_t maxBytes);
+
+}  // namespace ravelo
