@@ -6,9 +6,11 @@
 """
 import argparse
 import os
+import shutil
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
 import images  # noqa: E402
 import demo_data  # noqa: E402
 
@@ -23,6 +25,9 @@ def main():
     os.makedirs(os.path.join(args.stage, "bin"), exist_ok=True)
     images.write_program_resources(args.rc)
     images.write_skin(os.path.join(args.stage, "common"))
+    # Pictures with rendered Chinese text are committed (see render_*.sh).
+    shutil.copyfile(os.path.join(HERE, "rendered", "helpbox.bmp"),
+                    os.path.join(args.stage, "common", "helpbox.pte"))
     demo_data.write_installation(args.stage)
 
 
