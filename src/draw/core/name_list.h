@@ -1,0 +1,46 @@
+// The names of a draw, loaded from name.txt: one name per line.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ravelo {
+
+// All names back to back in one UTF-16 buffer (the text the W API shows),
+// with one end offset per name.
+class NameList {
+ public:
+  std::size_t size() const { return ends_.size(); }
+  bool empty() const { return ends_.empty(); }
+  std::u16string_view operator[](std::size_t index) const;
+
+  // Adds a name; an empty one is ignored, as an empty line is.
+  void Add(std::u16string_view name);
+  void Clear();  // also gives the memory back
+  void swap(NameList& other) noexcept;
+
+ private:
+  friend class NameListLoader;
+
+  std::u16string text_;
+  std::vector<std::uint32_t> ends_;
+};
+
+// Reads the name list file. A line ends at CR, LF or CR LF; a line of zero
+// length is skipped; nothing is trimmed (a line of spaces is a name, and a
+// name on two lines is two entries); a last line without a line end counts.
+// Encoding: a UTF-8 or UTF-16 (LE/BE) byte-order mark decides; without one,
+// bytes that are valid UTF-8 and not all ASCII are UTF-8, anything else is
+// GBK (code page 936).
+//
+// Returns false, leaving `into` unchanged, when the file is missing or cannot
+// be opened or read. Returns true with `into` holding exactly the file's
+// names otherwise (possibly none). A reload that wants the old list's memory
+// back before the new one is read calls into.Clear() first.
+bool Loadname(const std::filesystem::path& file, NameList& into);
+
+}  // namespace ravelo
