@@ -1,0 +1,271 @@
+#include "draw/core/name_list.h"
+
+#include <algorithm>
+#include <cassert>
+#include <fstream>
+#include <limits>
+#include <system_error>
+
+#include "shared/core/encoding.h"
+
+namespace ravelo {
+
+std::u16string_view NameList::operator[](std::size_t index) const {
+  assert(index < ends_.size());
+  const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
+  return std::u16string_view(text_).substr(begin, ends_[index] - begin);
+}
+
+void NameList::Add(std::u16string_view name) {
+  if (name.empty()) return;
+  text_.append(name);
+  ends_.push_back(static_cast<std::uint32_t>(text_.size()));
+}
+
+void NameList::Clear() {
+  std::u16string().swap(text_);
+  std::vector<std::uint32_t>().swap(ends_);
+}
+
+void NameList::swap(NameList& other) noexcept {
+  text_.swap(other.text_);
+  ends_.swap(other.ends_);
+}
+
+// Appends decoded text to a list, line by line. A line may arrive in several
+// pieces; it is stored straight into the list's buffer as it comes.
+class NameListLoader {
+ public:
+  explicit NameListLoader(NameList& list) : list_(list) {}
+
+  // Every CR and every LF ends a line; CR LF gives an empty line in between,
+  // which is skipped like any empty line.
+  bool Append(std::u16string_view units) {
+    while (!units.empty()) {
+      const std::size_t end = units.find_first_of(u"\r\n");
+      list_.text_.append(units.substr(0, end));
+      if (end == std::u16string_view::npos) break;
+      if (!EndLine()) return false;
+      units.remove_prefix(end + 1);
+    }
+    return FitsOffsets();
+  }
+
+  // The last line counts even without a line end.
+  bool Finish() { return EndLine(); }
+
+  void Reserve(std::size_t units, std::size_t names) {
+    list_.text_.reserve(units);
+    list_.ends_.reserve(names);
+  }
+
+  std::size_t Units() const { return list_.text_.size(); }
+  std::size_t Names() const { return list_.ends_.size(); }
+
+ private:
+  bool FitsOffsets() const {
+    return list_.text_.size() <= std::numeric_limits<std::uint32_t>::max();
+  }
+
+  bool EndLine() {
+    if (!FitsOffsets()) return false;
+    const std::uint32_t end = static_cast<std::uint32_t>(list_.text_.size());
+    const std::uint32_t begin = list_.ends_.empty() ? 0 : list_.ends_.back();
+    if (end != begin) list_.ends_.push_back(end);
+    return true;
+  }
+
+  NameList& list_;
+};
+
+namespace {
+
+constexpr std::size_t kChunkBytes = 256 * 1024;
+
+enum class TextEncoding {
+  kUndecided,  // no byte-order mark: UTF-8 while the bytes stay valid UTF-8
+  kUtf8,
+  kGbk,
+  kUtf16Le,
+  kUtf16Be,
+};
+
+struct ByteOrderMark {
+  TextEncoding encoding;
+  std::size_t length;
+};
+
+ByteOrderMark DetectByteOrderMark(std::string_view head) {
+  if (head.starts_with("\xEF\xBB\xBF")) return {TextEncoding::kUtf8, 3};
+  if (head.starts_with("\xFF\xFE")) return {TextEncoding::kUtf16Le, 2};
+  if (head.starts_with("\xFE\xFF")) return {TextEncoding::kUtf16Be, 2};
+  return {TextEncoding::kUndecided, 0};
+}
+
+bool IsAscii(std::string_view bytes) {
+  return std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::u16string WidenAscii(std::string_view bytes) {
+  return std::u16string(bytes.begin(), bytes.end());
+}
+
+// How many leading bytes of `bytes` can be decoded on their own, without
+// cutting a character that continues in the bytes still to come.
+std::size_t DecodableLength(TextEncoding encoding, std::string_view bytes) {
+  switch (encoding) {
+    case TextEncoding::kUtf16Le:
+    case TextEncoding::kUtf16Be:
+      return bytes.size() & ~std::size_t{1};
+    case TextEncoding::kGbk: {
+      // A byte below 0x30 is never part of a multi-byte GBK or GB18030
+      // character (trail bytes start at 0x30), so it always ends one. A run
+      // without such a byte waits for more bytes.
+      const auto last = std::find_if(bytes.rbegin(), bytes.rend(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x30;
+      });
+      return static_cast<std::size_t>(bytes.rend() - last);
+    }
+    case TextEncoding::kUndecided:
+    case TextEncoding::kUtf8: {
+      // Step back over continuation bytes (at most three) to the lead byte
+      // of the last character and keep that character for the next piece.
+      std::size_t end = bytes.size();
+      while (end > 0 && bytes.size() - end < 3 &&
+             (static_cast<unsigned char>(bytes[end - 1]) & 0xC0) == 0x80) {
+        --end;
+      }
+      if (end > 0 && static_cast<unsigned char>(bytes[end - 1]) >= 0xC0) return end - 1;
+      return bytes.size();
+    }
+  }
+  return bytes.size();
+}
+
+std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const auto first = static_cast<unsigned char>(bytes[2 * i]);
+    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+    units[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+  }
+  if (bytes.size() % 2 != 0) units.push_back(u'\uFFFD');  // a lone last byte
+  return units;
+}
+
+enum class PieceResult { kAppended, kNotUtf8, kTooLarge };
+
+class NameFileReader {
+ public:
+  NameFileReader(std::ifstream& file, std::uintmax_t fileSize, NameList& list)
+      : file_(file), fileSize_(fileSize), list_(list), loader_(list) {}
+
+  bool Read() {
+    if (ReadAs(TextEncoding::kUndecided)) return true;
+    if (!notUtf8_) return false;
+    // Not UTF-8 after all: start again as GBK.
+    list_.Clear();
+    file_.clear();
+    file_.seekg(0);
+    return file_.good() && ReadAs(TextEncoding::kGbk);
+  }
+
+ private:
+  bool ReadAs(TextEncoding encoding) {
+    std::string buffer;
+    std::size_t pending = 0;  // bytes kept from the last chunk
+    bool first = true;
+    for (;;) {
+      buffer.resize(pending + kChunkBytes);
+      file_.read(buffer.data() + pending, static_cast<std::streamsize>(kChunkBytes));
+      if (file_.bad()) return false;
+      const auto got = static_cast<std::size_t>(file_.gcount());
+      const bool atEnd = got < kChunkBytes;
+      std::string_view bytes(buffer.data(), pending + got);
+
+      if (first && encoding == TextEncoding::kUndecided) {
+        const ByteOrderMark bom = DetectByteOrderMark(bytes);
+        bytes.remove_prefix(bom.length);
+        if (bom.length != 0) encoding = bom.encoding;
+      }
+      const std::size_t usable = atEnd ? bytes.size() : DecodableLength(encoding, bytes);
+      switch (AppendPiece(encoding, bytes.substr(0, usable))) {
+        case PieceResult::kAppended:
+          break;
+        case PieceResult::kNotUtf8:
+          notUtf8_ = true;
+          return false;
+        case PieceResult::kTooLarge:
+          return false;
+      }
+      if (first) ReserveForWholeFile(got);
+      first = false;
+      if (atEnd) return loader_.Finish();
+
+      // Keep the undecoded tail for the next piece.
+      const std::size_t consumed = static_cast<std::size_t>(bytes.data() - buffer.data()) + usable;
+      pending = bytes.size() - usable;
+      std::copy_n(buffer.begin() + static_cast<std::ptrdiff_t>(consumed), pending, buffer.begin());
+    }
+  }
+
+  PieceResult AppendPiece(TextEncoding encoding, std::string_view bytes) {
+    std::u16string units;
+    switch (encoding) {
+      case TextEncoding::kUtf16Le:
+      case TextEncoding::kUtf16Be:
+        units = DecodeUtf16(bytes, encoding == TextEncoding::kUtf16Be);
+        break;
+      case TextEncoding::kUndecided:
+        if (!IsValidUtf8(bytes)) return PieceResult::kNotUtf8;
+        units = IsAscii(bytes) ? WidenAscii(bytes) : Utf8ToUtf16(bytes);
+        break;
+      case TextEncoding::kUtf8:
+        units = IsAscii(bytes) ? WidenAscii(bytes) : Utf8ToUtf16(bytes);
+        break;
+      case TextEncoding::kGbk:
+        units = IsAscii(bytes) ? WidenAscii(bytes) : GbkToUtf16(bytes);
+        break;
+    }
+    return loader_.Append(units) ? PieceResult::kAppended : PieceResult::kTooLarge;
+  }
+
+  // The first chunk tells how densely the file packs characters and names;
+  // reserving for the whole file at that rate spares the copies of growing.
+  void ReserveForWholeFile(std::size_t firstChunkBytes) {
+    if (firstChunkBytes == 0 || fileSize_ <= firstChunkBytes) return;
+    const double scale = static_cast<double>(fileSize_) / static_cast<double>(firstChunkBytes);
+    const double slack = 1.0 + 1.0 / 32;
+    const double units = std::min(static_cast<double>(loader_.Units()) * scale * slack,
+                                  static_cast<double>(fileSize_));
+    const double names = std::min(static_cast<double>(loader_.Names() + 1) * scale * slack,
+                                  static_cast<double>(fileSize_));
+    loader_.Reserve(static_cast<std::size_t>(units), static_cast<std::size_t>(names));
+  }
+
+  std::ifstream& file_;
+  std::uintmax_t fileSize_;
+  NameList& list_;
+  NameListLoader loader_;
+  bool notUtf8_ = false;
+};
+
+}  // namespace
+
+bool Loadname(const std::filesystem::path& file, NameList& into) {
+  std::error_code error;
+  if (file.empty() || !std::filesystem::is_regular_file(file, error)) return false;
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (error) return false;
+
+  std::ifstream stream(file, std::ios::binary);
+  if (!stream) return false;
+
+  NameList loaded;
+  if (!NameFileReader(stream, size, loaded).Read()) return false;
+  into.swap(loaded);
+  return true;
+}
+
+}  // namespace ravelo

@@ -1,0 +1,153 @@
+#include "shared/core/frame_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace ravelo {
+namespace {
+
+DrawFrameParts DrawParts(std::int16_t showButtons = 1) {
+  DrawFrameParts parts;
+  parts.commandButtons = {Size{40, 30}, Size{41, 31}, Size{42, 32}, Size{43, 33}};
+  parts.showButtons = showButtons;
+  return parts;
+}
+
+FrameLayoutInput DrawInput(std::int16_t width = 600, std::int16_t height = 450) {
+  FrameLayoutInput in;
+  in.width = width;
+  in.height = height;
+  in.captionLabel = {120, 40};
+  in.textLabel = {300, 30};
+  in.parts = DrawParts();
+  return in;
+}
+
+FrameLayoutInput StyleInput() {
+  FrameLayoutInput in = DrawInput();
+  in.parts = StyleFrameParts{Size{30, 12}, Size{31, 12}, Size{32, 12}, Size{33, 12}};
+  return in;
+}
+
+TEST(FrameLayout, FrameAroundTheContent) {
+  const auto layout = ComputeFrameLayout(DrawInput(600, 450));
+  ASSERT_TRUE(layout);
+  EXPECT_EQ(layout->window, (Size{611, 485}));
+  EXPECT_EQ(layout->region, (Rect{0, 0, 611, 485}));
+  EXPECT_EQ(layout->regionCorner, (Size{5, 5}));
+  EXPECT_EQ(layout->content, (Rect{5, 30, 600, 450}));
+  EXPECT_EQ(layout->title, (Point{10, 10}));
+  // 6 pixels of body right of the content, 5 below it.
+  EXPECT_EQ(layout->window.width - layout->content.right(), 6);
+  EXPECT_EQ(layout->window.height - layout->content.bottom(), 5);
+}
+
+TEST(FrameLayout, RefusesSizesWhoseOuterSizeOverflows16Bits) {
+  EXPECT_TRUE(ComputeFrameLayout(DrawInput(32756, 450)));
+  EXPECT_EQ(ComputeFrameLayout(DrawInput(32756, 450))->window.width, 32767);
+  EXPECT_FALSE(ComputeFrameLayout(DrawInput(32757, 450)));
+  EXPECT_TRUE(ComputeFrameLayout(DrawInput(600, 32732)));
+  EXPECT_EQ(ComputeFrameLayout(DrawInput(600, 32732))->window.height, 32767);
+  EXPECT_FALSE(ComputeFrameLayout(DrawInput(600, 32733)));
+  FrameLayoutInput style = StyleInput();
+  style.width = 32767;
+  EXPECT_FALSE(ComputeFrameLayout(style));
+}
+
+TEST(FrameLayout, DrawWindowBoxesAreRightAlignedWithTheirGlyphs) {
+  const auto layout = ComputeFrameLayout(DrawInput(600, 450));
+  ASSERT_TRUE(layout && layout->draw);
+  EXPECT_FALSE(layout->style);
+  const DrawWindowBoxes& boxes = layout->draw->windowBoxes;
+  EXPECT_EQ(boxes.close, (Rect{611 - 15 - 8, 9, 15, 15}));
+  EXPECT_EQ(boxes.minimize, (Rect{611 - 15 - 15 - 5 - 8, 9, 15, 15}));
+  EXPECT_EQ(boxes.minimizeGlyph[0], (LineSegment{{1, 8}, {8, 8}}));
+  EXPECT_EQ(boxes.closeGlyph[0], (LineSegment{{4, 4}, {11, 11}}));
+  EXPECT_EQ(boxes.closeGlyph[1], (LineSegment{{10, 4}, {3, 11}}));
+}
+
+TEST(FrameLayout, StyleButtonsRunRightToLeftWithGapsOfFive) {
+  const auto layout = ComputeFrameLayout(StyleInput());
+  ASSERT_TRUE(layout && layout->style);
+  EXPECT_FALSE(layout->draw);
+  const StyleFrameLayout& b = *layout->style;
+  EXPECT_EQ(b.close, (Rect{611 - 33 - 8, 10, 33, 12}));
+  EXPECT_EQ(b.minimize, (Rect{611 - 32 - 33 - 5 - 8, 10, 32, 12}));
+  EXPECT_EQ(b.restore, (Rect{611 - 31 - 32 - 33 - 5 - 5 - 8, 10, 31, 12}));
+  EXPECT_EQ(b.save, (Rect{611 - 30 - 31 - 32 - 33 - 5 - 5 - 5 - 8, 10, 30, 12}));
+}
+
+TEST(FrameLayout, GivenPositionsAreTakenAsTheyAre) {
+  FrameLayoutInput in = DrawInput();
+  in.positions = {12.5f, 7.0f, 200.0f, 300.0f};
+  auto layout = ComputeFrameLayout(in);
+  ASSERT_TRUE(layout);
+  EXPECT_FALSE(layout->labelsCentred);
+  EXPECT_EQ(layout->caption, (PointF{7.0f, 12.5f}));
+  EXPECT_EQ(layout->text, (PointF{300.0f, 200.0f}));
+
+  // Negative positions are non-zero and stand.
+  in.positions = {-5.0f, -6.0f, -7.0f, -8.0f};
+  layout = ComputeFrameLayout(in);
+  ASSERT_TRUE(layout);
+  EXPECT_FALSE(layout->labelsCentred);
+  EXPECT_EQ(layout->caption, (PointF{-6.0f, -5.0f}));
+  EXPECT_EQ(layout->text, (PointF{-8.0f, -7.0f}));
+}
+
+TEST(FrameLayout, AnyZeroPositionCentresBothLabels) {
+  for (const LabelPositions positions :
+       {LabelPositions{120, 0, 200, 300}, LabelPositions{0, 1, 1, 1},
+        LabelPositions{1, 1, 0, 1}, LabelPositions{1, 1, 1, 0}, LabelPositions{}}) {
+    FrameLayoutInput in = DrawInput();
+    in.positions = positions;
+    const auto layout = ComputeFrameLayout(in);
+    ASSERT_TRUE(layout);
+    EXPECT_TRUE(layout->labelsCentred);
+    EXPECT_EQ(layout->caption, (PointF{240.0f, 185.0f}));  // (600-120)/2, (450-40-30-10)/2
+    EXPECT_EQ(layout->text, (PointF{150.0f, 215.0f}));     // 450-185-40-10
+  }
+}
+
+TEST(FrameLayout, CentringIsUnroundedAndMeasuresTheTextFromTheBottom) {
+  FrameLayoutInput in = DrawInput(601, 450);
+  in.captionLabel = {121, 41};
+  in.textLabel = {300, 30};
+  const auto layout = ComputeFrameLayout(in);
+  ASSERT_TRUE(layout);
+  EXPECT_FLOAT_EQ(layout->caption.x, 240.0f);
+  EXPECT_FLOAT_EQ(layout->caption.y, 184.5f);
+  EXPECT_FLOAT_EQ(layout->text.x, 150.5f);
+  // height - captionTop - captionHeight - 10, not captionTop + captionHeight + 10 (235.5).
+  EXPECT_FLOAT_EQ(layout->text.y, 214.5f);
+}
+
+TEST(FrameLayout, CommandRowSitsRightAlignedAboveTheBottom) {
+  const auto layout = ComputeFrameLayout(DrawInput(600, 450));
+  ASSERT_TRUE(layout && layout->draw);
+  const CommandRowLayout& row = layout->draw->commandRow;
+  ASSERT_TRUE(row.visible);
+  EXPECT_EQ(row.buttons[3].bounds, (Rect{600 - 43 - 10, 390, 43, 33}));
+  EXPECT_EQ(row.buttons[2].bounds, (Rect{600 - 42 - 43 - 10 - 5, 390, 42, 32}));
+  EXPECT_EQ(row.buttons[1].bounds, (Rect{600 - 41 - 42 - 43 - 10 - 5 - 5, 390, 41, 31}));
+  EXPECT_EQ(row.buttons[0].bounds, (Rect{600 - 40 - 41 - 42 - 43 - 10 - 5 - 5 - 5, 390, 40, 30}));
+  // Only the stop button is disabled by the layout.
+  EXPECT_FALSE(row.buttons[0].disable);
+  EXPECT_TRUE(row.buttons[1].disable);
+  EXPECT_FALSE(row.buttons[2].disable);
+  EXPECT_FALSE(row.buttons[3].disable);
+}
+
+TEST(FrameLayout, CommandRowIsShownOnlyForExactlyOne) {
+  for (const std::int16_t flag : {std::int16_t{0}, std::int16_t{2}, std::int16_t{-1}}) {
+    FrameLayoutInput in = DrawInput();
+    in.parts = DrawParts(flag);
+    const auto layout = ComputeFrameLayout(in);
+    ASSERT_TRUE(layout && layout->draw);
+    const CommandRowLayout& row = layout->draw->commandRow;
+    EXPECT_FALSE(row.visible) << flag;
+    for (const CommandButtonLayout& button : row.buttons) EXPECT_FALSE(button.disable) << flag;
+  }
+}
+
+}  // namespace
+}  // namespace ravelo
