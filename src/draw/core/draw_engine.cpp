@@ -1,0 +1,215 @@
+#include "draw/core/draw_engine.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <utility>
+
+namespace ravelo::draw {
+
+// Marks the engine busy for the length of one input, so that an input
+// arriving while an effect runs a modal loop is dropped instead of nesting.
+class DrawEngine::Busy {
+ public:
+  explicit Busy(bool& flag) : flag_(flag) { flag_ = true; }
+  ~Busy() { flag_ = false; }
+  Busy(const Busy&) = delete;
+  Busy& operator=(const Busy&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+DrawEngine::DrawEngine(DrawEffects& effects, RandomPick picker)
+    : effects_(effects), picker_(std::move(picker)) {}
+
+bool DrawEngine::StartUp() {
+  if (!Accepting()) return false;
+  Busy busy(busy_);
+  auto loaded = effects_.LoadNamesAndSettings();
+  if (!loaded) {
+    effects_.ShowMessage(kNoNameListMessage);
+    OpenConfigProgram();
+    ended_ = true;  // the window ends the program itself
+    return false;
+  }
+  Adopt(std::move(*loaded));
+  state_.canStart = true;
+  state_.canStop = false;
+  state_.canReload = true;
+  state_.canConfigure = true;
+  state_.drawing = false;
+  state_.timerOn = false;
+  SetButton(CommandButton::Start, true);
+  SetButton(CommandButton::Stop, false);
+  SetButton(CommandButton::Reload, true);
+  SetButton(CommandButton::Configure, true);
+  return true;
+}
+
+void DrawEngine::OnKey(int characterCode) {
+  if (!Accepting()) return;
+  Busy busy(busy_);
+  switch (characterCode) {
+    case kKeyEnter:
+      if (state_.canStart) StartDraw();
+      break;
+    case kKeyEsc:
+      ExitProgram();
+      break;
+    case kKeySpace:
+      if (state_.canStop) StopDraw();
+      break;
+    case kKeyReload:
+      if (state_.canReload) Reload();
+      break;
+    case kKeyConfigure:
+      if (state_.canConfigure) OpenConfigProgram();
+      break;
+    default:
+      break;
+  }
+}
+
+void DrawEngine::OnButtonClick(CommandButton b) {
+  // The flags are not consulted: a disabled button takes no click, and the
+  // enabled states are the only guard.
+  if (!Accepting() || !state_.ButtonEnabled(b)) return;
+  Busy busy(busy_);
+  switch (b) {
+    case CommandButton::Start: StartDraw(); break;
+    case CommandButton::Stop: StopDraw(); break;
+    case CommandButton::Reload: Reload(); break;
+    case CommandButton::Configure: OpenConfigProgram(); break;
+  }
+}
+
+void DrawEngine::OnTimerTick() {
+  // With no interval no timer was armed; a stray tick changes nothing.
+  if (!Accepting() || !state_.timerOn || drawIntervalMs_ <= 0) return;
+  Busy busy(busy_);
+  ShowRandomName();
+}
+
+void DrawEngine::OnMusicMenuItem() {
+  if (!Accepting()) return;
+  Busy busy(busy_);
+  state_.musicOn = !state_.musicOn;
+  if (state_.drawing) {
+    if (state_.musicOn) {
+      effects_.StartMusic();
+    } else {
+      effects_.StopMusic();
+    }
+  }
+  effects_.SetMusicChecked(state_.musicOn);
+}
+
+void DrawEngine::OnCompanionMenuItem(Companion which) {
+  if (!Accepting()) return;
+  Busy busy(busy_);
+  Launch(which);
+}
+
+void DrawEngine::OnExitRequest() {
+  if (!Accepting()) return;
+  Busy busy(busy_);
+  ExitProgram();
+}
+
+void DrawEngine::StartDraw() {
+  if (names_.empty()) {
+    effects_.ShowMessage(kEmptyNameListMessage);
+    return;
+  }
+  state_.timerOn = true;
+  if (drawIntervalMs_ > 0) effects_.EnableTimer(drawIntervalMs_);
+  if (state_.musicOn) effects_.StartMusic();
+  SetButton(CommandButton::Start, false);
+  SetButton(CommandButton::Stop, true);
+  SetButton(CommandButton::Reload, false);
+  SetButton(CommandButton::Configure, false);
+  state_.canStart = false;
+  state_.canStop = true;
+  state_.canReload = false;
+  state_.canConfigure = false;
+  state_.drawing = true;
+}
+
+void DrawEngine::StopDraw() {
+  state_.timerOn = false;
+  effects_.DisableTimer();
+  if (state_.musicOn) effects_.StopMusic();
+  SetButton(CommandButton::Start, true);
+  SetButton(CommandButton::Stop, false);
+  SetButton(CommandButton::Reload, true);
+  SetButton(CommandButton::Configure, true);
+  state_.canStop = false;
+  state_.canStart = true;
+  state_.canReload = true;
+  state_.canConfigure = true;
+  state_.drawing = false;
+}
+
+void DrawEngine::Reload() {
+  names_.clear();
+  lastPick_.reset();
+  auto loaded = effects_.LoadNamesAndSettings();
+  if (!loaded) {
+    effects_.ShowMessage(kNoNameListMessage);
+    OpenConfigProgram();
+    ExitProgram();
+    return;
+  }
+  Adopt(std::move(*loaded));
+  SetButton(CommandButton::Start, true);
+  SetButton(CommandButton::Stop, false);
+  state_.canStart = true;
+  state_.canStop = false;
+}
+
+void DrawEngine::OpenConfigProgram() {
+  Launch(Companion::ConfigProgram);
+  SetButton(CommandButton::Start, true);
+  SetButton(CommandButton::Stop, false);
+  state_.canStart = true;
+  state_.canStop = false;
+}
+
+void DrawEngine::ExitProgram() {
+  names_.clear();
+  ended_ = true;
+  effects_.EndProgram();
+}
+
+void DrawEngine::ShowRandomName() {
+  if (names_.empty()) return;
+  // NameCount is a 32-bit signed count; a longer list draws from its head.
+  constexpr std::size_t kMaxNames = std::numeric_limits<std::int32_t>::max();
+  const auto count = static_cast<std::uint32_t>(std::min(names_.size(), kMaxNames));
+  const std::size_t index = picker_.Pick(count);
+  lastPick_ = index;
+  effects_.ShowText(names_[index]);
+}
+
+void DrawEngine::Adopt(LoadedDraw loaded) {
+  names_ = std::move(loaded.names);
+  drawIntervalMs_ = loaded.drawIntervalMs;
+  // Loading the settings always turns the music back on.
+  state_.musicOn = true;
+  effects_.SetMusicChecked(true);
+}
+
+void DrawEngine::SetButton(CommandButton b, bool enabled) {
+  state_.buttonEnabled[static_cast<std::size_t>(b) - 1] = enabled;
+  effects_.SetButtonEnabled(b, enabled);
+}
+
+bool DrawEngine::Launch(Companion which) {
+  if (effects_.LaunchCompanion(which)) return true;
+  effects_.ShowMessage(which == Companion::ConfigProgram ? kConfigProgramFailedMessage
+                                                         : kStyleEditorFailedMessage);
+  return false;
+}
+
+}  // namespace ravelo::draw

@@ -1,0 +1,156 @@
+// The command state of the draw window: which keys and buttons are live,
+// whether a draw runs, whether music accompanies it, and what each key,
+// button, timer tick and music menu click does.
+//
+// The engine decides; the window carries out. Every visible consequence goes
+// through DrawEffects, which the window implements with its timer, music
+// player, buttons, labels, message boxes and process launches.
+//
+// Two cases the window's layout leaves open are settled here:
+// - A name list without names (the file exists but holds only empty lines):
+//   start-up and reload succeed, but Enter and button 1 refuse to start a
+//   draw; they show kEmptyNameListMessage and change nothing.
+// - A draw interval of 0 (or less): a started draw counts as running (the
+//   timer is "on", Space stops it), but no timer is armed, so the text line
+//   keeps what it shows until the draw is stopped.
+// A companion program that cannot be started is reported with a message; the
+// command state changes as it would have after a successful launch.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "draw/core/random_pick.h"
+
+namespace ravelo::draw {
+
+// Character codes of the keys the window passes on.
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEsc = 27;
+inline constexpr int kKeySpace = 32;
+inline constexpr int kKeyReload = '1';     // 49
+inline constexpr int kKeyConfigure = '2';  // 50
+
+// The four command buttons I_cmd(1) .. I_cmd(4).
+enum class CommandButton { Start = 1, Stop = 2, Reload = 3, Configure = 4 };
+
+enum class Companion { ConfigProgram, StyleEditor };  // rvocfg.exe, rvostyle.exe
+
+// Message box texts (warning icon, title "Ravelo", one OK button).
+inline constexpr std::string_view kNoNameListMessage = "找不到抽签名单文件,请重新设置抽签名单";
+inline constexpr std::string_view kEmptyNameListMessage = "抽签名单中没有名字,请先在配置程序中添加抽签名单";
+inline constexpr std::string_view kConfigProgramFailedMessage = "无法启动配置程序rvocfg.exe,请检查程序文件夹";
+inline constexpr std::string_view kStyleEditorFailedMessage = "无法启动风格编辑器rvostyle.exe,请检查程序文件夹";
+
+// What a successful load of the name list and the settings hands the engine.
+struct LoadedDraw {
+  std::vector<std::string> names;  // UTF-8, file order, no empty entries
+  int drawIntervalMs = 0;          // the configured timer interval
+};
+
+// The window's side. Every call happens on the window's thread, from inside
+// one of DrawEngine's public functions.
+class DrawEffects {
+ public:
+  virtual ~DrawEffects() = default;
+
+  // Arm the draw timer with this interval (always > 0) / disarm it.
+  virtual void EnableTimer(int intervalMs) = 0;
+  virtual void DisableTimer() = 0;
+  // Open and play the music file from its start, asynchronously / stop and
+  // close it. Failures stay silent.
+  virtual void StartMusic() = 0;
+  virtual void StopMusic() = 0;
+  virtual void SetButtonEnabled(CommandButton button, bool enabled) = 0;
+  // The check mark of the menu item "开启音乐"; it always equals MusicOn.
+  virtual void SetMusicChecked(bool checked) = 0;
+  // Read the name list; when there is no file, return nullopt and read no
+  // settings. Otherwise read and apply the configuration file (or its
+  // defaults, with their message), give the music player its file, and
+  // return the names and the timer interval.
+  virtual std::optional<LoadedDraw> LoadNamesAndSettings() = 0;
+  // Start the companion from the program folder, not waiting; false when it
+  // could not be started.
+  virtual bool LaunchCompanion(Companion which) = 0;
+  // Release the windows and end the program at once.
+  virtual void EndProgram() = 0;
+  // The text line shows this name.
+  virtual void ShowText(std::string_view text) = 0;
+  // A modal warning message box.
+  virtual void ShowMessage(std::string_view text) = 0;
+};
+
+// The flags and enabled states after the last procedure.
+struct CommandState {
+  bool canStart = false;
+  bool canStop = false;
+  bool canReload = false;
+  bool canConfigure = false;
+  bool drawing = false;
+  bool musicOn = false;
+  bool timerOn = false;  // logically on; with interval 0 it never ticks
+  std::array<bool, 4> buttonEnabled{};  // index 0 is I_cmd(1)
+
+  bool ButtonEnabled(CommandButton b) const { return buttonEnabled[static_cast<std::size_t>(b) - 1]; }
+  bool operator==(const CommandState&) const = default;
+};
+
+class DrawEngine {
+ public:
+  DrawEngine(DrawEffects& effects, RandomPick picker);
+  DrawEngine(const DrawEngine&) = delete;
+  DrawEngine& operator=(const DrawEngine&) = delete;
+
+  // Start-up, while the window is created and before it is shown. Loads the
+  // names and settings and sets the idle state (all four buttons are set).
+  // Without a name list: shows kNoNameListMessage, launches the
+  // configuration program and returns false; the window must then end the
+  // program without being shown (EndProgram is not called) and the engine
+  // ignores all further input.
+  bool StartUp();
+
+  // Input from the window. Each is ignored after the program has ended, and
+  // while another of them is still running (a modal message box can let
+  // messages through).
+  void OnKey(int characterCode);        // WM_CHAR of the window, whatever has the focus
+  void OnButtonClick(CommandButton b);  // a click on an enabled I_cmd(i)
+  void OnTimerTick();                   // a tick of the draw timer
+  void OnMusicMenuItem();               // "开启音乐"
+  void OnCompanionMenuItem(Companion which);  // "配置程序", "编辑风格": no state change
+  void OnExitRequest();                 // close box, "退出"
+
+  const CommandState& State() const { return state_; }
+  std::size_t NameCount() const { return names_.size(); }
+  std::optional<std::size_t> LastPick() const { return lastPick_; }  // NameIndex
+  bool Ended() const { return ended_; }
+
+ private:
+  class Busy;
+
+  void StartDraw();
+  void StopDraw();
+  void Reload();
+  void OpenConfigProgram();
+  void ExitProgram();
+  void ShowRandomName();
+
+  bool Accepting() const { return !ended_ && !busy_; }
+  void Adopt(LoadedDraw loaded);
+  void SetButton(CommandButton b, bool enabled);
+  bool Launch(Companion which);
+
+  DrawEffects& effects_;
+  RandomPick picker_;
+  CommandState state_;
+  std::vector<std::string> names_;
+  int drawIntervalMs_ = 0;
+  std::optional<std::size_t> lastPick_;
+  bool ended_ = false;
+  bool busy_ = false;
+};
+
+}  // namespace ravelo::draw

@@ -1,0 +1,362 @@
+#include "draw/core/draw_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ravelo::draw {
+namespace {
+
+// A window stand-in: records every effect as a short line, and loads from
+// a name list and interval the test sets.
+class RecordingWindow : public DrawEffects {
+ public:
+  std::optional<LoadedDraw> nextLoad = LoadedDraw{{"张三", "李四", "王五"}, 10};
+  bool launchSucceeds = true;
+  std::vector<std::string> log;
+  std::function<void()> duringMessage;  // runs while a "modal" message shows
+
+  void EnableTimer(int intervalMs) override { log.push_back("timer on " + std::to_string(intervalMs)); }
+  void DisableTimer() override { log.push_back("timer off"); }
+  void StartMusic() override { log.push_back("music start"); }
+  void StopMusic() override { log.push_back("music stop"); }
+  void SetButtonEnabled(CommandButton b, bool enabled) override {
+    log.push_back("button " + std::to_string(static_cast<int>(b)) + (enabled ? " on" : " off"));
+  }
+  void SetMusicChecked(bool checked) override { log.push_back(checked ? "music checked" : "music unchecked"); }
+  std::optional<LoadedDraw> LoadNamesAndSettings() override {
+    log.push_back("load");
+    return nextLoad;
+  }
+  bool LaunchCompanion(Companion which) override {
+    log.push_back(which == Companion::ConfigProgram ? "launch rvocfg" : "launch rvostyle");
+    return launchSucceeds;
+  }
+  void EndProgram() override { log.push_back("end"); }
+  void ShowText(std::string_view text) override { log.push_back("text " + std::string(text)); }
+  void ShowMessage(std::string_view text) override {
+    log.push_back("message " + std::string(text));
+    if (duringMessage) duringMessage();
+  }
+
+  // The log since the last call, then cleared.
+  std::vector<std::string> Take() { return std::exchange(log, {}); }
+};
+
+using Log = std::vector<std::string>;
+
+CommandState IdleState() {
+  CommandState s;
+  s.canStart = s.canReload = s.canConfigure = true;
+  s.musicOn = true;
+  s.buttonEnabled = {true, false, true, true};
+  return s;
+}
+
+CommandState DrawingState() {
+  CommandState s;
+  s.canStop = true;
+  s.drawing = s.timerOn = s.musicOn = true;
+  s.buttonEnabled = {false, true, false, false};
+  return s;
+}
+
+class DrawEngineTest : public ::testing::Test {
+ protected:
+  void StartUpIdle() {
+    ASSERT_TRUE(engine.StartUp());
+    window.Take();
+  }
+  void StartDrawing() {
+    StartUpIdle();
+    engine.OnKey(kKeyEnter);
+    window.Take();
+  }
+
+  RecordingWindow window;
+  DrawEngine engine{window, RandomPick(1, [] { return std::uint64_t{0}; })};
+};
+
+TEST_F(DrawEngineTest, StartUpLeavesTheIdleStateWithButtonTwoDisabled) {
+  EXPECT_TRUE(engine.StartUp());
+  EXPECT_EQ(engine.State(), IdleState());
+  EXPECT_EQ(engine.NameCount(), 3u);
+  EXPECT_EQ(window.Take(), (Log{"load", "music checked", "button 1 on", "button 2 off", "button 3 on", "button 4 on"}));
+}
+
+TEST_F(DrawEngineTest, StartUpWithoutANameListLaunchesTheConfigProgramAndGivesUp) {
+  window.nextLoad.reset();
+  EXPECT_FALSE(engine.StartUp());
+  const Log log = window.Take();
+  ASSERT_GE(log.size(), 3u);
+  EXPECT_EQ(log[0], "load");
+  EXPECT_EQ(log[1], "message 找不到抽签名单文件,请重新设置抽签名单");
+  EXPECT_EQ(log[2], "launch rvocfg");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "end"), 0) << "the window ends the program itself";
+  EXPECT_TRUE(engine.Ended());
+  engine.OnKey(kKeyEnter);
+  engine.OnKey(kKeyEsc);
+  EXPECT_TRUE(window.Take().empty());
+}
+
+TEST_F(DrawEngineTest, EnterStartsTheTimerThenTheMusic) {
+  StartUpIdle();
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(engine.State(), DrawingState());
+  EXPECT_EQ(window.Take(), (Log{"timer on 10", "music start", "button 1 off", "button 2 on", "button 3 off", "button 4 off"}));
+  // The text line keeps its text until the first tick.
+}
+
+TEST_F(DrawEngineTest, SpaceStopsTheTimerThenTheMusicAndTheLastNameStays) {
+  StartDrawing();
+  engine.OnTimerTick();
+  const Log tick = window.Take();
+  ASSERT_EQ(tick.size(), 1u);
+  engine.OnKey(kKeySpace);
+  EXPECT_EQ(engine.State(), IdleState());
+  EXPECT_EQ(window.Take(), (Log{"timer off", "music stop", "button 1 on", "button 2 off", "button 3 on", "button 4 on"}));
+  ASSERT_TRUE(engine.LastPick().has_value());
+  const std::vector<std::string> names{"张三", "李四", "王五"};
+  EXPECT_EQ(tick[0], "text " + names[*engine.LastPick()]);
+}
+
+TEST_F(DrawEngineTest, RepeatedOrEarlyKeysDoNothing) {
+  StartUpIdle();
+  engine.OnKey(kKeySpace);  // before any Enter
+  EXPECT_TRUE(window.Take().empty());
+  EXPECT_EQ(engine.State(), IdleState());
+  engine.OnKey(kKeyEnter);
+  window.Take();
+  engine.OnKey(kKeyEnter);
+  EXPECT_TRUE(window.Take().empty());
+  engine.OnKey(kKeySpace);
+  window.Take();
+  engine.OnKey(kKeySpace);
+  EXPECT_TRUE(window.Take().empty());
+}
+
+TEST_F(DrawEngineTest, ReloadAndConfigureKeysWorkOnlyWhileIdle) {
+  StartDrawing();
+  engine.OnKey(kKeyReload);
+  engine.OnKey(kKeyConfigure);
+  EXPECT_TRUE(window.Take().empty());
+  EXPECT_EQ(engine.State(), DrawingState());
+
+  engine.OnKey(kKeySpace);
+  window.Take();
+  engine.OnKey(kKeyReload);
+  EXPECT_EQ(window.Take(), (Log{"load", "music checked", "button 1 on", "button 2 off"}));
+  engine.OnKey(kKeyConfigure);
+  EXPECT_EQ(window.Take(), (Log{"launch rvocfg", "button 1 on", "button 2 off"}));
+  EXPECT_EQ(engine.State(), IdleState());
+}
+
+TEST_F(DrawEngineTest, OtherKeysDoNothing) {
+  StartUpIdle();
+  for (int code : std::initializer_list<int>{0, 8, 9, 10, 'a', 'A', '0', '3', 0x4E00, -1, 13 + 256}) engine.OnKey(code);
+  EXPECT_TRUE(window.Take().empty());
+  EXPECT_EQ(engine.State(), IdleState());
+}
+
+TEST_F(DrawEngineTest, EscEndsTheProgramAtOnceEvenDuringADraw) {
+  StartDrawing();
+  engine.OnKey(kKeyEsc);
+  EXPECT_EQ(window.Take(), (Log{"end"})) << "no stop of timer or music first";
+  EXPECT_TRUE(engine.Ended());
+  EXPECT_EQ(engine.NameCount(), 0u);
+  engine.OnTimerTick();
+  engine.OnKey(kKeySpace);
+  engine.OnExitRequest();
+  EXPECT_TRUE(window.Take().empty());
+}
+
+TEST_F(DrawEngineTest, CloseBoxAndMenuExitEndTheProgram) {
+  StartUpIdle();
+  engine.OnExitRequest();
+  EXPECT_EQ(window.Take(), (Log{"end"}));
+  EXPECT_TRUE(engine.Ended());
+}
+
+TEST_F(DrawEngineTest, ButtonsRunTheirProceduresOnlyWhileEnabled) {
+  StartUpIdle();
+  engine.OnButtonClick(CommandButton::Stop);  // disabled at start-up
+  EXPECT_TRUE(window.Take().empty());
+
+  engine.OnButtonClick(CommandButton::Start);
+  EXPECT_EQ(engine.State(), DrawingState());
+  window.Take();
+  for (auto b : {CommandButton::Start, CommandButton::Reload, CommandButton::Configure}) {
+    engine.OnButtonClick(b);
+  }
+  EXPECT_TRUE(window.Take().empty());
+
+  engine.OnButtonClick(CommandButton::Stop);
+  EXPECT_EQ(engine.State(), IdleState());
+  window.Take();
+  engine.OnButtonClick(CommandButton::Reload);
+  EXPECT_EQ(window.Take().front(), "load");
+  engine.OnButtonClick(CommandButton::Configure);
+  EXPECT_EQ(window.Take().front(), "launch rvocfg");
+}
+
+TEST_F(DrawEngineTest, TicksShowEveryNameAndOnlyDuringADraw) {
+  StartUpIdle();
+  engine.OnTimerTick();
+  EXPECT_TRUE(window.Take().empty()) << "no tick effect while idle";
+
+  engine.OnKey(kKeyEnter);
+  window.Take();
+  std::map<std::string, int> shown;
+  for (int i = 0; i < 600; ++i) engine.OnTimerTick();
+  for (const auto& line : window.Take()) ++shown[line];
+  ASSERT_EQ(shown.size(), 3u);
+  for (const auto& [line, times] : shown) {
+    EXPECT_GT(times, 120) << line;  // each of the three about 200 times
+  }
+  engine.OnKey(kKeySpace);
+  window.Take();
+  engine.OnTimerTick();
+  EXPECT_TRUE(window.Take().empty()) << "a tick after Space changes nothing";
+}
+
+TEST_F(DrawEngineTest, ASingleNameIsShownOnEveryTick) {
+  window.nextLoad = LoadedDraw{{"  唯一  "}, 10};
+  StartDrawing();
+  for (int i = 0; i < 50; ++i) engine.OnTimerTick();
+  const Log log = window.Take();
+  EXPECT_EQ(log, Log(50, "text   唯一  "));
+}
+
+TEST_F(DrawEngineTest, IntervalZeroRunsADrawThatNeverTicks) {
+  window.nextLoad = LoadedDraw{{"甲", "乙"}, 0};
+  StartUpIdle();
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(window.Take(), (Log{"music start", "button 1 off", "button 2 on", "button 3 off", "button 4 off"}));
+  EXPECT_TRUE(engine.State().timerOn);
+  engine.OnTimerTick();
+  EXPECT_TRUE(window.Take().empty());
+  engine.OnKey(kKeySpace);
+  EXPECT_EQ(engine.State(), IdleState());
+  EXPECT_FALSE(engine.LastPick().has_value());
+}
+
+TEST_F(DrawEngineTest, AnEmptyNameListRefusesToStart) {
+  window.nextLoad = LoadedDraw{{}, 10};
+  StartUpIdle();
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(window.Take(), (Log{"message 抽签名单中没有名字,请先在配置程序中添加抽签名单"}));
+  EXPECT_EQ(engine.State(), IdleState());
+  engine.OnButtonClick(CommandButton::Start);
+  EXPECT_EQ(window.Take().size(), 1u);
+  EXPECT_EQ(engine.State(), IdleState());
+
+  // Once names are added, a reload makes the draw possible.
+  window.nextLoad = LoadedDraw{{"甲"}, 10};
+  engine.OnKey(kKeyReload);
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(engine.State(), DrawingState());
+}
+
+TEST_F(DrawEngineTest, ReloadReplacesTheNamesAndTheInterval) {
+  StartUpIdle();
+  window.nextLoad = LoadedDraw{{"新名字"}, 25};
+  engine.OnKey(kKeyReload);
+  EXPECT_EQ(engine.NameCount(), 1u);
+  window.Take();
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(window.Take().front(), "timer on 25");
+  engine.OnTimerTick();
+  EXPECT_EQ(window.Take(), (Log{"text 新名字"}));
+}
+
+TEST_F(DrawEngineTest, ReloadWithoutANameListEndsTheProgram) {
+  StartUpIdle();
+  window.nextLoad.reset();
+  engine.OnKey(kKeyReload);
+  const Log log = window.Take();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.front(), "load");
+  EXPECT_EQ(log[1], "message 找不到抽签名单文件,请重新设置抽签名单");
+  EXPECT_EQ(log[2], "launch rvocfg");
+  EXPECT_EQ(log.back(), "end");
+  EXPECT_TRUE(engine.Ended());
+}
+
+TEST_F(DrawEngineTest, MusicSwitchedOffWhileIdleKeepsTheDrawSilent) {
+  StartUpIdle();
+  engine.OnMusicMenuItem();
+  EXPECT_EQ(window.Take(), (Log{"music unchecked"}));
+  EXPECT_FALSE(engine.State().musicOn);
+  engine.OnKey(kKeyEnter);
+  engine.OnKey(kKeySpace);
+  const Log log = window.Take();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "music start"), 0);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "music stop"), 0);
+}
+
+TEST_F(DrawEngineTest, MusicToggledDuringADrawStopsAndStartsAtOnce) {
+  StartDrawing();
+  engine.OnMusicMenuItem();
+  EXPECT_EQ(window.Take(), (Log{"music stop", "music unchecked"}));
+  engine.OnMusicMenuItem();
+  EXPECT_EQ(window.Take(), (Log{"music start", "music checked"}));
+  engine.OnMusicMenuItem();
+  window.Take();
+  engine.OnKey(kKeySpace);
+  const Log log = window.Take();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "music stop"), 0) << "music already off";
+}
+
+TEST_F(DrawEngineTest, ReloadTurnsTheMusicBackOn) {
+  StartUpIdle();
+  engine.OnMusicMenuItem();
+  window.Take();
+  engine.OnKey(kKeyReload);
+  EXPECT_TRUE(engine.State().musicOn);
+  const Log log = window.Take();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "music checked"), 1);
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(window.Take()[1], "music start");
+}
+
+TEST_F(DrawEngineTest, CompanionMenuItemsLaunchWithoutTouchingTheDraw) {
+  StartDrawing();
+  engine.OnCompanionMenuItem(Companion::ConfigProgram);
+  engine.OnCompanionMenuItem(Companion::StyleEditor);
+  EXPECT_EQ(window.Take(), (Log{"launch rvocfg", "launch rvostyle"}));
+  EXPECT_EQ(engine.State(), DrawingState());
+}
+
+TEST_F(DrawEngineTest, ACompanionThatCannotStartIsReported) {
+  StartUpIdle();
+  window.launchSucceeds = false;
+  engine.OnCompanionMenuItem(Companion::StyleEditor);
+  EXPECT_EQ(window.Take(), (Log{"launch rvostyle", "message 无法启动风格编辑器rvostyle.exe,请检查程序文件夹"}));
+  engine.OnKey(kKeyConfigure);
+  EXPECT_EQ(window.Take(), (Log{"launch rvocfg", "message 无法启动配置程序rvocfg.exe,请检查程序文件夹",
+                                "button 1 on", "button 2 off"}));
+  EXPECT_EQ(engine.State(), IdleState());
+}
+
+TEST_F(DrawEngineTest, InputDuringAModalMessageIsDropped) {
+  window.nextLoad = LoadedDraw{{}, 10};
+  StartUpIdle();
+  window.duringMessage = [this] {
+    engine.OnKey(kKeyEsc);
+    engine.OnButtonClick(CommandButton::Reload);
+  };
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(window.Take().size(), 1u);
+  EXPECT_FALSE(engine.Ended());
+}
+
+}  // namespace
+}  // namespace ravelo::draw

@@ -1,0 +1,197 @@
+#include "draw/core/random_pick.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <random>
+#include <set>
+#include <vector>
+
+namespace ravelo::draw {
+namespace {
+
+// Every test uses a fixed seed and a clock it controls, so the statistics are
+// the same on every run and a check cannot flake.
+
+RandomPick::Clock CountingClock(std::uint64_t start = 1000) {
+  return [t = start]() mutable { return t++; };
+}
+
+RandomPick::Clock FrozenClock(std::uint64_t reading = 0x0123456789ABCDEFULL) {
+  return [reading] { return reading; };
+}
+
+using Picker = std::function<std::uint32_t(std::uint32_t count)>;
+
+Picker PickerOf(RandomPick& pick) {
+  return [&pick](std::uint32_t count) { return pick.Pick(count); };
+}
+
+// Upper critical values of the chi-square distribution at significance 0.001.
+double ChiSquareCritical(std::size_t degreesOfFreedom) {
+  switch (degreesOfFreedom) {
+    case 1: return 10.828;
+    case 2: return 13.816;
+    case 9: return 27.877;
+    case 15: return 37.697;
+    case 255: return 330.520;
+  }
+  ADD_FAILURE() << "no critical value for " << degreesOfFreedom << " degrees of freedom";
+  return 0;
+}
+
+// Chi-square statistic of observed counts against equal expected counts.
+double ChiSquare(const std::vector<std::uint64_t>& observed) {
+  std::uint64_t total = 0;
+  for (auto o : observed) total += o;
+  const double expected = static_cast<double>(total) / static_cast<double>(observed.size());
+  double sum = 0;
+  for (auto o : observed) {
+    const double d = static_cast<double>(o) - expected;
+    sum += d * d / expected;
+  }
+  return sum;
+}
+
+// Picks `samples` indices in [0, count) and sorts them into `bins` buckets,
+// either by range (index * bins / count) or by the index's low bits.
+enum class Bucketing { ByRange, ByLowBits };
+
+std::vector<std::uint64_t> Histogram(const Picker& picker, std::uint32_t count, std::size_t bins,
+                                     int samples, Bucketing how) {
+  std::vector<std::uint64_t> observed(bins, 0);
+  for (int i = 0; i < samples; ++i) {
+    const std::uint32_t index = picker(count);
+    if (index >= count) {
+      ADD_FAILURE() << "index " << index << " outside [0, " << count << ")";
+      return observed;
+    }
+    const std::size_t bin = how == Bucketing::ByRange
+                                ? static_cast<std::size_t>(std::uint64_t{index} * bins / count)
+                                : static_cast<std::size_t>(index % bins);
+    ++observed[bin];
+  }
+  return observed;
+}
+
+bool LooksUniform(const Picker& picker, std::uint32_t count, std::size_t bins, int samples,
+                  Bucketing how = Bucketing::ByRange) {
+  return ChiSquare(Histogram(picker, count, bins, samples, how)) < ChiSquareCritical(bins - 1);
+}
+
+// True when the sequence repeats with some period of at most maxPeriod.
+bool HasShortPeriod(const std::vector<std::uint32_t>& sequence, std::size_t maxPeriod) {
+  for (std::size_t period = 1; period <= maxPeriod; ++period) {
+    bool repeats = true;
+    for (std::size_t i = period; i < sequence.size() && repeats; ++i) {
+      repeats = sequence[i] == sequence[i - period];
+    }
+    if (repeats) return true;
+  }
+  return false;
+}
+
+// Deliberately flawed pickers: the checks below must reject them, which
+// shows that the same checks would catch such a fault in RandomPick.
+Picker ModuloBiasedPicker() {
+  auto source = std::make_shared<std::mt19937>(12345);
+  return [source](std::uint32_t count) { return static_cast<std::uint32_t>((*source)() % count); };
+}
+
+Picker SinglePrecisionPicker() {
+  auto source = std::make_shared<std::mt19937>(12345);
+  return [source](std::uint32_t count) {
+    const float r = static_cast<float>((*source)() >> 8) / 16777216.0f;  // 24 bits, r < 1
+    return static_cast<std::uint32_t>(r * static_cast<float>(count));
+  };
+}
+
+Picker ClockOnlyPicker(RandomPick::Clock clock) {
+  return [clock](std::uint32_t count) { return RandomPick(clock(), nullptr).Pick(count); };
+}
+
+TEST(RandomPick, SameSeedAndClockGiveTheSamePicksOnEveryPlatform) {
+  // Values from an independent reimplementation of the algorithm; the unit
+  // tests run natively and under Windows, so both builds must produce them.
+  RandomPick pick(42, CountingClock(1000));
+  std::vector<std::uint32_t> got;
+  for (std::uint32_t count : {10u, 10u, 10u, 3u, 3u, 1000000u, 2147483647u, 4294967295u, 7u, 7u}) {
+    got.push_back(pick.Pick(count));
+  }
+  EXPECT_EQ(got, (std::vector<std::uint32_t>{2, 6, 5, 2, 2, 883390, 1378907390, 4146641311u, 2, 2}));
+
+  RandomPick frozen(7, FrozenClock(123456789));
+  std::vector<std::uint32_t> frozenPicks;
+  for (int i = 0; i < 8; ++i) frozenPicks.push_back(frozen.Pick(100));
+  EXPECT_EQ(frozenPicks, (std::vector<std::uint32_t>{94, 27, 38, 57, 64, 14, 35, 84}));
+}
+
+TEST(RandomPick, TheClockIsMixedIntoEveryPick) {
+  RandomPick a(99, FrozenClock(1));
+  RandomPick b(99, FrozenClock(2));
+  int differences = 0;
+  for (int i = 0; i < 100; ++i) differences += a.Pick(1000000) != b.Pick(1000000);
+  EXPECT_GT(differences, 95);
+}
+
+TEST(RandomPick, ASingleNameIsAlwaysPicked) {
+  RandomPick pick(5, CountingClock());
+  for (int i = 0; i < 1000; ++i) ASSERT_EQ(pick.Pick(1), 0u);
+  EXPECT_EQ(pick.Pick(0), 0u);
+}
+
+TEST(RandomPick, SmallListsAreUniform) {
+  RandomPick pick(2024, CountingClock());
+  EXPECT_TRUE(LooksUniform(PickerOf(pick), 3, 3, 30000));
+  EXPECT_TRUE(LooksUniform(PickerOf(pick), 10, 10, 50000));
+  EXPECT_TRUE(LooksUniform(PickerOf(pick), 2, 2, 20000));
+}
+
+TEST(RandomPick, HugeCountsAreUniformIncludingTheTopBucket) {
+  RandomPick pick(77, CountingClock());
+  // 3 * 2^29: a 32-bit remainder would give the lower two thirds 3/2 times
+  // the chance of the top third.
+  EXPECT_TRUE(LooksUniform(PickerOf(pick), 3u << 29, 3, 30000));
+  EXPECT_TRUE(LooksUniform(PickerOf(pick), 2147483647u, 16, 64000));
+  EXPECT_TRUE(LooksUniform(PickerOf(pick), 4294967295u, 16, 64000));
+  // Low bits: a floating-point scale of a huge count leaves them unused.
+  EXPECT_TRUE(LooksUniform(PickerOf(pick), 2147483647u, 256, 256 * 200, Bucketing::ByLowBits));
+}
+
+TEST(RandomPick, AFrozenClockNeitherSticksNorCycles) {
+  RandomPick pick(31337, FrozenClock());
+  EXPECT_TRUE(LooksUniform(PickerOf(pick), 10, 10, 50000));
+
+  std::vector<std::uint32_t> small;
+  for (int i = 0; i < 4000; ++i) small.push_back(pick.Pick(2));
+  EXPECT_FALSE(HasShortPeriod(small, 1000));
+
+  std::set<std::uint32_t> distinct;
+  for (int i = 0; i < 20000; ++i) distinct.insert(pick.Pick(2147483647u));
+  // Birthday collisions expected: about 0.1 among 20000 picks of 2^31 - 1.
+  EXPECT_GE(distinct.size(), 19995u);
+}
+
+TEST(RandomPick, TheChecksRejectFlawedPickers) {
+  EXPECT_FALSE(LooksUniform(ModuloBiasedPicker(), 3u << 29, 3, 30000));
+  EXPECT_FALSE(LooksUniform(SinglePrecisionPicker(), 2147483647u, 256, 256 * 200, Bucketing::ByLowBits));
+
+  // Re-seeding from the clock alone repeats one pick while the clock stands still.
+  const Picker clockOnly = ClockOnlyPicker(FrozenClock());
+  EXPECT_FALSE(LooksUniform(clockOnly, 10, 10, 5000));
+  std::vector<std::uint32_t> stuck;
+  for (int i = 0; i < 100; ++i) stuck.push_back(clockOnly(2));
+  EXPECT_TRUE(HasShortPeriod(stuck, 10));
+}
+
+TEST(SystemClockReading, AdvancesBetweenReadings) {
+  const std::uint64_t first = SystemClockReading();
+  std::uint64_t later = first;
+  for (int i = 0; i < 1000000 && later == first; ++i) later = SystemClockReading();
+  EXPECT_NE(later, first);
+}
+
+}  // namespace
+}  // namespace ravelo::draw
