@@ -40,14 +40,17 @@ class ProfileReader {
   std::string Read(std::string_view section, std::string_view key, size_t bufferBytes) const;
 
  private:
-  struct Entry {
-    std::string section;  // trimmed, as in the file
-    std::string key;      // trimmed, as in the file
-    std::string value;    // raw bytes after '=', in the file's encoding
+  struct Key {
+    std::string name;   // trimmed, UTF-8
+    std::string value;  // trimmed, UTF-8
+    bool hasValue = false;
   };
-  std::vector<Entry> entries_;  // file order, only keys of each section's first copy
+  struct Section {
+    std::string name;  // UTF-8; empty for the lines before the first section
+    std::vector<Key> keys;
+  };
+  std::vector<Section> sections_;  // file order, repeated names included
   bool exists_ = false;
-  bool utf8_ = false;  // the file starts with a UTF-8 byte order mark
 };
 
 // One-shot read (one file read per call).

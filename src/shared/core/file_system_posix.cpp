@@ -1,0 +1,108 @@
+// The POSIX half of the file system helpers: paths are the UTF-8 bytes
+// themselves, and rename(2) puts a finished temporary file in place.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <random>
+
+#include "shared/core/file_system.h"
+
+namespace ravelo {
+namespace {
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  // Closes now and reports whether the close succeeded (it can report a
+  // delayed write error).
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+std::string TemporaryName(const std::string& target, unsigned attempt) {
+  static std::atomic<unsigned> counter{0};
+  std::random_device random;
+  char suffix[64];
+  std::snprintf(suffix, sizeof suffix, ".%x%x%x.tmp", static_cast<unsigned>(::getpid()), counter++ + attempt,
+                random() & 0xFFFFu);
+  return target + suffix;
+}
+
+void SyncFolder(const std::string& folder) {
+  FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.valid()) ::fsync(dir.get());
+}
+
+}  // namespace
+
+std::filesystem::path PathFromUtf8(std::string_view utf8) { return std::filesystem::path(std::string(utf8)); }
+
+std::string PathToUtf8(const std::filesystem::path& path) { return path.string(); }
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  const std::string target = path.string();
+  if (target.empty()) return false;
+
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists) {
+    if (!S_ISREG(existing.st_mode)) return false;
+    // A read-only file stays as it is, also for root, who could replace it.
+    if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  }
+
+  std::string temporary;
+  int fd = -1;
+  for (unsigned attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+    temporary = TemporaryName(target, attempt);
+    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return false;  // missing or unwritable folder
+  }
+  if (fd < 0) return false;
+  FileDescriptor out(fd);
+
+  bool ok = true;
+  if (exists) ok = ::fchmod(out.get(), existing.st_mode & 07777) == 0;
+  ok = ok && WriteAll(out.get(), bytes) && ::fsync(out.get()) == 0;
+  ok = out.Close() && ok;
+  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  const auto folder = path.parent_path();
+  SyncFolder(folder.empty() ? std::string(".") : folder.string());
+  return true;
+}
+
+}  // namespace ravelo

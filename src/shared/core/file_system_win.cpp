@@ -1,0 +1,100 @@
+// The Windows half of the file system helpers: paths are UTF-16, and
+// MoveFileExW puts a finished temporary file in place of the target.
+#include <windows.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "shared/core/encoding.h"
+#include "shared/core/file_system.h"
+
+namespace ravelo {
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  ~FileHandle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  bool Close() {
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(handle) != FALSE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+std::wstring TemporaryName(const std::wstring& target, unsigned attempt) {
+  static std::atomic<unsigned> counter{0};
+  wchar_t suffix[64];
+  std::swprintf(suffix, 64, L".%lx%x%lx.tmp", GetCurrentProcessId(), counter++ + attempt, GetTickCount() & 0xFFFFu);
+  return target + suffix;
+}
+
+}  // namespace
+
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+  const std::u16string wide = Utf8ToUtf16(utf8);
+  return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
+}
+
+std::string PathToUtf8(const std::filesystem::path& path) {
+  const std::wstring& wide = path.native();
+  return Utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  const std::wstring target = path.native();
+  if (target.empty()) return false;
+
+  // The read-only attribute is checked here because the replace below would
+  // ignore it (and Wine running as root ignores it for writes as well).
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) return false;
+
+  std::wstring temporary;
+  HANDLE created = INVALID_HANDLE_VALUE;
+  for (unsigned attempt = 0; attempt < 16 && created == INVALID_HANDLE_VALUE; ++attempt) {
+    temporary = TemporaryName(target, attempt);
+    created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
+  }
+  FileHandle out(created);
+  if (!out.valid()) return false;
+
+  bool ok = WriteAll(out.get(), bytes) && FlushFileBuffers(out.get()) != FALSE;
+  ok = out.Close() && ok;
+  // The replacement keeps the target's hidden and system attributes.
+  if (ok && exists) {
+    const DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+    if (kept != 0) SetFileAttributesW(temporary.c_str(), kept);
+  }
+  ok = ok && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) {
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace ravelo
