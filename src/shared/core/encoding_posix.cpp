@@ -1,5 +1,7 @@
-// GBK conversions through glibc's iconv: GB18030 (a superset of GBK) for
-// decoding, GBK for encoding so that nothing beyond GBK is ever produced.
+// GBK conversions through glibc's iconv with GB18030, the superset of GBK
+// whose two-byte part matches code page 936 (user-defined areas included,
+// which glibc's own GBK table lacks). Encoding keeps to the two-byte part:
+// a character that only a four-byte sequence can hold becomes '?'.
 #include <iconv.h>
 
 #include <cerrno>
@@ -59,7 +61,7 @@ bool MultiByteDecoder::DecodeFourBytes(std::string_view run, std::u16string& out
   return DecodeToUtf16(handle_, run, out);
 }
 
-MultiByteEncoder::MultiByteEncoder() : handle_(Open("GBK", "UTF-16LE")) {}
+MultiByteEncoder::MultiByteEncoder() : handle_(Open("GB18030", "UTF-16LE")) {}
 MultiByteEncoder::~MultiByteEncoder() { Close(handle_); }
 
 void MultiByteEncoder::Encode(std::u16string_view run, std::string& out) {
@@ -76,22 +78,37 @@ void MultiByteEncoder::Encode(std::u16string_view run, std::string& out) {
   iconv(Handle(handle_), nullptr, nullptr, nullptr, nullptr);
   char* src = utf16le.data();
   size_t srcLeft = utf16le.size();
-  std::string buffer(run.size() * 2 + 8, '\0');
+  std::string encoded;
+  std::string buffer(run.size() * 4 + 8, '\0');
   while (srcLeft > 0) {
     char* dst = buffer.data();
     size_t dstLeft = buffer.size();
     const size_t result = iconv(Handle(handle_), &src, &srcLeft, &dst, &dstLeft);
-    out.append(buffer.data(), buffer.size() - dstLeft);
+    encoded.append(buffer.data(), buffer.size() - dstLeft);
     if (result != static_cast<size_t>(-1)) break;
     if (errno != EILSEQ || srcLeft < 2) {
       // Cannot happen for BMP input and a large enough buffer; give up safely.
-      out.append(srcLeft / 2, '?');
+      encoded.append(srcLeft / 2, '?');
       break;
     }
-    // A character GBK cannot hold: one '?' for it, then go on.
-    out.push_back('?');
+    encoded.push_back('?');
     src += 2;
     srcLeft -= 2;
+  }
+  // Keep single bytes and GBK pairs; a four-byte sequence (second byte a
+  // digit) stands for a character beyond GBK.
+  for (size_t i = 0; i < encoded.size();) {
+    const auto lead = static_cast<unsigned char>(encoded[i]);
+    if (lead < 0x80 || i + 1 >= encoded.size()) {
+      out.push_back(encoded[i]);
+      ++i;
+    } else if (encoded[i + 1] >= '0' && encoded[i + 1] <= '9') {
+      out.push_back('?');
+      i += 4;
+    } else {
+      out.append(encoded, i, 2);
+      i += 2;
+    }
   }
 }
 

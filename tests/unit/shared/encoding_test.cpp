@@ -1,0 +1,149 @@
+#include "shared/core/encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace ravelo {
+namespace {
+
+// "开始啦" and "宋体" in code page 936.
+constexpr std::string_view kStartGbk = "\xBF\xAA\xCA\xBC\xC0\xB2";
+constexpr std::string_view kSongtiGbk = "\xCB\xCE\xCC\xE5";
+
+TEST(GbkConversion, ChineseTextRoundTrips) {
+  EXPECT_EQ(GbkToUtf8(kStartGbk), "开始啦");
+  EXPECT_EQ(Utf8ToGbk("开始啦"), kStartGbk);
+  EXPECT_EQ(Utf8ToGbk("宋体"), kSongtiGbk);
+  EXPECT_EQ(GbkToUtf8(Utf8ToGbk("抽签名单 Ravelo 2.8")), "抽签名单 Ravelo 2.8");
+  EXPECT_EQ(GbkToUtf16(kSongtiGbk), u"宋体");
+  EXPECT_EQ(Utf16ToGbk(u"宋体"), kSongtiGbk);
+  EXPECT_EQ(GbkToUtf8(""), "");
+  EXPECT_EQ(Utf8ToGbk(""), "");
+}
+
+TEST(GbkConversion, PunctuationAndFullWidthFormsRoundTrip) {
+  const std::string text = "“引号”、《书名》，。！？：；（）　全角ＡＢＣ１２３";
+  const std::string gbk = Utf8ToGbk(text);
+  EXPECT_EQ(gbk.find('?'), std::string::npos);
+  EXPECT_EQ(gbk.size(), 2 * 26u);  // every one of them is a double-byte character
+  EXPECT_EQ(GbkToUtf8(gbk), text);
+}
+
+TEST(GbkConversion, EuroSignIsTheSingleByte0x80) {
+  EXPECT_EQ(GbkToUtf8("\x80"), "€");
+  EXPECT_EQ(Utf8ToGbk("5€"), "5\x80");
+}
+
+TEST(GbkConversion, EveryGb2312CharacterRoundTrips) {
+  int decoded = 0;
+  for (int lead = 0xA1; lead <= 0xF7; ++lead) {
+    for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+      const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+      const std::u16string wide = GbkToUtf16(pair);
+      ASSERT_EQ(wide.size(), 1u) << std::hex << lead << trail;
+      if (wide[0] == u'\xFFFD') continue;  // unassigned
+      if (wide[0] == u'\x20AC') continue;  // GB18030's second euro form: written as 0x80
+      ++decoded;
+      EXPECT_EQ(Utf16ToGbk(wide), pair) << std::hex << lead << trail;
+    }
+  }
+  EXPECT_GT(decoded, 7400);  // GB2312 holds 7445 characters
+}
+
+TEST(GbkConversion, CharactersGbkCannotHoldBecomeQuestionMarks) {
+  EXPECT_EQ(Utf8ToGbk("a한b"), "a?b");  // Hangul is not in GBK
+  EXPECT_EQ(Utf8ToGbk("😀"), "?");        // beyond the BMP: one mark per character
+  EXPECT_EQ(Utf16ToGbk(u"x\xD800y"), "x?y");  // a lone surrogate
+  EXPECT_EQ(Utf8ToGbk("宋\xFF体"), "\xCB\xCE?\xCC\xE5");  // invalid UTF-8
+}
+
+TEST(GbkConversion, UndecodableBytesBecomeReplacementCharacters) {
+  EXPECT_EQ(GbkToUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+  // A lead byte at the end, or before a byte that cannot trail it: only the
+  // lead byte is lost, the following byte is read on its own.
+  EXPECT_EQ(GbkToUtf8("ab\xCB"), "ab\xEF\xBF\xBD");
+  EXPECT_EQ(GbkToUtf8("\xCB\x20\xCB\xCE"), "\xEF\xBF\xBD 宋");
+  EXPECT_EQ(GbkToUtf8("\xCB\r\n"), "\xEF\xBF\xBD\r\n");
+}
+
+TEST(GbkConversion, TrailBytesInTheAsciiRangeBelongToTheirCharacter) {
+  // 0x40..0x7E trail bytes look like ASCII letters but are part of the pair.
+  const std::u16string wide = GbkToUtf16("\x81\x40" "A");
+  ASSERT_EQ(wide.size(), 2u);
+  EXPECT_NE(wide[0], u'\xFFFD');
+  EXPECT_EQ(wide[1], u'A');
+  EXPECT_EQ(Utf16ToGbk(wide), "\x81\x40" "A");
+}
+
+TEST(GbkConversion, DecodingArbitraryBytesAlwaysGivesValidUtf8) {
+  std::mt19937 random(42);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes(static_cast<size_t>(round % 40), '\0');
+    for (auto& b : bytes) b = static_cast<char>(byte(random));
+    const std::string utf8 = GbkToUtf8(bytes);
+    ASSERT_TRUE(IsValidUtf8(utf8));
+    // Re-encoding never grows the text beyond the original byte count.
+    EXPECT_LE(Utf8ToGbk(utf8).size(), bytes.size());
+  }
+}
+
+TEST(Utf8, ValidityFollowsTheStandard) {
+  EXPECT_TRUE(IsValidUtf8(""));
+  EXPECT_TRUE(IsValidUtf8("plain ASCII"));
+  EXPECT_TRUE(IsValidUtf8("开始啦 😀 é"));
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong '/'
+  EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF"));      // overlong
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
+  EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // above U+10FFFF
+  EXPECT_FALSE(IsValidUtf8("\xE5\xBC"));          // cut short
+  EXPECT_FALSE(IsValidUtf8("\x80"));              // stray continuation
+  EXPECT_FALSE(IsValidUtf8("\xFF"));
+}
+
+TEST(Utf8, Utf16RoundTripsIncludingSurrogatePairs) {
+  const std::string text = "开始 😀 z";
+  const std::u16string wide = Utf8ToUtf16(text);
+  EXPECT_EQ(wide, u"开始 😀 z");
+  EXPECT_EQ(Utf16ToUtf8(wide), text);
+}
+
+TEST(Utf8, InvalidInputIsReplacedNotDropped) {
+  EXPECT_EQ(Utf8ToUtf16("a\xE5\xBC"), u"a\xFFFD\xFFFD");
+  EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\xFFFD\xFFFD");
+  EXPECT_EQ(Utf16ToUtf8(u"a\xDC00"), "a\xEF\xBF\xBD");
+  EXPECT_EQ(Utf16ToUtf8(u"\xD83D"), "\xEF\xBF\xBD");
+}
+
+TEST(GbkPrefixLength, NeverEndsInsideADoubleByteCharacter) {
+  const std::string gbk = Utf8ToGbk("ab开始");  // 2 + 2 + 2 bytes
+  EXPECT_EQ(GbkPrefixLength(gbk, 0), 0u);
+  EXPECT_EQ(GbkPrefixLength(gbk, 2), 2u);
+  EXPECT_EQ(GbkPrefixLength(gbk, 3), 2u);
+  EXPECT_EQ(GbkPrefixLength(gbk, 4), 4u);
+  EXPECT_EQ(GbkPrefixLength(gbk, 5), 4u);
+  EXPECT_EQ(GbkPrefixLength(gbk, 6), 6u);
+  EXPECT_EQ(GbkPrefixLength(gbk, 100), 6u);
+  EXPECT_EQ(GbkPrefixLength(Utf8ToGbk("a开"), 2), 1u);
+}
+
+TEST(GbkPrefixLength, ATwentyCharacterCaptionKeepsFifteenInAThirtyOneByteBuffer) {
+  const std::string caption = "一二三四五六七八九十甲乙丙丁戊己庚辛壬癸";
+  const std::string gbk = Utf8ToGbk(caption);
+  ASSERT_EQ(gbk.size(), 40u);
+  const size_t kept = GbkPrefixLength(gbk, 31 - 1);
+  EXPECT_EQ(kept, 30u);
+  EXPECT_EQ(GbkToUtf8(gbk.substr(0, kept)), "一二三四五六七八九十甲乙丙丁戊");
+  // One ASCII letter in front moves the cut: 1 + 14 * 2 = 29 bytes fit.
+  const std::string shifted = Utf8ToGbk("A" + caption);
+  EXPECT_EQ(GbkPrefixLength(shifted, 30), 29u);
+}
+
+TEST(GbkPrefixLength, InvalidBytesCountAsSingleBytes) {
+  EXPECT_EQ(GbkPrefixLength("\xFF\xFF\xFF", 2), 2u);
+  EXPECT_EQ(GbkPrefixLength("a\xCB", 2), 2u);  // a lone lead byte at the end
+}
+
+}  // namespace
+}  // namespace ravelo

@@ -1,0 +1,134 @@
+#include "shared/core/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace ravelo {
+namespace {
+
+TEST(LeadingNumber, TakesTheNumberAtTheStart) {
+  EXPECT_EQ(LeadingNumber("600"), 600.0);
+  EXPECT_EQ(LeadingNumber("600   "), 600.0);
+  EXPECT_EQ(LeadingNumber("  42"), 42.0);
+  EXPECT_EQ(LeadingNumber("5a"), 5.0);
+  EXPECT_EQ(LeadingNumber("-1"), -1.0);
+  EXPECT_EQ(LeadingNumber("+7"), 7.0);
+  EXPECT_EQ(LeadingNumber("37.5"), 37.5);
+  EXPECT_EQ(LeadingNumber(".5"), 0.5);
+  EXPECT_EQ(LeadingNumber("-.25x"), -0.25);
+  EXPECT_EQ(LeadingNumber("12."), 12.0);
+  EXPECT_EQ(LeadingNumber("1e3"), 1000.0);
+  EXPECT_EQ(LeadingNumber("2.5E-1"), 0.25);
+}
+
+TEST(LeadingNumber, BlanksAnywhereAreIgnored) {
+  EXPECT_EQ(LeadingNumber("1 2"), 12.0);
+  EXPECT_EQ(LeadingNumber("- 5"), -5.0);
+  EXPECT_EQ(LeadingNumber("\t3\t"), 3.0);
+}
+
+TEST(LeadingNumber, NoNumberGivesZero) {
+  EXPECT_EQ(LeadingNumber(""), 0.0);
+  EXPECT_EQ(LeadingNumber("   "), 0.0);
+  EXPECT_EQ(LeadingNumber("abc"), 0.0);
+  EXPECT_EQ(LeadingNumber("-"), 0.0);
+  EXPECT_EQ(LeadingNumber("."), 0.0);
+  EXPECT_EQ(LeadingNumber("宋体"), 0.0);
+  EXPECT_EQ(LeadingNumber("x12"), 0.0);
+}
+
+TEST(LeadingNumber, AnExponentMarkerWithoutDigitsEndsTheNumber) {
+  EXPECT_EQ(LeadingNumber("5e"), 5.0);
+  EXPECT_EQ(LeadingNumber("5e+"), 5.0);
+  EXPECT_EQ(LeadingNumber("5ex"), 5.0);
+}
+
+TEST(LeadingNumber, OutOfRangeExponentsSaturate) {
+  EXPECT_TRUE(std::isinf(LeadingNumber("1e999")));
+  EXPECT_LT(LeadingNumber("-1e999"), 0.0);
+  EXPECT_EQ(LeadingNumber("1e-999"), 0.0);
+  EXPECT_TRUE(std::isinf(LeadingNumber("0.001e400")));
+  EXPECT_EQ(LeadingNumber("1000e-400"), 0.0);
+}
+
+TEST(RoundToInt16, RoundsHalvesToEven) {
+  EXPECT_EQ(RoundToInt16(2.5), 2);
+  EXPECT_EQ(RoundToInt16(3.5), 4);
+  EXPECT_EQ(RoundToInt16(-2.5), -2);
+  EXPECT_EQ(RoundToInt16(0.5), 0);
+  EXPECT_EQ(RoundToInt16(1.5), 2);
+  EXPECT_EQ(RoundToInt16(2.4999), 2);
+  EXPECT_EQ(RoundToInt16(-0.4), 0);
+  EXPECT_EQ(RoundToInt16(600.0), 600);
+}
+
+TEST(RoundToInt16, RangeIsCheckedAfterRounding) {
+  EXPECT_EQ(RoundToInt16(32767.0), 32767);
+  EXPECT_EQ(RoundToInt16(32767.4), 32767);
+  EXPECT_EQ(RoundToInt16(32767.5), std::nullopt);  // rounds to 32768
+  EXPECT_EQ(RoundToInt16(-32768.5), -32768);        // rounds to the even -32768
+  EXPECT_EQ(RoundToInt16(-32769.0), std::nullopt);
+  EXPECT_EQ(RoundToInt16(1e10), std::nullopt);
+  EXPECT_EQ(RoundToInt16(std::numeric_limits<double>::infinity()), std::nullopt);
+  EXPECT_EQ(RoundToInt16(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
+}
+
+TEST(ParseColour, TakesTheWholeTextAsADecimalInteger) {
+  EXPECT_EQ(ParseColour("255"), 255);
+  EXPECT_EQ(ParseColour("16777215"), 16777215);
+  EXPECT_EQ(ParseColour("  8388672   "), 8388672);
+  EXPECT_EQ(ParseColour("-1"), -1);
+  EXPECT_EQ(ParseColour("2147483647"), 2147483647);
+  EXPECT_EQ(ParseColour("-2147483648"), std::numeric_limits<int32_t>::min());
+  EXPECT_EQ(ParseColour("12.5"), 12);  // halves to even
+  EXPECT_EQ(ParseColour("13.5"), 14);
+  EXPECT_EQ(ParseColour("1e3"), 1000);
+}
+
+TEST(ParseColour, RejectsAnythingButAWholeNumber) {
+  EXPECT_EQ(ParseColour(""), std::nullopt);
+  EXPECT_EQ(ParseColour("   "), std::nullopt);
+  EXPECT_EQ(ParseColour("12ab"), std::nullopt);
+  EXPECT_EQ(ParseColour("ab"), std::nullopt);
+  EXPECT_EQ(ParseColour("1 2"), std::nullopt);
+  EXPECT_EQ(ParseColour("2147483648"), std::nullopt);
+  EXPECT_EQ(ParseColour("-2147483649"), std::nullopt);
+  EXPECT_EQ(ParseColour("99999999999999999999999"), std::nullopt);
+  EXPECT_EQ(ParseColour("1e999"), std::nullopt);
+  EXPECT_EQ(ParseColour("5e"), std::nullopt);
+}
+
+TEST(ParseFontSize, TakesTheWholeTextAsANumber) {
+  EXPECT_EQ(ParseFontSize("26"), 26.0f);
+  EXPECT_EQ(ParseFontSize("72  "), 72.0f);
+  EXPECT_EQ(ParseFontSize("10.5"), 10.5f);
+  EXPECT_EQ(ParseFontSize(""), std::nullopt);
+  EXPECT_EQ(ParseFontSize("12pt"), std::nullopt);
+  EXPECT_EQ(ParseFontSize("big"), std::nullopt);
+  EXPECT_EQ(ParseFontSize("1e39"), std::nullopt);  // beyond single precision
+}
+
+TEST(FormatSingleShortest, GivesTheShortestTextThatReadsBack) {
+  EXPECT_EQ(FormatSingleShortest(120.0f), "120");
+  EXPECT_EQ(FormatSingleShortest(37.5f), "37.5");
+  EXPECT_EQ(FormatSingleShortest(-3.0f), "-3");
+  EXPECT_EQ(FormatSingleShortest(0.0f), "0");
+  EXPECT_EQ(FormatSingleShortest(-0.0f), "0");
+  EXPECT_EQ(FormatSingleShortest(0.1f), "0.1");
+  EXPECT_EQ(FormatSingleShortest(123.75f), "123.75");
+  EXPECT_EQ(FormatSingleShortest(1000000.0f), "1000000");
+  EXPECT_EQ(FormatSingleShortest(1.0f / 3.0f), "0.33333334");
+}
+
+TEST(FormatSingleShortest, ReadsBackAsTheSameFloat) {
+  for (const float value : {0.1f, 1.0f / 3.0f, 185.25f, -17.125f, 12345.678f, 3e-4f, 7e20f}) {
+    const auto back = ParseFontSize(FormatSingleShortest(value));
+    ASSERT_TRUE(back.has_value()) << FormatSingleShortest(value);
+    EXPECT_EQ(*back, value) << FormatSingleShortest(value);
+  }
+}
+
+}  // namespace
+}  // namespace ravelo
