@@ -39,20 +39,27 @@ class NameListLoader {
   explicit NameListLoader(NameList& list) : list_(list) {}
 
   // Every CR and every LF ends a line; CR LF gives an empty line in between,
-  // which is skipped like any empty line.
+  // which is skipped like any empty line. One pass copies the text and
+  // notes where each name ends.
   bool Append(std::u16string_view units) {
-    while (!units.empty()) {
-      const std::size_t end = units.find_first_of(u"\r\n");
-      list_.text_.append(units.substr(0, end));
-      if (end == std::u16string_view::npos) break;
-      if (!EndLine()) return false;
-      units.remove_prefix(end + 1);
+    std::u16string& text = list_.text_;
+    const std::size_t start = text.size();
+    text.resize(start + units.size());
+    char16_t* const base = text.data();
+    char16_t* out = base + start;
+    for (const char16_t unit : units) {
+      if (unit == u'\r' || unit == u'\n') {
+        if (!EndLine(static_cast<std::size_t>(out - base))) return false;
+      } else {
+        *out++ = unit;
+      }
     }
-    return FitsOffsets();
+    text.resize(static_cast<std::size_t>(out - base));
+    return text.size() <= kMaxUnits;
   }
 
   // The last line counts even without a line end.
-  bool Finish() { return EndLine(); }
+  bool Finish() { return EndLine(list_.text_.size()); }
 
   void Reserve(std::size_t units, std::size_t names) {
     list_.text_.reserve(units);
@@ -63,15 +70,12 @@ class NameListLoader {
   std::size_t Names() const { return list_.ends_.size(); }
 
  private:
-  bool FitsOffsets() const {
-    return list_.text_.size() <= std::numeric_limits<std::uint32_t>::max();
-  }
+  static constexpr std::size_t kMaxUnits = std::numeric_limits<std::uint32_t>::max();
 
-  bool EndLine() {
-    if (!FitsOffsets()) return false;
-    const std::uint32_t end = static_cast<std::uint32_t>(list_.text_.size());
+  bool EndLine(std::size_t end) {
+    if (end > kMaxUnits) return false;
     const std::uint32_t begin = list_.ends_.empty() ? 0 : list_.ends_.back();
-    if (end != begin) list_.ends_.push_back(end);
+    if (end != begin) list_.ends_.push_back(static_cast<std::uint32_t>(end));
     return true;
   }
 
@@ -102,9 +106,10 @@ ByteOrderMark DetectByteOrderMark(std::string_view head) {
   return {TextEncoding::kUndecided, 0};
 }
 
+// Stops at the first non-ASCII byte, which in a Chinese list comes at once.
 bool IsAscii(std::string_view bytes) {
-  return std::all_of(bytes.begin(), bytes.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::none_of(bytes.begin(), bytes.end(),
+                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 std::u16string WidenAscii(std::string_view bytes) {
