@@ -1,0 +1,75 @@
+#include "cleaner/win/cleanup_actions.h"
+
+#include <vector>
+
+#include "shared/core/paths.h"
+#include "shared/win/wide_text.h"
+
+namespace ravelo::cleaner {
+
+namespace {
+
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  ~FindHandle() {
+    if (IsValid()) FindClose(handle_);
+  }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+
+  bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// The names of the files (not folders) that match pattern.
+std::vector<std::wstring> MatchingFileNames(const std::wstring& pattern) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found{};
+  const FindHandle find(FindFirstFileW(pattern.c_str(), &found));
+  if (!find.IsValid()) return names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(found.cFileName);
+  } while (FindNextFileW(find.Get(), &found));
+  return names;
+}
+
+// Query value, set value, create subkey, enumerate subkeys, notify, create link.
+constexpr REGSAM kKeyAccess =
+    KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK;
+static_assert(kKeyAccess == 0x3F);
+
+}  // namespace
+
+void RemoveFolder(std::string_view path) { RemoveDirectoryW(win::Widen(path).c_str()); }
+
+void DeleteFiles(std::string_view pathOrPattern) {
+  if (!HasWildcards(pathOrPattern)) {
+    DeleteFileW(win::Widen(pathOrPattern).c_str());
+    return;
+  }
+  // The search is finished and closed before the first file goes.
+  const std::wstring folder = win::Widen(FolderOfPath(pathOrPattern));
+  for (const auto& name : MatchingFileNames(win::Widen(pathOrPattern))) DeleteFileW((folder + name).c_str());
+}
+
+void DeleteRegistryKey(HKEY root, std::wstring_view subKey) {
+  const std::wstring path(subKey);
+  HKEY opened = nullptr;
+  const bool isOpen = RegOpenKeyExW(root, path.c_str(), 0, kKeyAccess, &opened) == ERROR_SUCCESS;
+  RegDeleteKeyW(root, path.c_str());
+  if (isOpen) RegCloseKey(opened);
+}
+
+void CarryOut(const CleanupStep& step) {
+  switch (step.kind) {
+    case EntryKind::Folder: RemoveFolder(step.target); break;
+    case EntryKind::File: DeleteFiles(step.target); break;
+    case EntryKind::RegistryKey: DeleteRegistryKey(HKEY_LOCAL_MACHINE, win::Widen(step.target)); break;
+  }
+}
+
+}  // namespace ravelo::cleaner

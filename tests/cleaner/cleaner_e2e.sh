@@ -1,0 +1,230 @@
+#!/usr/bin/env bash
+# End-to-end tests of rvofilecmd under Wine. Each case copies the staged
+# installation into a fresh folder, writes its bin\filelist.db (GBK), runs the
+# cleaner (which must end by itself) and checks what is left.
+#
+# usage: cleaner_e2e.sh STAGED_INSTALLATION TOOLS_FOLDER
+set -uo pipefail
+stage=${1:?staged installation}
+tools=${2:?tools folder}
+wine_run="$tools/wine-run"
+[ -x "$stage/bin/rvofilecmd.exe" ] || { echo "no $stage/bin/rvofilecmd.exe"; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/ravelo-cleaner.XXXXXX")
+# Registry keys of this run, below HKLM; unique so that parallel runs do not meet.
+keyroot="Software\\RaveloTest\\cleaner-$$"
+cleanup() {
+  "$wine_run" reg delete "HKLM\\$keyroot" /f >/dev/null 2>&1
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+cases=0 checks=0 failures=0 current=""
+longest_run=0
+fail() { echo "FAIL [$current] $*"; failures=$((failures + 1)); }
+check() { checks=$((checks + 1)); }
+
+# new_case NAME: a fresh copy of the installation in $inst, without a list.
+new_case() {
+  current=$1
+  cases=$((cases + 1))
+  mkdir -p "$work/$1"
+  inst="$work/$1/Ravelo"
+  cp -r "$stage" "$inst"
+  rm -f "$inst/bin/filelist.db"
+}
+
+# write_list: the list from stdin (UTF-8, line ends as given) in code page 936.
+write_list() { iconv -f UTF-8 -t GBK >"$inst/bin/filelist.db"; }
+
+# run_cleaner: runs the cleaner of $inst; it must end by itself, quickly.
+run_cleaner() {
+  local start end rc
+  start=$(date +%s%N)
+  timeout 60 "$wine_run" "$inst/bin/rvofilecmd.exe" >/dev/null 2>&1
+  rc=$?
+  end=$(date +%s%N)
+  local ms=$(((end - start) / 1000000))
+  [ "$ms" -gt "$longest_run" ] && longest_run=$ms
+  check
+  if [ $rc -eq 124 ]; then fail "the cleaner did not end within 60 s"; elif [ $rc -ne 0 ]; then fail "exit code $rc"; fi
+}
+
+gone() { for p in "$@"; do check; [ ! -e "$inst/$p" ] || fail "$p should be gone"; done; }
+kept() { for p in "$@"; do check; [ -e "$inst/$p" ] || fail "$p should remain"; done; }
+kept_outside() { for p in "$@"; do check; [ -e "$p" ] || fail "${p#$work/} (outside the installation) was removed"; done; }
+
+# tree DIR: every path below DIR, one a line, with the size of each file.
+tree() { (cd "$1" && find . -printf '%p %s\n' | LC_ALL=C sort); }
+unchanged_since() {
+  check
+  local now
+  now=$(tree "$inst")
+  [ "$now" = "$1" ] || fail "the installation changed: $(diff <(echo "$1") <(echo "$now") | tr '\n' ' ')"
+}
+
+reg_add() { "$wine_run" reg add "HKLM\\$1" /v marker /d 1 /f >/dev/null 2>&1 || fail "reg add $1"; }
+key_gone() { for k in "$@"; do check; ! "$wine_run" reg query "HKLM\\$k" >/dev/null 2>&1 || fail "key $k should be gone"; done; }
+key_kept() { for k in "$@"; do check; "$wine_run" reg query "HKLM\\$k" >/dev/null 2>&1 || fail "key $k should remain"; done; }
+
+# ---------------------------------------------------------------------------
+new_case files_and_wildcards
+mkdir -p "$inst/common/sub.pte" "$inst/docs"
+touch "$inst/common/sub.pte/inner.pte" "$inst/docs/運行說明.txt" "$inst/docs/運.txt" "$inst/docs/readme.txt"
+printf '%s\r\n' '#name.txt' '#common\but?.pte' '#common\s*.pte' '#common\no-such-file.txt' \
+  '#docs\運行說明.txt' '#docs/readme.txt' '#bin\filelist.db' '#common\*.pte' | write_list
+run_cleaner
+gone name.txt common/but1.pte common/but4.pte common/style1.pte common/save.pte common/back.pte \
+  docs/運行說明.txt docs/readme.txt bin/filelist.db
+kept common/sound.wma common/rvoconfig.rcf common/sub.pte/inner.pte docs/運.txt bin/rvofilecmd.exe
+
+# ---------------------------------------------------------------------------
+new_case folders
+mkdir -p "$inst/empty" "$inst/full" "$inst/contents-later" "$inst/contents-first/deeper" "$inst/trailing"
+touch "$inst/full/keep.txt" "$inst/contents-later/a.txt" "$inst/contents-first/deeper/b.txt"
+printf '%s\r\n' '@empty' '@full' '@contents-later' '#contents-later\a.txt' \
+  '#contents-first\deeper\b.txt' '@contents-first\deeper' '@contents-first' '@trailing\' '@' '@no-such-folder' |
+  write_list
+run_cleaner
+gone empty contents-later/a.txt contents-first trailing
+kept full/keep.txt contents-later bin/rvofilecmd.exe name.txt
+
+# ---------------------------------------------------------------------------
+new_case registry
+reg_add "$keyroot\\Leaf"
+reg_add "$keyroot\\Parent\\Child"
+reg_add "$keyroot\\Ordered\\Child"
+reg_add "$keyroot\\注册表项"
+printf '%s\r\n' "%$keyroot\\Leaf" "%$keyroot\\Parent" "%$keyroot\\Missing" \
+  "%$keyroot\\Ordered\\Child" "%$keyroot\\Ordered" "  %$keyroot\\注册表项  " | write_list
+run_cleaner
+key_gone "$keyroot\\Leaf" "$keyroot\\Ordered" "$keyroot\\注册表项"
+key_kept "$keyroot\\Parent" "$keyroot\\Parent\\Child"
+
+# ---------------------------------------------------------------------------
+new_case ignored_lines_spaces_and_line_ends
+# CR LF, lone CR and lone LF end lines; the last line has no end.
+{
+  printf '; #name.txt\r\n'
+  printf '\t#common\\back.pte\r\n'
+  printf 'x#common\\but1.pte\n'
+  printf '[@common]\r'
+  printf '\r\n'
+  printf '   \r\n'
+  printf '  #common\\but2.pte \r\n'
+  printf '#common\\but3.pte\r'
+  printf '#common\\but4.pte\n'
+  printf '   #common\\style1.pte  '
+} | write_list
+run_cleaner
+gone common/but2.pte common/but3.pte common/but4.pte common/style1.pte
+kept name.txt common/back.pte common/but1.pte common
+
+# ---------------------------------------------------------------------------
+new_case empty_list
+: | write_list
+before=$(tree "$inst")
+run_cleaner
+unchanged_since "$before"
+
+new_case missing_list
+before=$(tree "$inst")
+run_cleaner
+unchanged_since "$before"
+
+new_case unreadable_list
+mkdir "$inst/bin/filelist.db"
+before=$(tree "$inst")
+run_cleaner
+unchanged_since "$before"
+
+# ---------------------------------------------------------------------------
+new_case escapes
+# Each operand aims at a file or empty folder of its own beside the
+# installation, so every one of them is checked on its own. The cleaner runs
+# in a working folder beside the installation too, so drive-relative forms
+# ("Z:..\x") would also land there.
+outside="$work/escapes"
+outside_win="Z:${outside//\//\\}"
+mkdir -p "$outside/cwd" "$inst/dotted"
+file_vectors=('#..\NAME' '#../NAME' '#common\..\..\NAME' '#common/../../NAME' '#.. \NAME' '#...\NAME'
+  '#common\.\..\..\NAME' '#. .\NAME' "#$outside_win\\NAME" "#Z:..\\NAME" "#$outside/NAME"
+  "#${outside//\//\\}\\NAME" "#\\\\?\\$outside_win\\NAME" "#\\\\localhost\\Z\$\\${outside_win#Z:\\}\\NAME")
+folder_vectors=('@..\NAME' '@../NAME' '@common\..\..\NAME' "@$outside_win\\NAME" "@$outside/NAME")
+{
+  i=0
+  for v in "${file_vectors[@]}"; do
+    i=$((i + 1))
+    touch "$outside/victim-$i.txt" "$outside/wild-$i.txt"
+    printf '%s\r\n' "${v//NAME/victim-$i.txt}" "${v//NAME/wild-$i.*}"
+  done
+  for v in "${folder_vectors[@]}"; do
+    i=$((i + 1))
+    mkdir "$outside/dir-$i"
+    printf '%s\r\n' "${v//NAME/dir-$i}"
+  done
+  printf '%s\r\n' '@dotted\.' '@.' '#name.txt:stream' '#name.txt'
+} | write_list
+(cd "$outside/cwd" && run_cleaner)
+i=0
+for v in "${file_vectors[@]}"; do
+  i=$((i + 1))
+  kept_outside "$outside/victim-$i.txt" "$outside/wild-$i.txt"
+done
+for v in "${folder_vectors[@]}"; do
+  i=$((i + 1))
+  kept_outside "$outside/dir-$i"
+done
+kept dotted
+gone name.txt
+
+# ---------------------------------------------------------------------------
+# The demo installation's own list names everything the installation holds:
+# afterwards only the running cleaner is left. Its registry lines are moved
+# below this run's test key, so the run touches no key but its own.
+new_case whole_installation
+keys=()
+while IFS= read -r line || [ -n "$line" ]; do
+  line=${line%$'\r'}
+  if [[ $line == %* ]]; then
+    keys+=("$keyroot\\whole\\${line#%}")
+    printf '%%%s\r\n' "${keys[-1]}"
+  else
+    printf '%s\r\n' "$line"
+  fi
+done <"$stage/bin/filelist.db" >"$inst/bin/filelist.db"
+for k in "${keys[@]}"; do reg_add "$k"; done
+run_cleaner
+check
+left=$(cd "$work/whole_installation" && find Ravelo | LC_ALL=C sort | tr '\n' ' ')
+[ "$left" = "Ravelo Ravelo/bin Ravelo/bin/rvofilecmd.exe " ] || fail "left behind: $left"
+key_gone "${keys[@]}"
+
+# ---------------------------------------------------------------------------
+# No window shows while the cleaner works: a long list keeps it busy long
+# enough to look. Its form exists, with its caption, but is never visible.
+new_case no_window
+for i in $(seq 1 60000); do printf '#common\\missing-%d.txt\r\n' "$i"; done | write_list
+printf '#name.txt\r\n' >>"$inst/bin/filelist.db"
+"$wine_run" "$inst/bin/rvofilecmd.exe" >/dev/null 2>&1 &
+pid=$!
+polls=0 seen_form=0 seen_visible=0
+while kill -0 $pid 2>/dev/null; do
+  polls=$((polls + 1))
+  if xdotool search --name 'Ravelo文件处理' >/dev/null 2>&1; then seen_form=1; fi
+  if [ -n "$(xdotool search --onlyvisible --pid $pid 2>/dev/null)" ] ||
+    [ -n "$(xdotool search --onlyvisible --name 'Ravelo文件处理' 2>/dev/null)" ]; then
+    seen_visible=1
+  fi
+  sleep 0.05
+done
+wait $pid
+check
+[ $seen_visible -eq 0 ] || fail "a window of the cleaner became visible"
+check
+[ $seen_form -eq 1 ] || fail "the hidden form \"Ravelo文件处理\" was never seen ($polls looks)"
+gone name.txt
+
+# ---------------------------------------------------------------------------
+echo "cleaner e2e: $cases cases, $checks checks, $failures failures; longest cleaner run ${longest_run} ms"
+[ $failures -eq 0 ]
