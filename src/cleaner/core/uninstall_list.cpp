@@ -1,5 +1,7 @@
 #include "cleaner/core/uninstall_list.h"
 
+#include <utility>
+
 #include "shared/core/encoding.h"
 
 namespace ravelo::cleaner {
@@ -27,17 +29,25 @@ std::string_view TrimSpaces(std::string_view text) {
 
 namespace {
 
-// The length of UTF-8 text in UTF-16 units: characters outside the basic
-// plane (four-byte sequences) take two. Stray bytes count as one each,
-// as the decoder turns them into U+FFFD.
+// The length of (valid, decoded) UTF-8 text in UTF-16 units: characters
+// outside the basic plane, four-byte sequences, take two.
 std::size_t Utf16Length(std::string_view utf8) {
   std::size_t units = 0;
   for (const char c : utf8) {
     const auto byte = static_cast<unsigned char>(c);
     if ((byte & 0xC0) == 0x80) continue;  // continuation byte
-    units += byte >= 0xF0 ? 2 : 1;
+    units += byte >= 0xF0 ? 2u : 1u;
   }
   return units;
+}
+
+std::optional<EntryKind> KindOf(char first) {
+  switch (first) {
+    case '@': return EntryKind::Folder;
+    case '#': return EntryKind::File;
+    case '%': return EntryKind::RegistryKey;
+    default: return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -45,14 +55,9 @@ std::size_t Utf16Length(std::string_view utf8) {
 std::optional<UninstallEntry> ParseListLine(std::string_view utf8Line) {
   const auto line = TrimSpaces(utf8Line);
   if (line.empty() || Utf16Length(line) > kMaxLineLength) return std::nullopt;
-  EntryKind kind;
-  switch (line.front()) {
-    case '@': kind = EntryKind::Folder; break;
-    case '#': kind = EntryKind::File; break;
-    case '%': kind = EntryKind::RegistryKey; break;
-    default: return std::nullopt;
-  }
-  return UninstallEntry{kind, std::string(line.substr(1))};
+  const auto kind = KindOf(line.front());
+  if (!kind) return std::nullopt;
+  return UninstallEntry{*kind, std::string(line.substr(1))};
 }
 
 std::vector<UninstallEntry> ParseUninstallList(std::string_view gbkBytes) {
