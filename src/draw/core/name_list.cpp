@@ -124,8 +124,9 @@ std::size_t DecodableLength(TextEncoding encoding, std::string_view bytes) {
     case TextEncoding::kUtf16Be:
       return bytes.size() & ~std::size_t{1};
     case TextEncoding::kGbk: {
-      // A byte below 0x30 is never part of a multi-byte GBK or GB18030
-      // character (trail bytes start at 0x30), so it always ends one. A run
+      // A byte below 0x30 is never part of a multi-byte character (GBK
+      // trail bytes start at 0x40, the digits of a four-byte GB18030
+      // character at 0x30), so the bytes up to it decode on their own. A run
       // without such a byte waits for more bytes.
       const auto last = std::find_if(bytes.rbegin(), bytes.rend(), [](char c) {
         return static_cast<unsigned char>(c) < 0x30;
