@@ -1,0 +1,317 @@
+// MusicPlayer against the real MCI layer. Under Wine the test's environment
+// names, in RAVELO_AUDIO_CAPTURE, a file where ALSA writes every sample that
+// reaches the sound output; its size shows whether sound flows. Without that
+// variable (on Windows) only the device's own reports are checked.
+#include "draw/win/music_player.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace ravelo::draw {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::optional<std::wstring> EnvironmentPath(const wchar_t* name) {
+  std::vector<wchar_t> buffer(32768);
+  const DWORD n = GetEnvironmentVariableW(name, buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (n == 0 || n >= buffer.size()) return std::nullopt;
+  std::wstring path(buffer.data(), n);
+  for (auto& c : path) {
+    if (c == L'/') c = L'\\';
+  }
+  return path;
+}
+
+// A fresh folder with spaces and Chinese characters in its name.
+std::wstring MakeTestFolder() {
+  std::vector<wchar_t> temp(MAX_PATH + 1);
+  GetTempPathW(static_cast<DWORD>(temp.size()), temp.data());
+  std::wstring folder = std::wstring(temp.data()) + L"ravelo 音乐 测试 " + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder + L"\\";
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(h);
+  ASSERT_TRUE(ok);
+  ASSERT_EQ(written, bytes.size());
+}
+
+void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A 16-bit mono PCM WAV file of a steady tone.
+std::string WaveFile(double seconds, std::uint32_t rate = 22050) {
+  const auto frames = static_cast<std::uint32_t>(seconds * rate);
+  std::string data;
+  data.reserve(frames * 2);
+  for (std::uint32_t i = 0; i < frames; ++i) {
+    const double s = 8000.0 * std::sin(2.0 * 3.14159265358979 * 440.0 * i / rate);
+    PutLittleEndian(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(s)), 2);
+  }
+  std::string wav = "RIFF";
+  PutLittleEndian(wav, static_cast<std::uint32_t>(36 + data.size()), 4);
+  wav += "WAVEfmt ";
+  PutLittleEndian(wav, 16, 4);
+  PutLittleEndian(wav, 1, 2);         // PCM
+  PutLittleEndian(wav, 1, 2);         // mono
+  PutLittleEndian(wav, rate, 4);
+  PutLittleEndian(wav, rate * 2, 4);  // bytes per second
+  PutLittleEndian(wav, 2, 2);         // block align
+  PutLittleEndian(wav, 16, 2);        // bits per sample
+  wav += "data";
+  PutLittleEndian(wav, static_cast<std::uint32_t>(data.size()), 4);
+  return wav + data;
+}
+
+// The ALSA capture, when the environment provides one. ALSA writes each
+// opening of the output to a file of its own (the named one, then numbered
+// ones beside it), so the bytes of them all only ever grow.
+class SoundOutput {
+ public:
+  SoundOutput() : path_(EnvironmentPath(L"RAVELO_AUDIO_CAPTURE")) {}
+
+  bool Observable() const { return path_.has_value(); }
+
+  // Removes the files of earlier runs.
+  void Clear() const {
+    ForEachFile([](const std::wstring& file, std::uint64_t) { DeleteFileW(file.c_str()); });
+  }
+
+  std::uint64_t Bytes() const {
+    std::uint64_t total = 0;
+    ForEachFile([&total](const std::wstring&, std::uint64_t size) { total += size; });
+    return total;
+  }
+
+  // True when at least `bytes` more than `from` arrive within `timeout`.
+  bool GrowsFrom(std::uint64_t from, std::uint64_t bytes = 8192, std::chrono::milliseconds timeout = 5s) const {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+      if (Bytes() >= from + bytes) return true;
+      std::this_thread::sleep_for(20ms);
+    }
+    return false;
+  }
+
+  // True when no byte arrives during `quiet`, after `settle` for buffers
+  // already on their way.
+  bool StaysQuiet(std::chrono::milliseconds settle = 300ms, std::chrono::milliseconds quiet = 800ms) const {
+    std::this_thread::sleep_for(settle);
+    const std::uint64_t before = Bytes();
+    std::this_thread::sleep_for(quiet);
+    return Bytes() == before;
+  }
+
+ private:
+  void ForEachFile(const std::function<void(const std::wstring&, std::uint64_t)>& visit) const {
+    if (!path_) return;
+    const std::wstring folder = path_->substr(0, path_->find_last_of(L'\\') + 1);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((*path_ + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+      visit(folder + found.cFileName, (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+
+  std::optional<std::wstring> path_;
+};
+
+class MusicPlayerTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    SoundOutput().Clear();
+    folder_ = new std::wstring(MakeTestFolder());
+    // Long enough to outlast every check even on an unpaced output that
+    // plays several times faster than real time.
+    const std::string tone = WaveFile(40.0);
+    WriteBytes(File(L"曲子 一.wav"), tone);
+    WriteBytes(File(L"sound.wma"), tone);
+    WriteBytes(File(L"不是音乐.wav"), "this is a name list, not music\r\n");
+    WriteBytes(File(L"不是音乐.mp3"), "this is a name list, not music\r\n");
+    WriteBytes(File(L"only header.wav"), WaveFile(0.0).substr(0, 12));
+  }
+  static void TearDownTestSuite() {
+    delete folder_;
+    folder_ = nullptr;
+  }
+
+  static std::wstring File(const std::wstring& name) { return *folder_ + name; }
+
+  void ExpectSilentStart(const std::wstring& path) {
+    MusicPlayer player;
+    player.SetFile(path);
+    const std::uint64_t before = sound.Bytes();
+    player.Start();
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_FALSE(player.IsPlaying());
+    if (sound.Observable()) {
+      EXPECT_TRUE(sound.StaysQuiet(0ms));
+      EXPECT_EQ(sound.Bytes(), before);
+    }
+    player.Stop();
+  }
+
+  SoundOutput sound;
+  static std::wstring* folder_;
+};
+
+std::wstring* MusicPlayerTest::folder_ = nullptr;
+
+TEST_F(MusicPlayerTest, SettingTheFileOpensNothing) {
+  MusicPlayer player;
+  player.SetFile(File(L"曲子 一.wav"));
+  EXPECT_EQ(player.File(), File(L"曲子 一.wav"));
+  EXPECT_FALSE(player.IsOpen());
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.StaysQuiet(0ms, 500ms));
+  }
+}
+
+TEST_F(MusicPlayerTest, StartPlaysWithoutWaitingAndStopEndsTheSound) {
+  MusicPlayer player;
+  player.SetFile(File(L"曲子 一.wav"));
+  const std::uint64_t before = sound.Bytes();
+  const auto t0 = std::chrono::steady_clock::now();
+  player.Start();
+  EXPECT_LT(std::chrono::steady_clock::now() - t0, 3s) << "play must not wait for the 40 s piece";
+  ASSERT_TRUE(player.IsOpen());
+  EXPECT_TRUE(player.IsPlaying());
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.GrowsFrom(before));
+  }
+
+  player.Stop();
+  EXPECT_FALSE(player.IsOpen());
+  EXPECT_FALSE(player.IsPlaying());
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.StaysQuiet());
+  }
+  player.Stop();  // a second stop finds nothing open
+  EXPECT_FALSE(player.IsOpen());
+}
+
+TEST_F(MusicPlayerTest, EveryStartPlaysAfresh) {
+  MusicPlayer player;
+  player.SetFile(File(L"曲子 一.wav"));
+  for (int round = 0; round < 3; ++round) {
+    const std::uint64_t before = sound.Bytes();
+    player.Start();
+    ASSERT_TRUE(player.IsPlaying()) << "round " << round;
+    if (sound.Observable()) {
+      EXPECT_TRUE(sound.GrowsFrom(before)) << "round " << round;
+    }
+    player.Stop();
+    if (sound.Observable()) {
+      EXPECT_TRUE(sound.StaysQuiet()) << "round " << round;
+    }
+  }
+  // Start while playing restarts with one device, which one Stop closes.
+  player.Start();
+  player.Start();
+  EXPECT_TRUE(player.IsPlaying());
+  player.Stop();
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.StaysQuiet());
+  }
+}
+
+TEST_F(MusicPlayerTest, WaveContentPlaysWhateverTheExtension) {
+  MusicPlayer player;
+  player.SetFile(File(L"sound.wma"));
+  const std::uint64_t before = sound.Bytes();
+  player.Start();
+  ASSERT_TRUE(player.IsOpen()) << "a .wma holding WAV opens without any codec";
+  EXPECT_TRUE(player.IsPlaying());
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.GrowsFrom(before));
+  }
+  player.Stop();
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.StaysQuiet());
+  }
+}
+
+TEST_F(MusicPlayerTest, TheShippedDefaultMusicPlays) {
+  const auto shipped = EnvironmentPath(L"RAVELO_SHIPPED_SOUND");
+  if (!shipped) GTEST_SKIP() << "RAVELO_SHIPPED_SOUND not set";
+  MusicPlayer player;
+  player.SetFile(*shipped);
+  const std::uint64_t before = sound.Bytes();
+  player.Start();
+  ASSERT_TRUE(player.IsOpen());
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.GrowsFrom(before, 4096));
+  }
+  player.Stop();
+}
+
+TEST_F(MusicPlayerTest, FilesThatCannotPlayLeaveTheDrawSilent) {
+  ExpectSilentStart(File(L"没有这个文件.wav"));
+  ExpectSilentStart(File(L"不是音乐.wav"));
+  ExpectSilentStart(File(L"不是音乐.mp3"));
+  ExpectSilentStart(File(L"only header.wav"));
+  ExpectSilentStart(*folder_);  // a folder
+  ExpectSilentStart(L"");
+}
+
+TEST_F(MusicPlayerTest, TheDestructorClosesAnOpenDevice) {
+  const std::uint64_t before = sound.Bytes();
+  {
+    MusicPlayer player;
+    player.SetFile(File(L"曲子 一.wav"));
+    player.Start();
+    ASSERT_TRUE(player.IsPlaying());
+    if (sound.Observable()) {
+      ASSERT_TRUE(sound.GrowsFrom(before));
+    }
+  }
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.StaysQuiet());
+  }
+  // The device was closed, not merely forgotten: the file can be replaced.
+  EXPECT_TRUE(DeleteFileW(File(L"曲子 一.wav").c_str()));
+  WriteBytes(File(L"曲子 一.wav"), WaveFile(40.0));
+}
+
+TEST_F(MusicPlayerTest, TwoPlayersKeepTheirOwnDevices) {
+  MusicPlayer first;
+  MusicPlayer second;
+  first.SetFile(File(L"曲子 一.wav"));
+  second.SetFile(File(L"sound.wma"));
+  first.Start();
+  second.Start();
+  EXPECT_TRUE(first.IsPlaying());
+  EXPECT_TRUE(second.IsPlaying());
+  first.Stop();
+  EXPECT_FALSE(first.IsPlaying());
+  EXPECT_TRUE(second.IsPlaying());
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.GrowsFrom(sound.Bytes()));
+  }
+  second.Stop();
+  if (sound.Observable()) {
+    EXPECT_TRUE(sound.StaysQuiet());
+  }
+}
+
+}  // namespace
+}  // namespace ravelo::draw
