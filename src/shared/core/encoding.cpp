@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "shared/core/encoding_gb18030.h"
 #include "shared/core/encoding_platform.h"
 
 namespace ravelo {
@@ -103,16 +104,12 @@ GbkUnit GbkUnitAt(std::string_view gbk, size_t pos, size_t& len) {
   return GbkUnit::Invalid;
 }
 
-// Decodes a run of same-kind multi-byte units; when the run as a whole fails,
-// unit by unit, so one unassigned character costs only itself.
-void DecodeRun(detail::MultiByteDecoder& decoder, GbkUnit kind, std::string_view run, std::u16string& out) {
-  const auto decode = [&](std::string_view part) {
-    return kind == GbkUnit::FourByte ? decoder.DecodeFourBytes(part, out) : decoder.DecodeDoubleBytes(part, out);
-  };
-  if (decode(run)) return;
-  const size_t unit = kind == GbkUnit::FourByte ? 4 : 2;
-  for (size_t i = 0; i < run.size(); i += unit) {
-    if (!decode(run.substr(i, unit))) out.push_back(static_cast<char16_t>(kReplacement));
+// Decodes a run of double-byte characters; when the run as a whole fails,
+// character by character, so one unassigned character costs only itself.
+void DecodeRun(detail::MultiByteDecoder& decoder, std::string_view run, std::u16string& out) {
+  if (decoder.DecodeDoubleBytes(run, out)) return;
+  for (size_t i = 0; i < run.size(); i += 2) {
+    if (!decoder.DecodeDoubleBytes(run.substr(i, 2), out)) out.push_back(static_cast<char16_t>(kReplacement));
   }
 }
 
@@ -139,12 +136,17 @@ std::u16string GbkToUtf16(std::string_view gbk) {
         out.push_back(static_cast<char16_t>(kReplacement));
         pos += len;
         break;
-      case GbkUnit::DoubleByte:
       case GbkUnit::FourByte: {
+        const auto cp = detail::DecodeGb18030FourBytes(gbk.substr(pos, len));
+        AppendUtf16(out, cp.value_or(kReplacement));
+        pos += len;
+        break;
+      }
+      case GbkUnit::DoubleByte: {
         const size_t start = pos;
         size_t unitLen = len;
-        while (pos < gbk.size() && GbkUnitAt(gbk, pos, unitLen) == kind) pos += unitLen;
-        DecodeRun(decoder, kind, gbk.substr(start, pos - start), out);
+        while (pos < gbk.size() && GbkUnitAt(gbk, pos, unitLen) == GbkUnit::DoubleByte) pos += unitLen;
+        DecodeRun(decoder, gbk.substr(start, pos - start), out);
         break;
       }
     }

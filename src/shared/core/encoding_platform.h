@@ -1,6 +1,7 @@
 // The platform half of the GBK conversions. The portable half (encoding.cpp)
-// splits the text and handles ASCII, the euro sign, surrogates and invalid
-// bytes itself, so both halves only see well-formed runs and behave alike.
+// splits the text and handles ASCII, the euro sign, GB18030's four-byte
+// sequences, surrogates and invalid bytes itself, so both halves only see
+// well-formed runs of double-byte characters and behave alike.
 #pragma once
 
 #include <string>
@@ -8,10 +9,9 @@
 
 namespace ravelo::detail {
 
-// Decodes runs of structurally valid multi-byte characters: either all
-// double-byte GBK characters (lead 0x81-0xFE, trail 0x40-0x7E or 0x80-0xFE)
-// or all four-byte GB18030 sequences. Appends UTF-16 to out and returns
-// true, or returns false (out unchanged) when some character is unassigned.
+// Decodes runs of double-byte GBK characters (lead 0x81-0xFE, trail
+// 0x40-0x7E or 0x80-0xFE). Appends UTF-16 to out and returns true, or
+// returns false (out unchanged) when some character is unassigned.
 class MultiByteDecoder {
  public:
   MultiByteDecoder();
@@ -20,7 +20,6 @@ class MultiByteDecoder {
   MultiByteDecoder& operator=(const MultiByteDecoder&) = delete;
 
   bool DecodeDoubleBytes(std::string_view run, std::u16string& out);
-  bool DecodeFourBytes(std::string_view run, std::u16string& out);
 
  private:
   void* handle_ = nullptr;  // iconv_t on POSIX; unused on Windows

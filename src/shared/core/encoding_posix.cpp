@@ -57,10 +57,6 @@ bool MultiByteDecoder::DecodeDoubleBytes(std::string_view run, std::u16string& o
   return DecodeToUtf16(handle_, run, out);
 }
 
-bool MultiByteDecoder::DecodeFourBytes(std::string_view run, std::u16string& out) {
-  return DecodeToUtf16(handle_, run, out);
-}
-
 MultiByteEncoder::MultiByteEncoder() : handle_(Open("GB18030", "UTF-16LE")) {}
 MultiByteEncoder::~MultiByteEncoder() { Close(handle_); }
 

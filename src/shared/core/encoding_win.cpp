@@ -1,5 +1,4 @@
-// GBK conversions through the system's code page tables: 936 for GBK, 54936
-// for the four-byte sequences of GB18030 that 936 lacks.
+// GBK conversions through the system's code page 936 table.
 #include <windows.h>
 
 #include "shared/core/encoding_platform.h"
@@ -8,7 +7,6 @@ namespace ravelo::detail {
 namespace {
 
 constexpr UINT kGbk = 936;
-constexpr UINT kGb18030 = 54936;
 
 bool Decode(UINT codePage, std::string_view run, std::u16string& out) {
   if (run.empty()) return true;
@@ -28,10 +26,6 @@ MultiByteDecoder::~MultiByteDecoder() = default;
 
 bool MultiByteDecoder::DecodeDoubleBytes(std::string_view run, std::u16string& out) {
   return Decode(kGbk, run, out);
-}
-
-bool MultiByteDecoder::DecodeFourBytes(std::string_view run, std::u16string& out) {
-  return Decode(kGb18030, run, out);
 }
 
 MultiByteEncoder::MultiByteEncoder() = default;

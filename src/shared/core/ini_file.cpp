@@ -172,7 +172,9 @@ void SetValue(ProfileLines& file, std::string_view section, std::string_view key
   std::vector<std::string> added;
   if (!sectionFound) {
     insertAt = file.text.size();
-    added.push_back("[" + std::string(wantedSection) + "]");
+    std::string header(1, '[');
+    header.append(wantedSection).push_back(']');
+    added.push_back(std::move(header));
   }
   added.push_back(keyLine);
   for (const auto& text : added) {

@@ -35,6 +35,15 @@ TEST(GbkConversion, EuroSignIsTheSingleByte0x80) {
   EXPECT_EQ(Utf8ToGbk("5€"), "5\x80");
 }
 
+TEST(GbkConversion, FourByteGb18030SequencesDecodeButAreNeverWritten) {
+  EXPECT_EQ(GbkToUtf8("\x81\x30\x84\x36"), "¥");  // U+00A5
+  EXPECT_EQ(GbkToUtf8("a\x81\x30\x84\x36\x81\x30\x84\x36" "b"), "a¥¥b");
+  EXPECT_EQ(GbkToUtf8("\x94\x39\xFC\x36"), "😀");
+  EXPECT_EQ(GbkToUtf8("\x84\x31\xA5\x30"), "\xEF\xBF\xBD");  // between the BMP and U+10000: no character
+  EXPECT_EQ(Utf8ToGbk("¥"), "?");
+  EXPECT_EQ(GbkToUtf8("\x81\x30\x84"), "\xEF\xBF\xBD" "0\xEF\xBF\xBD");  // cut short
+}
+
 TEST(GbkConversion, EveryGb2312CharacterRoundTrips) {
   int decoded = 0;
   for (int lead = 0xA1; lead <= 0xF7; ++lead) {

