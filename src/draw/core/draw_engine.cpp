@@ -33,7 +33,7 @@ bool DrawEngine::StartUp() {
     ended_ = true;  // the window ends the program itself
     return false;
   }
-  Adopt(std::move(*loaded));
+  Adopt(*loaded);
   state_.canStart = true;
   state_.canStop = false;
   state_.canReload = true;
@@ -118,7 +118,7 @@ void DrawEngine::OnExitRequest() {
 }
 
 void DrawEngine::StartDraw() {
-  if (names_.empty()) {
+  if (nameCount_ == 0) {
     effects_.ShowMessage(kEmptyNameListMessage);
     return;
   }
@@ -152,7 +152,7 @@ void DrawEngine::StopDraw() {
 }
 
 void DrawEngine::Reload() {
-  names_.clear();
+  nameCount_ = 0;
   lastPick_.reset();
   auto loaded = effects_.LoadNamesAndSettings();
   if (!loaded) {
@@ -161,7 +161,7 @@ void DrawEngine::Reload() {
     ExitProgram();
     return;
   }
-  Adopt(std::move(*loaded));
+  Adopt(*loaded);
   SetButton(CommandButton::Start, true);
   SetButton(CommandButton::Stop, false);
   state_.canStart = true;
@@ -177,23 +177,23 @@ void DrawEngine::OpenConfigProgram() {
 }
 
 void DrawEngine::ExitProgram() {
-  names_.clear();
+  nameCount_ = 0;
   ended_ = true;
   effects_.EndProgram();
 }
 
 void DrawEngine::ShowRandomName() {
-  if (names_.empty()) return;
+  if (nameCount_ == 0) return;
   // NameCount is a 32-bit signed count; a longer list draws from its head.
   constexpr std::size_t kMaxNames = std::numeric_limits<std::int32_t>::max();
-  const auto count = static_cast<std::uint32_t>(std::min(names_.size(), kMaxNames));
+  const auto count = static_cast<std::uint32_t>(std::min(nameCount_, kMaxNames));
   const std::size_t index = picker_.Pick(count);
   lastPick_ = index;
-  effects_.ShowText(names_[index]);
+  effects_.ShowName(index);
 }
 
-void DrawEngine::Adopt(LoadedDraw loaded) {
-  names_ = std::move(loaded.names);
+void DrawEngine::Adopt(const LoadedDraw& loaded) {
+  nameCount_ = loaded.nameCount;
   drawIntervalMs_ = loaded.drawIntervalMs;
   // Loading the settings always turns the music back on.
   state_.musicOn = true;

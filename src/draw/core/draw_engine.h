@@ -20,9 +20,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "draw/core/random_pick.h"
 
@@ -46,10 +44,11 @@ inline constexpr std::string_view kEmptyNameListMessage = "抽签名单中没有
 inline constexpr std::string_view kConfigProgramFailedMessage = "无法启动配置程序rvocfg.exe,请检查程序文件夹";
 inline constexpr std::string_view kStyleEditorFailedMessage = "无法启动风格编辑器rvostyle.exe,请检查程序文件夹";
 
-// What a successful load of the name list and the settings hands the engine.
+// What a successful load of the name list and the settings tells the engine.
+// The names themselves stay with the window; the engine picks indices.
 struct LoadedDraw {
-  std::vector<std::string> names;  // UTF-8, file order, no empty entries
-  int drawIntervalMs = 0;          // the configured timer interval
+  std::size_t nameCount = 0;  // names in the list (NameCount)
+  int drawIntervalMs = 0;     // the configured timer interval
 };
 
 // The window's side. Every call happens on the window's thread, from inside
@@ -68,18 +67,18 @@ class DrawEffects {
   virtual void SetButtonEnabled(CommandButton button, bool enabled) = 0;
   // The check mark of the menu item "开启音乐"; it always equals MusicOn.
   virtual void SetMusicChecked(bool checked) = 0;
-  // Read the name list; when there is no file, return nullopt and read no
-  // settings. Otherwise read and apply the configuration file (or its
-  // defaults, with their message), give the music player its file, and
-  // return the names and the timer interval.
+  // Empty the name list and read it again (Loadname); when there is no file,
+  // return nullopt and read no settings. Otherwise read and apply the
+  // configuration file (or its defaults, with their message), give the music
+  // player its file, and return the name count and the timer interval.
   virtual std::optional<LoadedDraw> LoadNamesAndSettings() = 0;
   // Start the companion from the program folder, not waiting; false when it
   // could not be started.
   virtual bool LaunchCompanion(Companion which) = 0;
-  // Release the windows and end the program at once.
+  // Empty the name list, release the windows and end the program at once.
   virtual void EndProgram() = 0;
-  // The text line shows this name.
-  virtual void ShowText(std::string_view text) = 0;
+  // The text line shows the name at this index of the list (NameIndex).
+  virtual void ShowName(std::size_t index) = 0;
   // A modal warning message box.
   virtual void ShowMessage(std::string_view text) = 0;
 };
@@ -124,7 +123,7 @@ class DrawEngine {
   void OnExitRequest();                 // close box, "退出"
 
   const CommandState& State() const { return state_; }
-  std::size_t NameCount() const { return names_.size(); }
+  std::size_t NameCount() const { return nameCount_; }
   std::optional<std::size_t> LastPick() const { return lastPick_; }  // NameIndex
   bool Ended() const { return ended_; }
 
@@ -139,14 +138,14 @@ class DrawEngine {
   void ShowRandomName();
 
   bool Accepting() const { return !ended_ && !busy_; }
-  void Adopt(LoadedDraw loaded);
+  void Adopt(const LoadedDraw& loaded);
   void SetButton(CommandButton b, bool enabled);
   bool Launch(Companion which);
 
   DrawEffects& effects_;
   RandomPick picker_;
   CommandState state_;
-  std::vector<std::string> names_;
+  std::size_t nameCount_ = 0;
   int drawIntervalMs_ = 0;
   std::optional<std::size_t> lastPick_;
   bool ended_ = false;
