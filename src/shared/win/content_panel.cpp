@@ -1,0 +1,81 @@
+#include "shared/win/content_panel.h"
+
+#include <algorithm>
+
+namespace ravelo::win {
+namespace {
+
+constexpr wchar_t kPanelClass[] = L"RaveloPicBack";
+constexpr COLORREF kGround = RGB(255, 255, 255);
+
+void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
+  // ExtTextOut with an opaque rectangle fills without creating a brush.
+  SetBkColor(dc, colour);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
+}  // namespace
+
+bool ContentPanel::Create(HWND frame, int controlId) {
+  const WindowClassSpec windowClass{kPanelClass, 0, nullptr, nullptr};
+  WindowCreateSpec spec;
+  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  spec.parent = frame;
+  spec.controlId = controlId;
+  if (!CreateWindowOf(windowClass, spec)) return false;
+  canvas_.Attach(Handle(), *this);
+  return true;
+}
+
+bool ContentPanel::LoadBackground(const std::wstring& path) {
+  std::optional<Picture> loaded = Picture::Load(path);
+  if (!loaded) return false;
+  picture_ = std::move(loaded);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  return true;
+}
+
+void ContentPanel::ClearBackground() {
+  picture_.reset();
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void ContentPanel::Place(const ravelo::Rect& bounds) {
+  SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ContentPanel::PaintBackdrop(HDC dc, const RECT& area) const {
+  if (!picture_) {
+    FillSolid(dc, area, kGround);
+    return;
+  }
+  // White right of and below the picture, the picture itself where it is.
+  const RECT shown{0, 0, picture_->Width(), picture_->Height()};
+  RECT right{std::max(area.left, shown.right), area.top, area.right, area.bottom};
+  RECT below{area.left, std::max(area.top, shown.bottom), std::min(area.right, shown.right), area.bottom};
+  if (!IsRectEmpty(&right)) FillSolid(dc, right, kGround);
+  if (!IsRectEmpty(&below)) FillSolid(dc, below, kGround);
+  RECT overlap;
+  if (IntersectRect(&overlap, &area, &shown)) {
+    if (!picture_->Opaque()) FillSolid(dc, overlap, kGround);
+    picture_->DrawPart(dc, overlap);
+  }
+}
+
+LRESULT ContentPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDc paint(Handle());
+      canvas_.Paint(paint.Get(), paint.Area(), {0, 0});
+      return 0;
+    }
+    default:
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace ravelo::win

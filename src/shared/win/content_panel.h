@@ -1,0 +1,42 @@
+// PicBack: the content area of the skinned frame. It shows its background
+// picture at the picture's own size from the top left corner over a white
+// ground, and the caption and text labels over both.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "shared/core/frame_layout.h"
+#include "shared/win/offscreen.h"
+#include "shared/win/picture.h"
+#include "shared/win/text_label.h"
+#include "shared/win/window.h"
+
+namespace ravelo::win {
+
+class ContentPanel final : public Window, public Backdrop {
+ public:
+  bool Create(HWND frame, int controlId);
+
+  LabelCanvas& Canvas() { return canvas_; }
+
+  // False when the file cannot be shown; the background stays as it was.
+  bool LoadBackground(const std::wstring& path);
+  // Back to the plain white ground.
+  void ClearBackground();
+  bool HasPicture() const { return picture_.has_value(); }
+
+  void Place(const ravelo::Rect& bounds);
+
+  void PaintBackdrop(HDC dc, const RECT& area) const override;
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  LabelCanvas canvas_;
+  std::optional<Picture> picture_;
+};
+
+}  // namespace ravelo::win

@@ -1,0 +1,149 @@
+#include "shared/win/image_button.h"
+
+#include <algorithm>
+
+namespace ravelo::win {
+namespace {
+
+constexpr wchar_t kButtonClass[] = L"RaveloImageButton";
+constexpr ravelo::Size kMinimumFace{48, 24};
+constexpr int kFacePadding = 10;
+
+Font MessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return Font();
+  return Font(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+}  // namespace
+
+bool ImageButton::Create(HWND parent, int controlId, const std::wstring& name, const Backdrop& backdrop) {
+  name_ = name;
+  backdrop_ = &backdrop;
+  faceFont_ = MessageFont();
+  const WindowClassSpec windowClass{kButtonClass, 0, nullptr, nullptr};
+  WindowCreateSpec spec;
+  spec.style = WS_CHILD | WS_CLIPSIBLINGS;
+  spec.text = name_.c_str();
+  spec.parent = parent;
+  spec.controlId = controlId;
+  const ravelo::Size size = NaturalSize();
+  spec.bounds = {0, 0, size.width, size.height};
+  return CreateWindowOf(windowClass, spec);
+}
+
+void ImageButton::SetPicture(std::optional<Picture> picture) {
+  picture_ = std::move(picture);
+  greyed_.reset();
+  if (picture_) greyed_ = picture_->Greyed();
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+ravelo::Size ImageButton::NaturalSize() const {
+  if (picture_) return {picture_->Width(), picture_->Height()};
+  WindowDc screen(nullptr);
+  ScopedSelect select(screen.Get(), faceFont_ ? faceFont_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE text{};
+  GetTextExtentPoint32W(screen.Get(), name_.c_str(), static_cast<int>(name_.size()), &text);
+  return {std::max<int>(kMinimumFace.width, text.cx + 2 * kFacePadding),
+          std::max<int>(kMinimumFace.height, text.cy + kFacePadding)};
+}
+
+void ImageButton::Place(const ravelo::Rect& bounds) {
+  SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ImageButton::Show(bool visible) { ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
+
+void ImageButton::Enable(bool enabled) {
+  if (!enabled) pressed_ = false;
+  EnableWindow(Handle(), enabled ? TRUE : FALSE);
+}
+
+void ImageButton::Paint(HDC dc) {
+  RECT client;
+  GetClientRect(Handle(), &client);
+  // Compose in the parent's coordinates so the backdrop lines up.
+  RECT inParent = client;
+  MapWindowPoints(Handle(), GetParent(Handle()), reinterpret_cast<POINT*>(&inParent), 2);
+  HDC buffer = buffer_.Begin(inParent);
+  if (!buffer) return;
+  if (backdrop_) backdrop_->PaintBackdrop(buffer, inParent);
+  const bool enabled = IsWindowEnabled(Handle()) != FALSE;
+  if (picture_) {
+    const Picture& shown = enabled || !greyed_ ? *picture_ : *greyed_;
+    shown.Draw(buffer, inParent.left, inParent.top);
+  } else {
+    PaintPlainFace(buffer, inParent, enabled);
+  }
+  buffer_.End(dc, {0, 0});
+}
+
+void ImageButton::PaintPlainFace(HDC dc, const RECT& face, bool enabled) const {
+  // A rounded slate face with a light rim and the button's name.
+  const COLORREF fill = enabled ? RGB(58, 74, 104) : RGB(96, 100, 110);
+  const COLORREF rim = enabled ? RGB(150, 170, 210) : RGB(130, 134, 140);
+  const COLORREF ink = enabled ? RGB(255, 255, 255) : RGB(170, 172, 178);
+  Brush brush(CreateSolidBrush(fill));
+  Pen pen(CreatePen(PS_SOLID, 1, rim));
+  {
+    ScopedSelect selectBrush(dc, brush.Get());
+    ScopedSelect selectPen(dc, pen.Get());
+    RoundRect(dc, face.left, face.top, face.right, face.bottom, 6, 6);
+  }
+  ScopedSelect selectFont(dc, faceFont_ ? faceFont_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ink);
+  RECT text = face;
+  DrawTextW(dc, name_.c_str(), static_cast<int>(name_.size()), &text,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDc paint(Handle());
+      Paint(paint.Get());
+      return 0;
+    }
+    case WM_ENABLE:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return 0;
+    case WM_SETCURSOR:
+      if (cursor_ && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(cursor_);
+        return TRUE;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      pressed_ = true;
+      SetCapture(Handle());
+      return 0;
+    case WM_LBUTTONUP: {
+      const bool wasPressed = pressed_;
+      pressed_ = false;
+      if (GetCapture() == Handle()) ReleaseCapture();
+      RECT client;
+      GetClientRect(Handle(), &client);
+      if (wasPressed && PtInRect(&client, PointFromLParam(lParam)) && onClick) onClick();
+      return 0;
+    }
+    case BM_CLICK:
+      // Clicked by a program or an accessibility tool; a disabled button stays dead.
+      if (IsWindowEnabled(Handle()) && onClick) onClick();
+      return 0;
+    case WM_CAPTURECHANGED:
+      pressed_ = false;
+      return 0;
+    default:
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace ravelo::win

@@ -1,0 +1,54 @@
+// A picture button: shows its picture at the picture's own size over
+// whatever lies behind it, a greyed rendering of it while disabled, and a
+// plain button face with its name when there is no picture. Clicked with the
+// left button (press and release on it); the window text is its name.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "shared/core/frame_layout.h"
+#include "shared/win/gdi.h"
+#include "shared/win/offscreen.h"
+#include "shared/win/picture.h"
+#include "shared/win/window.h"
+
+namespace ravelo::win {
+
+class ImageButton final : public Window {
+ public:
+  std::function<void()> onClick;
+
+  // backdrop paints the parent's surface (in the parent's coordinates).
+  bool Create(HWND parent, int controlId, const std::wstring& name, const Backdrop& backdrop);
+
+  // Empty: the plain face.
+  void SetPicture(std::optional<Picture> picture);
+  bool HasPicture() const { return picture_.has_value(); }
+  // The picture's size, or the plain face's.
+  ravelo::Size NaturalSize() const;
+
+  void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+  void Place(const ravelo::Rect& bounds);
+  void Show(bool visible);
+  void Enable(bool enabled);
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Paint(HDC dc);
+  void PaintPlainFace(HDC dc, const RECT& face, bool enabled) const;
+
+  std::wstring name_;
+  const Backdrop* backdrop_ = nullptr;
+  std::optional<Picture> picture_;
+  std::optional<Picture> greyed_;
+  Font faceFont_;
+  HCURSOR cursor_ = nullptr;
+  bool pressed_ = false;
+  OffscreenBuffer buffer_;
+};
+
+}  // namespace ravelo::win

@@ -1,0 +1,28 @@
+// A label's font as the settings describe it: a face name, a size in points
+// (fractional sizes allowed), bold and italic.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "shared/win/gdi.h"
+
+namespace ravelo::win {
+
+struct FontSpec {
+  std::wstring name;
+  float points = 9.0f;
+  bool bold = false;
+  bool italic = false;
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// The font for the screen. A face name the system does not have is mapped
+// to the closest one it has, as the font mapper does for every program.
+Font CreateLabelFont(const FontSpec& spec);
+
+// The LOGFONT behind CreateLabelFont, for a device of dpiY pixels per inch.
+LOGFONTW LabelLogFont(const FontSpec& spec, int dpiY);
+
+}  // namespace ravelo::win

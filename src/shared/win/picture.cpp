@@ -1,0 +1,130 @@
+#include "shared/win/picture.h"
+
+#include <wincodec.h>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "shared/win/com.h"
+
+namespace ravelo::win {
+namespace {
+
+// The largest picture accepted: a damaged header must not ask for gigabytes.
+constexpr UINT kMaxPictureSide = 16384;
+
+// A top-down 32-bit DIB section and its pixels.
+std::optional<std::pair<Bitmap, std::uint32_t*>> CreateDib(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return std::nullopt;
+  return std::make_pair(std::move(bitmap), static_cast<std::uint32_t*>(bits));
+}
+
+ComPtr<IWICImagingFactory> CreateFactory() {
+  // The first factory class is the one every Windows from 7 on provides.
+  ComPtr<IWICImagingFactory> factory;
+  CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                   reinterpret_cast<void**>(factory.Put()));
+  return factory;
+}
+
+}  // namespace
+
+Picture::Picture(Bitmap bitmap, std::uint32_t* bits, int width, int height)
+    : bitmap_(std::move(bitmap)), bits_(bits), width_(width), height_(height) {
+  ScanAlpha();
+}
+
+void Picture::ScanAlpha() {
+  const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
+  opaque_ = std::all_of(bits_, bits_ + count, [](std::uint32_t p) { return (p >> 24) == 0xFF; });
+}
+
+std::optional<Picture> Picture::Load(const std::wstring& path) {
+  ComPtr<IWICImagingFactory> factory = CreateFactory();
+  if (!factory) return std::nullopt;
+  ComPtr<IWICBitmapDecoder> decoder;
+  if (FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                WICDecodeMetadataCacheOnDemand, decoder.Put())))
+    return std::nullopt;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  if (FAILED(decoder->GetFrame(0, frame.Put()))) return std::nullopt;
+  UINT width = 0;
+  UINT height = 0;
+  if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 || width > kMaxPictureSide ||
+      height > kMaxPictureSide)
+    return std::nullopt;
+  ComPtr<IWICFormatConverter> converter;
+  if (FAILED(factory->CreateFormatConverter(converter.Put())) ||
+      FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
+                                   0.0, WICBitmapPaletteTypeCustom)))
+    return std::nullopt;
+  auto dib = CreateDib(static_cast<int>(width), static_cast<int>(height));
+  if (!dib) return std::nullopt;
+  const UINT stride = width * 4;
+  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(dib->second))))
+    return std::nullopt;
+  return Picture(std::move(dib->first), dib->second, static_cast<int>(width), static_cast<int>(height));
+}
+
+std::optional<Picture> Picture::FromPixels(int width, int height, const std::uint32_t* pixels) {
+  if (width <= 0 || height <= 0) return std::nullopt;
+  auto dib = CreateDib(width, height);
+  if (!dib) return std::nullopt;
+  std::memcpy(dib->second, pixels, static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+  return Picture(std::move(dib->first), dib->second, width, height);
+}
+
+void Picture::Draw(HDC dc, int x, int y) const {
+  // Moving the origin puts the picture's (0, 0) at (x, y).
+  POINT previous{};
+  OffsetWindowOrgEx(dc, -x, -y, &previous);
+  DrawPart(dc, RECT{0, 0, width_, height_});
+  SetWindowOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+void Picture::DrawPart(HDC dc, const RECT& area) const {
+  const RECT all{0, 0, width_, height_};
+  RECT part;
+  if (!bitmap_ || !IntersectRect(&part, &all, &area)) return;
+  const int w = part.right - part.left;
+  const int h = part.bottom - part.top;
+  MemoryDc source(dc);
+  ScopedSelect select(source.Get(), bitmap_.Get());
+  if (opaque_) {
+    BitBlt(dc, part.left, part.top, w, h, source.Get(), part.left, part.top, SRCCOPY);
+    return;
+  }
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  GdiAlphaBlend(dc, part.left, part.top, w, h, source.Get(), part.left, part.top, w, h, blend);
+}
+
+Picture Picture::Greyed() const {
+  auto dib = CreateDib(width_, height_);
+  if (!dib) return Picture(Bitmap(), nullptr, 0, 0);
+  const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
+  for (size_t i = 0; i < count; ++i) {
+    const std::uint32_t p = bits_[i];
+    const std::uint32_t b = p & 0xFF;
+    const std::uint32_t g = (p >> 8) & 0xFF;
+    const std::uint32_t r = (p >> 16) & 0xFF;
+    const std::uint32_t a = p >> 24;
+    // Premultiplied throughout: grey from the weighted channels, then half
+    // of the coverage so that what lies behind shows through.
+    const std::uint32_t grey = (r * 77 + g * 151 + b * 28) >> 8;
+    const std::uint32_t half = grey / 2;
+    dib->second[i] = ((a / 2) << 24) | (half << 16) | (half << 8) | half;
+  }
+  return Picture(std::move(dib->first), dib->second, width_, height_);
+}
+
+}  // namespace ravelo::win

@@ -1,0 +1,118 @@
+#include "shared/win/skinned_frame.h"
+
+#include "shared/win/frame_controls.h"
+#include "shared/win/window_drag.h"
+
+namespace ravelo::win {
+namespace {
+
+void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
+  SetBkColor(dc, colour);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
+POINT ToScreen(HWND window, POINT at) {
+  ClientToScreen(window, &at);
+  return at;
+}
+
+}  // namespace
+
+bool SkinnedFrame::Create(const FrameDesign& design) {
+  bodyColour_ = design.bodyColour;
+  const WindowClassSpec windowClass{design.className, CS_HREDRAW | CS_VREDRAW, nullptr, design.icon};
+  WindowCreateSpec spec;
+  spec.style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+  spec.text = design.windowCaption.c_str();
+  spec.bounds = {0, 0, 200, 100};
+  if (!CreateWindowOf(windowClass, spec)) return false;
+  bodyCanvas_.Attach(Handle(), *this);
+
+  if (!title_.Create(bodyCanvas_, frame_controls::kTitle,
+                     {design.title, design.titleFont, design.titleColour, PointF{10.0f, 10.0f}}))
+    return false;
+  title_.onMouseDown = [this](int button, POINT at) { BodyMouseDown(button, at, title_.Handle()); };
+  title_.onMouseMove = [this](int buttons, POINT) { BodyMouseMove(buttons); };
+
+  if (!content_.Create(Handle(), frame_controls::kContent)) return false;
+  LabelCanvas& canvas = content_.Canvas();
+  return caption_.Create(canvas, frame_controls::kCaption,
+                         {design.caption, design.captionFont, design.captionColour, PointF{}}) &&
+         text_.Create(canvas, frame_controls::kText, {design.text, design.textFont, design.textColour, PointF{}});
+}
+
+void SkinnedFrame::SetBodyColour(COLORREF colour) {
+  if (colour == bodyColour_) return;
+  bodyColour_ = colour;
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE);
+  RedrawWindow(title_.Handle(), nullptr, nullptr, RDW_INVALIDATE);
+}
+
+void SkinnedFrame::ApplyGeometry(const FrameLayout& layout) {
+  SetWindowPos(Handle(), nullptr, 0, 0, layout.window.width, layout.window.height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const Rect& r = layout.region;
+  Region shape(CreateRoundRectRgn(r.left, r.top, r.right(), r.bottom(), layout.regionCorner.width,
+                                  layout.regionCorner.height));
+  // The system owns the region once the window has it.
+  if (shape && SetWindowRgn(Handle(), shape.Get(), TRUE)) shape.Release();
+  content_.Place(layout.content);
+  title_.SetPosition({static_cast<float>(layout.title.x), static_cast<float>(layout.title.y)});
+  caption_.SetPosition(layout.caption);
+  text_.SetPosition(layout.text);
+}
+
+void SkinnedFrame::ShowCentred() {
+  RECT bounds;
+  GetWindowRect(Handle(), &bounds);
+  const int width = bounds.right - bounds.left;
+  const int height = bounds.bottom - bounds.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  UpdateWindow(Handle());
+}
+
+void SkinnedFrame::PaintBackdrop(HDC dc, const RECT& area) const { FillSolid(dc, area, bodyColour_); }
+
+void SkinnedFrame::BodyMouseDown(int button, POINT inWindow, HWND from) {
+  if (onBodyMouseDown) onBodyMouseDown(button, ToScreen(from, inWindow));
+}
+
+void SkinnedFrame::BodyMouseMove(int buttons) {
+  if (StartsWindowDrag(buttons)) BeginWindowDrag(Handle());
+}
+
+LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDc paint(Handle());
+      bodyCanvas_.Paint(paint.Get(), paint.Area(), {0, 0});
+      return 0;
+    }
+    case WM_ACTIVATE:
+      // Keys go to the window itself, whichever part was clicked.
+      if (LOWORD(wParam) != WA_INACTIVE) SetFocus(Handle());
+      return 0;
+    case WM_LBUTTONDOWN:
+      BodyMouseDown(1, PointFromLParam(lParam), Handle());
+      return 0;
+    case WM_RBUTTONDOWN:
+      BodyMouseDown(2, PointFromLParam(lParam), Handle());
+      return 0;
+    case WM_MBUTTONDOWN:
+      BodyMouseDown(4, PointFromLParam(lParam), Handle());
+      return 0;
+    case WM_MOUSEMOVE:
+      BodyMouseMove(MouseButtons(wParam));
+      return 0;
+    default:
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace ravelo::win

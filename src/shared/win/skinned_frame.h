@@ -1,0 +1,83 @@
+// The skinned window frame of rvo and rvostyle: a borderless window in the
+// body colour with a rounded shape, the title label at its top left, and the
+// content area (PicBack) with the caption and text labels standing on its
+// background picture. Pressing the left button on the body or the title and
+// moving the mouse moves the window.
+//
+// The frame applies geometry computed by ComputeFrameLayout; each program
+// adds its own window buttons and applies their part of the layout.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "shared/core/frame_layout.h"
+#include "shared/win/content_panel.h"
+#include "shared/win/label_font.h"
+#include "shared/win/offscreen.h"
+#include "shared/win/text_label.h"
+#include "shared/win/window.h"
+
+namespace ravelo::win {
+
+// How the frame looks before any setting is applied.
+struct FrameDesign {
+  const wchar_t* className = nullptr;
+  std::wstring windowCaption;  // the task bar text
+  HICON icon = nullptr;
+  COLORREF bodyColour = RGB(64, 0, 128);
+  std::wstring title;  // LPicBackC
+  FontSpec titleFont;
+  COLORREF titleColour = RGB(255, 255, 255);
+  std::wstring caption;  // LPic_cap
+  FontSpec captionFont;
+  COLORREF captionColour = RGB(0, 0, 0);
+  std::wstring text;  // LPic_txt
+  FontSpec textFont;
+  COLORREF textColour = RGB(0, 0, 0);
+};
+
+class SkinnedFrame : public Window, public Backdrop {
+ public:
+  // A mouse button (1 left, 2 right, 4 middle) went down on the body or on
+  // the title, at a point on the screen.
+  std::function<void(int button, POINT onScreen)> onBodyMouseDown;
+
+  // Creates the window hidden, with its title, content area and labels.
+  bool Create(const FrameDesign& design);
+
+  TextLabel& Title() { return title_; }
+  ContentPanel& Content() { return content_; }
+  TextLabel& CaptionLabel() { return caption_; }
+  TextLabel& TextLine() { return text_; }
+
+  void SetBodyColour(COLORREF colour);
+  COLORREF BodyColour() const { return bodyColour_; }
+
+  // Window size and rounded shape, the content area, the title, caption and
+  // text line; the program's own buttons are left to the program.
+  void ApplyGeometry(const FrameLayout& layout);
+
+  // Shows the window in the middle of the screen.
+  void ShowCentred();
+
+  void PaintBackdrop(HDC dc, const RECT& area) const override;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void BodyMouseDown(int button, POINT inWindow, HWND from);
+  void BodyMouseMove(int buttons);
+
+  COLORREF bodyColour_ = RGB(64, 0, 128);
+  LabelCanvas bodyCanvas_;
+  TextLabel title_;
+  ContentPanel content_;
+  TextLabel caption_;
+  TextLabel text_;
+};
+
+}  // namespace ravelo::win

@@ -1,0 +1,189 @@
+#include "shared/win/text_label.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ravelo::win {
+namespace {
+
+constexpr wchar_t kLabelClass[] = L"RaveloLabel";
+// Labels show "&" as itself (no access-key underline); line breaks in a
+// text make more lines.
+constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS;
+// Window coordinates must stay well inside 16 bits.
+constexpr float kCoordinateLimit = 30000.0f;
+
+bool Intersects(const RECT& a, const RECT& b) {
+  RECT unused;
+  return IntersectRect(&unused, &a, &b) != FALSE;
+}
+
+}  // namespace
+
+int PixelOf(float coordinate) {
+  if (std::isnan(coordinate)) return 0;
+  return static_cast<int>(std::lround(std::clamp(coordinate, -kCoordinateLimit, kCoordinateLimit)));
+}
+
+void LabelCanvas::Attach(HWND host, const Backdrop& backdrop) {
+  host_ = host;
+  backdrop_ = &backdrop;
+}
+
+void LabelCanvas::Add(TextLabel& label) { labels_.push_back(&label); }
+
+void LabelCanvas::Paint(HDC dc, const RECT& area, POINT dcOrigin) {
+  if (IsRectEmpty(&area)) return;
+  HDC buffer = buffer_.Begin(area);
+  if (!buffer) return;
+  if (backdrop_) backdrop_->PaintBackdrop(buffer, area);
+  for (const TextLabel* label : labels_) {
+    if (label->Handle() && IsWindowVisible(label->Handle()) && Intersects(label->Bounds(), area))
+      label->DrawOn(buffer);
+  }
+  buffer_.End(dc, {area.left - dcOrigin.x, area.top - dcOrigin.y});
+}
+
+void LabelCanvas::Invalidate(const RECT& area) const {
+  if (host_) RedrawWindow(host_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+bool TextLabel::Create(LabelCanvas& canvas, int controlId, const InitialState& initial) {
+  canvas_ = &canvas;
+  text_ = std::wstring(initial.text);
+  fontSpec_ = initial.font;
+  font_ = CreateLabelFont(fontSpec_);
+  colour_ = initial.colour;
+  position_ = initial.position;
+  const SIZE size = MeasureText();
+  bounds_ = {PixelOf(position_.x), PixelOf(position_.y), PixelOf(position_.x) + size.cx,
+             PixelOf(position_.y) + size.cy};
+  const WindowClassSpec windowClass{kLabelClass, 0, nullptr, nullptr};
+  WindowCreateSpec spec;
+  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  spec.text = text_.c_str();
+  spec.bounds = bounds_;
+  spec.parent = canvas.Host();
+  spec.controlId = controlId;
+  if (!CreateWindowOf(windowClass, spec)) return false;
+  // Below the buttons and pictures that share the host.
+  SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  canvas.Add(*this);
+  return true;
+}
+
+void TextLabel::SetText(std::wstring_view text) {
+  if (text == text_) return;
+  text_ = std::wstring(text);
+  SetWindowTextW(Handle(), text_.c_str());
+  Refit();
+}
+
+bool TextLabel::SetFont(const FontSpec& font) {
+  Font created = CreateLabelFont(font);
+  if (!created) return false;
+  fontSpec_ = font;
+  font_ = std::move(created);
+  Refit();
+  return true;
+}
+
+void TextLabel::SetColour(COLORREF colour) {
+  if (colour == colour_) return;
+  colour_ = colour;
+  if (canvas_) canvas_->Invalidate(bounds_);
+}
+
+void TextLabel::SetPosition(PointF leftTop) {
+  position_ = leftTop;
+  Refit();
+}
+
+SIZE TextLabel::MeasureText() const {
+  HDC dc = canvas_ ? canvas_->MeasuringDc() : nullptr;
+  if (!dc) return {0, 0};
+  ScopedSelect select(dc, font_.Get());
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  if (text_.empty()) return {0, metrics.tmHeight};
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r, kTextFormat | DT_CALCRECT);
+  LONG width = r.right - r.left;
+  // A slanted last character leans past its advance width.
+  if (fontSpec_.italic) {
+    ABC abc{};
+    if (GetCharABCWidthsW(dc, text_.back(), text_.back(), &abc) && abc.abcC < 0) width -= abc.abcC;
+  }
+  return {width, std::max<LONG>(r.bottom - r.top, metrics.tmHeight)};
+}
+
+void TextLabel::Refit() {
+  const SIZE size = MeasureText();
+  const RECT old = bounds_;
+  const int left = PixelOf(position_.x);
+  const int top = PixelOf(position_.y);
+  bounds_ = {left, top, left + size.cx, top + size.cy};
+  if (!Handle()) return;
+  if (!EqualRect(&old, &bounds_)) {
+    // The canvas repaints: the move itself paints nothing and copies no bits.
+    SetWindowPos(Handle(), nullptr, left, top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+  }
+  RECT changed;
+  UnionRect(&changed, &old, &bounds_);
+  if (canvas_) canvas_->Invalidate(changed);
+}
+
+void TextLabel::DrawOn(HDC hostDc) const {
+  ScopedSelect select(hostDc, font_.Get());
+  SetBkMode(hostDc, TRANSPARENT);
+  SetTextColor(hostDc, colour_);
+  RECT r = bounds_;
+  DrawTextW(hostDc, text_.c_str(), static_cast<int>(text_.size()), &r, kTextFormat | DT_NOCLIP);
+}
+
+LRESULT TextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDc paint(Handle());
+      if (canvas_) {
+        RECT area = paint.Area();
+        OffsetRect(&area, bounds_.left, bounds_.top);
+        canvas_->Paint(paint.Get(), area, {bounds_.left, bounds_.top});
+      }
+      return 0;
+    }
+    case WM_SETCURSOR:
+      if (cursor_ && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(cursor_);
+        return TRUE;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (onMouseDown) {
+        const int button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
+        onMouseDown(button, PointFromLParam(lParam));
+      }
+      return 0;
+    case WM_MOUSEMOVE:
+      if (onMouseMove) onMouseMove(MouseButtons(wParam), PointFromLParam(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (onMouseUp) {
+        const int button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
+        onMouseUp(button, PointFromLParam(lParam));
+      }
+      return 0;
+    default:
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace ravelo::win

@@ -1,0 +1,110 @@
+// Transparent text labels that size themselves to their text, and the
+// canvas that paints them together with what lies behind them.
+//
+// Each label is a child window whose window text is its caption (screen
+// readers and test tools read it with WM_GETTEXT) and which receives its own
+// mouse input, but the painting is the canvas's: backdrop and every label
+// over an area are composed off screen and copied in one step, whether the
+// area belongs to the host window or to a label. A changed label repaints
+// only the union of its old and new rectangles, so a text line that changes
+// a hundred times a second neither flickers nor repaints the whole window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shared/core/frame_layout.h"
+#include "shared/win/gdi.h"
+#include "shared/win/label_font.h"
+#include "shared/win/offscreen.h"
+#include "shared/win/window.h"
+
+namespace ravelo::win {
+
+class TextLabel;
+
+class LabelCanvas {
+ public:
+  LabelCanvas() = default;
+  LabelCanvas(const LabelCanvas&) = delete;
+  LabelCanvas& operator=(const LabelCanvas&) = delete;
+
+  void Attach(HWND host, const Backdrop& backdrop);
+  HWND Host() const { return host_; }
+  void Add(TextLabel& label);
+
+  // Paints area (host client coordinates) into dc, whose origin lies at
+  // dcOrigin in host coordinates.
+  void Paint(HDC dc, const RECT& area, POINT dcOrigin);
+  // Marks area of the host, and of the child windows over it, for repainting.
+  void Invalidate(const RECT& area) const;
+
+  HDC MeasuringDc() const { return measure_.Get(); }
+
+ private:
+  HWND host_ = nullptr;
+  const Backdrop* backdrop_ = nullptr;
+  std::vector<const TextLabel*> labels_;
+  OffscreenBuffer buffer_;
+  MemoryDc measure_;
+};
+
+class TextLabel final : public Window {
+ public:
+  struct InitialState {
+    std::wstring_view text;
+    FontSpec font;
+    COLORREF colour = RGB(0, 0, 0);
+    PointF position;
+  };
+  // Mouse events with the VB-style button state (1 left, 2 right, 4 middle)
+  // and the pointer in the label's own pixels.
+  std::function<void(int button, POINT at)> onMouseDown;
+  std::function<void(int buttons, POINT at)> onMouseMove;
+  std::function<void(int button, POINT at)> onMouseUp;
+
+  bool Create(LabelCanvas& canvas, int controlId, const InitialState& initial);
+
+  // Each setter resizes the label to its text and repaints what changed.
+  void SetText(std::wstring_view text);
+  // False when no such font can be made; the label keeps its font.
+  bool SetFont(const FontSpec& font);
+  void SetColour(COLORREF colour);
+  // Left and top in the host, kept unrounded; the window stands at the
+  // nearest pixel.
+  void SetPosition(PointF leftTop);
+  void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+
+  const std::wstring& Text() const { return text_; }
+  const FontSpec& FontOf() const { return fontSpec_; }
+  COLORREF Colour() const { return colour_; }
+  PointF Position() const { return position_; }
+  ravelo::Size SizeOf() const { return {bounds_.right - bounds_.left, bounds_.bottom - bounds_.top}; }
+  RECT Bounds() const { return bounds_; }  // in the host
+
+  // Draws the text into a DC in host coordinates (used by the canvas).
+  void DrawOn(HDC hostDc) const;
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  SIZE MeasureText() const;
+  void Refit();
+
+  LabelCanvas* canvas_ = nullptr;
+  std::wstring text_;
+  FontSpec fontSpec_;
+  Font font_;
+  COLORREF colour_ = RGB(0, 0, 0);
+  PointF position_;
+  RECT bounds_{};
+  HCURSOR cursor_ = nullptr;
+};
+
+// The pixel a label's unrounded coordinate stands on.
+int PixelOf(float coordinate);
+
+}  // namespace ravelo::win

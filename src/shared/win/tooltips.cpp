@@ -1,0 +1,31 @@
+#include "shared/win/tooltips.h"
+
+#include <commctrl.h>
+
+#include "shared/win/window.h"
+
+namespace ravelo::win {
+
+Tooltips::~Tooltips() {
+  if (tooltip_) DestroyWindow(tooltip_);
+}
+
+bool Tooltips::Create(HWND owner) {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                             ThisModule(), nullptr);
+  return tooltip_ != nullptr;
+}
+
+void Tooltips::Add(HWND window, const std::wstring& text) {
+  if (!tooltip_) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = GetParent(window);
+  tool.uId = reinterpret_cast<UINT_PTR>(window);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the control
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace ravelo::win

@@ -1,0 +1,78 @@
+#include "shared/win/window.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+namespace ravelo::win {
+
+HINSTANCE ThisModule() { return GetModuleHandleW(nullptr); }
+
+POINT PointFromLParam(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+int MouseButtons(WPARAM wParam) {
+  int buttons = 0;
+  if (wParam & MK_LBUTTON) buttons |= 1;
+  if (wParam & MK_RBUTTON) buttons |= 2;
+  if (wParam & MK_MBUTTON) buttons |= 4;
+  return buttons;
+}
+
+Window::~Window() {
+  if (hwnd_) {
+    // The window outlives its object only by mistake; detach before destroying
+    // so that no message reaches a half-destroyed object.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(std::exchange(hwnd_, nullptr));
+  }
+}
+
+bool Window::CreateWindowOf(const WindowClassSpec& windowClass, const WindowCreateSpec& spec) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = windowClass.style;
+  wc.lpfnWndProc = &Window::Procedure;
+  wc.hInstance = ThisModule();
+  wc.hCursor = windowClass.cursor ? windowClass.cursor : LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = windowClass.icon;
+  wc.lpszClassName = windowClass.name;
+  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+
+  const RECT& r = spec.bounds;
+  // For child windows the menu argument carries the control ID.
+  const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.controlId));
+  CreateWindowExW(spec.exStyle, windowClass.name, spec.text, spec.style, r.left, r.top, r.right - r.left,
+                  r.bottom - r.top, spec.parent, (spec.style & WS_CHILD) ? menuOrId : nullptr, ThisModule(),
+                  this);
+  return hwnd_ != nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return Default(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  Window* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    result = DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+}  // namespace ravelo::win
