@@ -1,6 +1,8 @@
 """Minimal writers for the picture formats the suite ships: 24-bit BMP,
-32-bit icons and cursors, and 16-bit PCM WAV."""
+PNG with transparency, 32-bit icons and cursors, and 16-bit PCM WAV; and
+anti-aliased filling of shapes given as inside-tests."""
 import struct
+import zlib
 
 
 class Canvas:
@@ -21,6 +23,35 @@ class Canvas:
             for x in range(max(0, x0), min(self.width, x1)):
                 self.px[y][x] = colour
 
+    def blend(self, x, y, colour, coverage):
+        """Paints colour over the pixel with the given coverage (0..1); on a
+        transparent pixel the coverage becomes its alpha."""
+        if coverage <= 0 or not (0 <= x < self.width and 0 <= y < self.height):
+            return
+        coverage = min(1.0, coverage)
+        base_alpha = self.alpha[y][x] / 255
+        out_alpha = coverage + base_alpha * (1 - coverage)
+        if out_alpha <= 0:
+            return
+        old = self.px[y][x]
+        mixed = tuple(
+            round((c * coverage + o * base_alpha * (1 - coverage)) / out_alpha) for c, o in zip(colour, old))
+        self.px[y][x] = mixed
+        self.alpha[y][x] = round(out_alpha * 255)
+
+    def fill_shape(self, inside, colour_at, box=None, samples=4):
+        """Fills the shape inside(x, y) (pixel centres at +0.5) with
+        colour_at(x, y), anti-aliased with samples x samples points a pixel."""
+        x0, y0, x1, y1 = box or (0, 0, self.width, self.height)
+        step = 1 / samples
+        offsets = [(i + 0.5) * step for i in range(samples)]
+        total = samples * samples
+        for y in range(max(0, y0), min(self.height, y1)):
+            for x in range(max(0, x0), min(self.width, x1)):
+                hits = sum(1 for dy in offsets for dx in offsets if inside(x + dx, y + dy))
+                if hits:
+                    self.blend(x, y, colour_at(x, y), hits / total)
+
     def line(self, x0, y0, x1, y1, colour):
         steps = max(abs(x1 - x0), abs(y1 - y0), 1)
         for i in range(steps + 1):
@@ -39,6 +70,34 @@ def bmp_bytes(c):
     header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
     info = struct.pack("<IiiHHIIiiII", 40, c.width, c.height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     return header + info + bytes(data)
+
+
+def png_bytes(c):
+    """An RGBA PNG of the canvas (alpha from c.alpha)."""
+    raw = bytearray()
+    for y in range(c.height):
+        raw.append(0)  # no filter
+        for (r, g, b), a in zip(c.px[y], c.alpha[y]):
+            raw += bytes((r, g, b, a))
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", c.width, c.height, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
+def bmp24_rows(width, height, row_at):
+    """A 24-bit BMP whose rows come from row_at(y), each a bytes object of
+    width * 3 bytes in B, G, R order; for pictures too large for a Canvas."""
+    stride = (width * 3 + 3) & ~3
+    pad = b"\0" * (stride - width * 3)
+    data = b"".join(row_at(y) + pad for y in range(height - 1, -1, -1))
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    return header + info + data
 
 
 def _dib32(c):
