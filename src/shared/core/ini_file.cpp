@@ -248,7 +248,7 @@ std::string ApplyProfileWrite(std::string_view fileBytes, std::string_view secti
   return JoinFile(file);
 }
 
-bool WriteProfileStrings(const std::filesystem::path& file, std::span<const ProfileWrite> writes) {
+bool WriteProfileValues(const std::filesystem::path& file, std::span<const ProfileWrite> writes) {
   for (const auto& write : writes) {
     if (HasLineBreak(write.section) || HasLineBreak(write.key)) return false;
   }
@@ -263,10 +263,10 @@ bool WriteProfileStrings(const std::filesystem::path& file, std::span<const Prof
   return WriteFileAtomically(file, JoinFile(lines));
 }
 
-bool WriteProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+bool WriteProfileValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                         std::string_view valueUtf8) {
   const ProfileWrite write{section, key, valueUtf8};
-  return WriteProfileStrings(file, std::span<const ProfileWrite>(&write, 1));
+  return WriteProfileValues(file, std::span<const ProfileWrite>(&write, 1));
 }
 
 }  // namespace ravelo

@@ -57,8 +57,9 @@ class ProfileReader {
 std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
                               std::string_view key, size_t bufferBytes);
 
-// One-shot write; false when the file could not be written.
-bool WriteProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+// One-shot write; false when the file could not be written. (Not named
+// WriteProfileString: <windows.h> defines that name as a macro.)
+bool WriteProfileValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
                         std::string_view valueUtf8);
 
 // Several writes applied to the file's text in order, stored with one atomic
@@ -68,7 +69,7 @@ struct ProfileWrite {
   std::string_view key;
   std::string_view valueUtf8;
 };
-bool WriteProfileStrings(const std::filesystem::path& file, std::span<const ProfileWrite> writes);
+bool WriteProfileValues(const std::filesystem::path& file, std::span<const ProfileWrite> writes);
 
 // The pure text edit behind the writes, on file bytes (empty for a new file):
 // returns the new file bytes.

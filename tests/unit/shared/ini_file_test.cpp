@@ -192,12 +192,12 @@ TEST(ProfileFile, ReadWriteRoundTripByteCompares) {
   EXPECT_EQ(reader.Read("Time", "time", 3), "10");
 
   // Writing back what is there leaves the file exactly as it was.
-  ASSERT_TRUE(WriteProfileString(file, "Form", "caption", "抽签"));
-  ASSERT_TRUE(WriteProfileString(file, "Time", "Time", "10 "));
+  ASSERT_TRUE(WriteProfileValue(file, "Form", "caption", "抽签"));
+  ASSERT_TRUE(WriteProfileValue(file, "Time", "Time", "10 "));
   EXPECT_EQ(ReadWholeFile(file), Utf8ToGbk(original));
 
-  ASSERT_TRUE(WriteProfileString(file, "Form", "caption", "新标题"));
-  ASSERT_TRUE(WriteProfileString(file, "Form", "top", "0 "));
+  ASSERT_TRUE(WriteProfileValue(file, "Form", "caption", "新标题"));
+  ASSERT_TRUE(WriteProfileValue(file, "Form", "top", "0 "));
   EXPECT_EQ(ReadWholeFile(file),
             Utf8ToGbk("; shipped settings\r\n[Form]\r\ncaption=新标题\r\nsmc=1 \r\ntop=0 \r\n\r\n[Time]\r\nTime=10 "
                       "\r\n[Extra]\r\nx=y\r\n"));
@@ -207,7 +207,7 @@ TEST(ProfileFile, ReadWriteRoundTripByteCompares) {
 
 TEST(ProfileFile, WriteToAMissingFolderFails) {
   ScratchFolder folder;
-  EXPECT_FALSE(WriteProfileString(folder.File("common/rvoconfig.rcf"), "Form", "caption", "x"));
+  EXPECT_FALSE(WriteProfileValue(folder.File("common/rvoconfig.rcf"), "Form", "caption", "x"));
   EXPECT_EQ(folder.EntryCount(), 0u);
 }
 
@@ -217,7 +217,7 @@ TEST(ProfileFile, WriteOverAReadOnlyFileFailsAndLeavesItUnchanged) {
   ASSERT_TRUE(WriteFileAtomically(file, "[Form]\r\ncaption=x\r\n"));
   using std::filesystem::perms;
   std::filesystem::permissions(file, perms::owner_read | perms::group_read | perms::others_read);
-  EXPECT_FALSE(WriteProfileString(file, "Form", "caption", "y"));
+  EXPECT_FALSE(WriteProfileValue(file, "Form", "caption", "y"));
   EXPECT_EQ(ReadWholeFile(file), "[Form]\r\ncaption=x\r\n");
   EXPECT_EQ(folder.EntryCount(), 1u);
 }
@@ -225,7 +225,7 @@ TEST(ProfileFile, WriteOverAReadOnlyFileFailsAndLeavesItUnchanged) {
 TEST(ProfileFile, WriteWhereAFolderHasTheFileNameFails) {
   ScratchFolder folder;
   std::filesystem::create_directory(folder.File("rvoconfig.rcf"));
-  EXPECT_FALSE(WriteProfileString(folder.File("rvoconfig.rcf"), "Form", "caption", "y"));
+  EXPECT_FALSE(WriteProfileValue(folder.File("rvoconfig.rcf"), "Form", "caption", "y"));
   EXPECT_FALSE(ProfileReader::Open(folder.File("rvoconfig.rcf")).FileExists());
 }
 
@@ -234,13 +234,13 @@ TEST(ProfileFile, SeveralWritesLandTogetherOrNotAtAll) {
   const auto file = folder.File("rvoconfig.rcf");
   const ProfileWrite writes[] = {{"Style", "captiontop", " 120 "}, {"Style", "captionleft", " 37.5"},
                                  {"Style", "form", "8388672   "}};
-  ASSERT_TRUE(WriteProfileStrings(file, writes));
+  ASSERT_TRUE(WriteProfileValues(file, writes));
   EXPECT_EQ(ReadWholeFile(file), "[Style]\r\ncaptiontop=120 \r\ncaptionleft=37.5\r\nform=8388672   \r\n");
 
   using std::filesystem::perms;
   std::filesystem::permissions(file, perms::owner_read | perms::group_read | perms::others_read);
   const ProfileWrite more[] = {{"Style", "texttop", "1"}, {"Style", "textleft", "2"}};
-  EXPECT_FALSE(WriteProfileStrings(file, more));
+  EXPECT_FALSE(WriteProfileValues(file, more));
   EXPECT_EQ(ReadProfileString(file, "Style", "texttop", 5), "");
 }
 
@@ -260,7 +260,7 @@ TEST(ProfileFile, AHugeFileIsReadAndWrittenInReasonableTime) {
   const auto reader = ProfileReader::Open(file);
   EXPECT_EQ(reader.Read("Form", "caption", 31), "end");
   EXPECT_EQ(reader.Read("Section999", "key49", 31), "值999");
-  ASSERT_TRUE(WriteProfileString(file, "Section0", "key0", "changed"));
+  ASSERT_TRUE(WriteProfileValue(file, "Section0", "key0", "changed"));
   EXPECT_EQ(ReadProfileString(file, "Section0", "key0", 31), "changed");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
   EXPECT_EQ(ReadWholeFile(file)->size(), bytes.size() - (value.size() + 1) + 7);

@@ -1,0 +1,36 @@
+// The platform's own private-profile functions, called with UTF-8 text the
+// way the programs would call them with ANSI (code page 936) text.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace ravelo::agreement {
+
+// GetPrivateProfileStringA with an empty default into a zeroed buffer of
+// bufferBytes; the text before the first NUL, as UTF-8. The returned count
+// is not trusted: when the cut falls inside a character it counts a byte
+// that was never written.
+std::string PlatformRead(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                         size_t bufferBytes);
+
+// WritePrivateProfileStringA; the value is converted to ANSI first.
+bool PlatformWrite(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                   std::string_view valueUtf8);
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempFolder {
+ public:
+  explicit TempFolder(std::string_view utf8Name);
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace ravelo::agreement

@@ -1,0 +1,323 @@
+// One table of cases run against the suite's profile functions and against
+// the platform's GetPrivateProfileStringA / WritePrivateProfileStringA. A case
+// with a `mend` differs on purpose, and says why; every other case must agree.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform_profile.h"
+#include "shared/core/config_schema.h"
+#include "shared/core/encoding.h"
+#include "shared/core/file_system.h"
+#include "shared/core/ini_file.h"
+
+namespace ravelo::agreement {
+namespace {
+
+// A file's bytes written as UTF-8 text here and stored as GBK, like the
+// configuration file on the target systems.
+std::string Gbk(std::string_view utf8) { return Utf8ToGbk(utf8); }
+
+const std::string kTwentyCharacters = "一二三四五六七八九十甲乙丙丁戊己庚辛壬癸";
+
+// --- reads --------------------------------------------------------------------
+
+struct ReadCase {
+  const char* name;
+  std::optional<std::string> file;  // nullopt: no file at all
+  const char* section;
+  const char* key;
+  size_t buffer;
+  const char* mend = nullptr;      // why this reader differs on purpose
+  const char* expected = nullptr;  // with a mend: what this reader returns
+};
+
+std::vector<ReadCase> ReadCases() {
+  const std::string form = Gbk("[Form]\r\ncaption=Ravelo\r\ntext=开始啦\r\n[Style]\r\nwidth=600   \r\n");
+  return {
+      {"PlainValue", form, "Form", "caption", 31},
+      {"ChineseValue", form, "Form", "text", 31},
+      {"TrailingSpacesOfAPaddedField", form, "Style", "width", 5},
+      {"SectionNameInOtherCase", form, "FORM", "caption", 31},
+      {"KeyNameInOtherCase", form, "Form", "CAPTION", 31},
+      {"SpacesAroundTheAskedNames", form, " Form ", " caption ", 31},
+      {"MissingKey", form, "Form", "bgpic", 256},
+      {"MissingSection", form, "Color", "caption", 10},
+      {"MissingFile", std::nullopt, "Form", "caption", 31},
+      {"EmptyFile", std::string(), "Form", "caption", 31},
+      {"SpacesAroundNamesInTheFile", Gbk("[Form]\r\n   caption   =   x y   \r\n"), "Form", "caption", 31},
+      {"TabsAroundTheValue", Gbk("[Form]\r\ncaption=\t\tx\t\r\n"), "Form", "caption", 31},
+      {"SpacesInsideTheBrackets", Gbk("[ Form ]\r\ncaption=x\r\n"), "Form", "caption", 31},
+      {"TextAfterTheClosingBracket", Gbk("[Form] ; note\r\ncaption=x\r\n"), "Form", "caption", 31},
+      {"DoubleQuotesRemoved", Gbk("[S]\r\nk=\"quoted text\"\r\n"), "S", "k", 31},
+      {"SingleQuotesRemoved", Gbk("[S]\r\nk='quoted'\r\n"), "S", "k", 31},
+      {"SpacesInsideQuotesKept", Gbk("[S]\r\nk=\"  padded  \"\r\n"), "S", "k", 31},
+      {"MismatchedQuotesKept", Gbk("[S]\r\nk=\"half'\r\n"), "S", "k", 31},
+      {"LoneQuoteKept", Gbk("[S]\r\nk=\"\r\n"), "S", "k", 31},
+      {"QuotedValueLongerThanTheBuffer", Gbk("[S]\r\nk=\"abcdef\"\r\n"), "S", "k", 4},
+      {"QuotedValueThatExactlyFillsTheBuffer", Gbk("[S]\r\nk=\"ab\"\r\n"), "S", "k", 3,
+       "the platform removes the closing quote from the cut text and so loses one more character", "ab"},
+      {"CutToBufferMinusOne", Gbk("[Style]\r\nwidth=99999\r\n"), "Style", "width", 5},
+      {"OneByteBuffer", Gbk("[Style]\r\nwidth=600\r\n"), "Style", "width", 1},
+      {"TwentyCharactersInAThirtyOneByteBuffer", Gbk("[Form]\r\ncaption=" + kTwentyCharacters + "\r\n"), "Form",
+       "caption", 31},
+      {"CutThatWouldSplitACharacter", Gbk("[Form]\r\ncaption=A" + kTwentyCharacters + "\r\n"), "Form", "caption",
+       31},
+      {"CutThatWouldSplitTheOnlyCharacter", Gbk("[Form]\r\nk=宋\r\n"), "Form", "k", 2},
+      {"IntervalWrittenAsTimeReadAsTime", Gbk("[Time]\r\nTime=10 \r\n"), "Time", "time", 3},
+      {"FirstDuplicateKeyWins", Gbk("[A]\r\nk=first\r\nK=second\r\n"), "A", "k", 31},
+      {"RepeatedSectionIsHidden", Gbk("[A]\r\nx=1\r\n[B]\r\n[a]\r\nk=second copy\r\n"), "A", "k", 31},
+      {"RepeatedSectionKeepsTheFirstCopy", Gbk("[A]\r\nk=first copy\r\n[a]\r\nk=second copy\r\n"), "a", "k", 31},
+      {"CommentIsNotAKey", Gbk("[S]\r\n;k=commented\r\n"), "S", "k", 31},
+      {"KeyLineWithoutEquals", Gbk("[S]\r\nk\r\nk=later\r\n"), "S", "k", 31},
+      {"EqualsInsideTheValue", Gbk("[S]\r\nk=a=b\r\n"), "S", "k", 31},
+      {"EmptyValue", Gbk("[S]\r\nk=\r\n"), "S", "k", 31},
+      {"LfLineEnds", Gbk("[S]\nk=lf\n"), "S", "k", 31},
+      {"BlankLinesAndNoFinalLineEnd", Gbk("\r\n\r\n[S]\r\n\r\nk=last"), "S", "k", 31},
+      {"Utf8FileWithByteOrderMark", "\xEF\xBB\xBF[Form]\r\ncaption=开始啦\r\n", "Form", "caption", 31},
+      {"Utf8FileCutInGbkBytes", "\xEF\xBB\xBF[Form]\r\ncaption=开始啦\r\n", "Form", "caption", 4},
+      {"ChineseSectionAndKeyNames", Gbk("[名单]\r\n宋体=是\r\n"), "名单", "宋体", 31},
+      {"IdeographicSpacesAroundTheValue", Gbk("[Form]\r\ncaption=　标题　\r\n"), "Form", "caption", 31},
+      {"LinesBeforeTheFirstSection", Gbk("k=top\r\n[S]\r\nk=inside\r\n"), "S", "k", 31},
+  };
+}
+
+class ReadAgreement : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadAgreement, SameValueAsThePlatform) {
+  const ReadCase& c = GetParam();
+  TempFolder folder("agreement-read");
+  const auto file = folder.path() / L"rvoconfig.rcf";
+  if (c.file) {
+    ASSERT_TRUE(WriteFileAtomically(file, *c.file));
+  }
+
+  const std::string platform = PlatformRead(file, c.section, c.key, c.buffer);
+  const std::string ours = ReadProfileString(file, c.section, c.key, c.buffer);
+  if (c.mend == nullptr) {
+    EXPECT_EQ(ours, platform);
+  } else {
+    EXPECT_EQ(ours, c.expected) << "deliberately different: " << c.mend;
+    RecordProperty("platform", platform);
+    std::printf("  [mend] %s: platform \"%s\", this reader \"%s\" (%s)\n", c.name, platform.c_str(), ours.c_str(),
+                c.mend);
+  }
+}
+
+// Test names from the table, so a failure names its case.
+struct CaseName {
+  template <typename Case>
+  std::string operator()(const ::testing::TestParamInfo<Case>& param) const {
+    return param.param.name;
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ReadAgreement, ::testing::ValuesIn(ReadCases()), CaseName());
+
+// --- writes -------------------------------------------------------------------
+
+struct Write {
+  std::string section, key, value;
+};
+struct Probe {
+  std::string section, key;
+  size_t buffer;
+};
+
+enum class Setup { None, MissingFolder, FolderOfThatName, ReadOnly, Locked, ChineseFolder };
+
+struct WriteCase {
+  const char* name;
+  std::optional<std::string> initial;  // nullopt: no file yet
+  std::vector<Write> writes;
+  std::vector<Probe> probes = {};  // read back from both files by both readers
+  Setup setup = Setup::None;
+  const char* mend = nullptr;  // why the outcome differs on purpose
+  std::optional<std::string> oursAfter = std::nullopt;  // with a mend: the file this writer leaves
+  bool oursResult = true;                // with a mend: this writer's result
+};
+
+// Every key of the configuration file written the way the configuration
+// program saves it: each value blank-padded to its field width.
+std::vector<Write> FullSave() {
+  std::vector<Write> writes;
+  for (const auto& k : AllConfigKeys()) {
+    writes.push_back({std::string(k.section), std::string(k.writtenKey), PadToField(k.defaultText, k.bufferBytes)});
+  }
+  return writes;
+}
+
+std::vector<Probe> AllKeys() {
+  std::vector<Probe> probes;
+  for (const auto& k : AllConfigKeys()) probes.push_back({std::string(k.section), std::string(k.key), k.bufferBytes});
+  return probes;
+}
+
+std::vector<WriteCase> WriteCases() {
+  const std::string commented = Gbk("; 抽签设置\r\n[Form]\r\ncaption=旧\r\nunknown=kept\r\n[Style]\r\nwidth=600\r\n");
+  const std::vector<Probe> formProbes = {{"Form", "caption", 31}, {"Form", "text", 31}, {"Form", "unknown", 31}};
+  return {
+      {"NewFile", std::nullopt, {{"Form", "caption", "Ravelo"}}, {{"Form", "caption", 31}}},
+      {"ReplaceKeepsCommentsAndUnknownKeys", commented, {{"Form", "caption", "新标题"}}, formProbes},
+      {"NewKeyGoesToTheEndOfItsSection", commented, {{"Form", "text", "开始啦"}}, formProbes},
+      {"NewSectionGoesToTheEndOfTheFile", commented, {{"Color", "caption", "255"}}, {{"Color", "caption", 10}}},
+      {"IntervalWrittenAsTimeIntoANewFile", std::nullopt, {{"Time", "Time", "10 "}}, {{"Time", "time", 3}}},
+      {"IntervalWrittenAsTimeOverTime", Gbk("[Time]\r\ntime=5\r\n"), {{"Time", "Time", "10 "}}, {{"Time", "time", 3}}},
+      {"LeadingSpacesOfAValueAreDropped", std::nullopt, {{"Style", "captiontop", "   120  "}},
+       {{"Style", "captiontop", 5}}},
+      {"NamesAskedWithSpacesAndOtherCase", commented, {{" FORM ", " Caption ", "x"}}, formProbes},
+      {"IndentedKeyLine", Gbk("[S]\r\n   k   =   1\r\n"), {{"S", "k", "2"}}, {{"S", "k", 31}}},
+      {"ChineseValueStaysGbk", std::nullopt, {{"Form", "text", "开始啦"}}, {{"Form", "text", 31}}},
+      {"ChineseSectionAndKeyNames", Gbk("[名单]\r\n宋体=是\r\n"), {{"名单", "宋体", "否"}}, {{"名单", "宋体", 31}}},
+      {"Utf8FileStaysUtf8", std::string("\xEF\xBB\xBF[Form]\r\ntext=旧\r\n"), {{"Form", "caption", "开始啦"}},
+       {{"Form", "caption", 31}, {"Form", "text", 31}}},
+      {"FirstOfDuplicateKeysIsReplaced", Gbk("[A]\r\nk=1\r\nk=2\r\n"), {{"A", "k", "x"}}, {{"A", "k", 31}}},
+      {"RepeatedSectionGetsTheNewKeyInItsFirstCopy", Gbk("[A]\r\nk=1\r\n[B]\r\nb=1\r\n[A]\r\nj=2\r\n"),
+       {{"A", "new", "y"}, {"A", "j", "z"}}, {{"A", "new", 31}, {"A", "j", 31}, {"B", "b", 31}}},
+      {"WritingTheSameValueChangesNothing", commented, {{"Form", "caption", "旧"}}, formProbes},
+      {"LfLineEndsBecomeCrLf", Gbk("[S]\nk=1\nj=2\n"), {{"S", "k", "3"}}, {{"S", "k", 31}, {"S", "j", 31}}},
+      {"ChineseFolder", std::nullopt, {{"Form", "caption", "抽签"}}, {{"Form", "caption", 31}}, Setup::ChineseFolder},
+      {"MissingFolderFails", std::nullopt, {{"Form", "caption", "x"}}, {}, Setup::MissingFolder},
+      {"FolderOfTheFileNameFails", std::nullopt, {{"Form", "caption", "x"}}, {}, Setup::FolderOfThatName},
+      {"LockedFileFails", Gbk("[Form]\r\ncaption=x\r\n"), {{"Form", "caption", "y"}}, {}, Setup::Locked},
+      // Deliberate differences.
+      {"ReadOnlyFileStaysAsItIs", Gbk("[Form]\r\ncaption=x\r\n"), {{"Form", "caption", "y"}}, {{"Form", "caption", 31}},
+       Setup::ReadOnly,
+       "the platform writes a read-only file when Wine runs as root; a read-only file must stay as it is",
+       Gbk("[Form]\r\ncaption=x\r\n"), false},
+      {"PaddedFieldsOfAFullSave", std::nullopt, FullSave(), AllKeys(), Setup::None,
+       "the platform rewrites every line from its parse, which drops the padding of values written earlier; this "
+       "writer leaves lines it does not change as they are (the values read the same)",
+       std::nullopt},
+      {"PaddingOfOtherKeysIsKept", Gbk("[Form]\r\nsmc=1 \r\ntop=0 \r\n"), {{"Form", "top", "1 "}},
+       {{"Form", "smc", 2}, {"Form", "top", 2}}, Setup::None,
+       "the platform drops the trailing blanks of lines it does not change", Gbk("[Form]\r\nsmc=1 \r\ntop=1 \r\n")},
+      {"BlankLinesAreKept", Gbk("[Form]\r\ncaption=x\r\n\r\n[Style]\r\nwidth=1\r\n"), {{"Style", "width", "2"}},
+       {{"Form", "caption", 31}, {"Style", "width", 5}}, Setup::None,
+       "the platform drops blank lines; this writer keeps the file's layout",
+       Gbk("[Form]\r\ncaption=x\r\n\r\n[Style]\r\nwidth=2\r\n")},
+      {"TextAfterASectionHeaderIsKept", Gbk("[S] ; note\r\nk=1\r\n"), {{"S", "k", "2"}}, {{"S", "k", 31}},
+       Setup::None, "the platform rewrites the header without the text after its bracket",
+       Gbk("[S] ; note\r\nk=2\r\n")},
+      {"ALineBreakCannotInjectLines", std::nullopt, {{"S", "k", "v\r\n[Evil]\r\nx=1"}},
+       {{"S", "k", 31}, {"Evil", "x", 31}}, Setup::None,
+       "the platform writes the line break into the file, adding a section; this writer stops the value there",
+       Gbk("[S]\r\nk=v\r\n")},
+  };
+}
+
+class WriteAgreement : public ::testing::TestWithParam<WriteCase> {};
+
+// A file's content on one line of the log: "|" for each line end.
+std::string Shown(const std::optional<std::string>& bytes) {
+  if (!bytes) return "(no file)";
+  std::string text = GbkToUtf8(*bytes);
+  std::string shown;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    shown += text[i] == '\n' ? '|' : text[i];
+  }
+  return shown;
+}
+
+// Holds a file open without sharing, as another program might.
+class Lock {
+ public:
+  explicit Lock(const std::filesystem::path& file)
+      : handle_(CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~Lock() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  Lock(const Lock&) = delete;
+  Lock& operator=(const Lock&) = delete;
+  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+// Prepares the case's file in folder; returns its path.
+std::filesystem::path Prepare(const WriteCase& c, const std::filesystem::path& folder) {
+  std::filesystem::path dir = folder;
+  if (c.setup == Setup::ChineseFolder) dir /= PathFromUtf8("抽签 程序");
+  if (c.setup == Setup::MissingFolder) dir /= L"missing";
+  if (dir != folder && c.setup != Setup::MissingFolder) std::filesystem::create_directories(dir);
+  const auto file = dir / L"rvoconfig.rcf";
+  if (c.setup == Setup::FolderOfThatName) std::filesystem::create_directory(file);
+  if (c.initial) {
+    EXPECT_TRUE(WriteFileAtomically(file, *c.initial));
+  }
+  if (c.setup == Setup::ReadOnly) SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+  return file;
+}
+
+TEST_P(WriteAgreement, SameFileAndValuesAsThePlatform) {
+  const WriteCase& c = GetParam();
+  TempFolder folder("agreement-write");
+  const auto oursFolder = folder.path() / L"ours";
+  const auto platformFolder = folder.path() / L"platform";
+  std::filesystem::create_directories(oursFolder);
+  std::filesystem::create_directories(platformFolder);
+  const auto oursFile = Prepare(c, oursFolder);
+  const auto platformFile = Prepare(c, platformFolder);
+
+  bool oursOk = true;
+  bool platformOk = true;
+  {
+    std::optional<Lock> oursLock, platformLock;
+    if (c.setup == Setup::Locked) {
+      oursLock.emplace(oursFile);
+      platformLock.emplace(platformFile);
+      ASSERT_TRUE(oursLock->held() && platformLock->held());
+    }
+    for (const auto& w : c.writes) {
+      oursOk = WriteProfileValue(oursFile, w.section, w.key, w.value) && oursOk;
+      platformOk = PlatformWrite(platformFile, w.section, w.key, w.value) && platformOk;
+    }
+  }
+  SetFileAttributesW(platformFile.c_str(), FILE_ATTRIBUTE_NORMAL);
+  const auto oursBytes = ReadWholeFile(oursFile);
+  const auto platformBytes = ReadWholeFile(platformFile);
+
+  const bool mustFail =
+      c.setup == Setup::MissingFolder || c.setup == Setup::FolderOfThatName || c.setup == Setup::Locked;
+  if (mustFail) {
+    EXPECT_FALSE(oursOk);
+  }
+  if (c.mend == nullptr) {
+    EXPECT_EQ(oursOk, platformOk);
+    EXPECT_EQ(oursBytes, platformBytes);
+    if (!oursOk && c.initial) {
+      EXPECT_EQ(oursBytes, c.initial);  // a failed write changes nothing
+    }
+  } else {
+    EXPECT_EQ(oursOk, c.oursResult) << c.mend;
+    if (c.oursAfter) {
+      EXPECT_EQ(oursBytes, c.oursAfter) << c.mend;
+    }
+    std::printf("  [mend] %s: %s\n         platform file: %s\n         this writer:   %s\n", c.name, c.mend,
+                Shown(platformBytes).c_str(), Shown(oursBytes).c_str());
+  }
+
+  // Both readers read both files alike, and, where the writes agree, the two
+  // files hold the same values.
+  for (const auto& p : c.probes) {
+    const std::string oursFromOurs = ReadProfileString(oursFile, p.section, p.key, p.buffer);
+    EXPECT_EQ(oursFromOurs, PlatformRead(oursFile, p.section, p.key, p.buffer)) << p.section << "/" << p.key;
+    EXPECT_EQ(ReadProfileString(platformFile, p.section, p.key, p.buffer),
+              PlatformRead(platformFile, p.section, p.key, p.buffer))
+        << p.section << "/" << p.key;
+    if (c.setup != Setup::ReadOnly && std::string_view(c.name) != "ALineBreakCannotInjectLines") {
+      EXPECT_EQ(oursFromOurs, PlatformRead(platformFile, p.section, p.key, p.buffer)) << p.section << "/" << p.key;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WriteAgreement, ::testing::ValuesIn(WriteCases()), CaseName());
+
+}  // namespace
+}  // namespace ravelo::agreement
