@@ -10,7 +10,9 @@
 namespace ravelo {
 
 // Bytes that are not valid in the source encoding become U+FFFD; characters
-// that GBK cannot hold become '?'.
+// that GBK cannot hold become '?' (one per character). As in code page 936,
+// the euro sign is the single byte 0x80. Decoding also accepts GB18030's
+// four-byte sequences; encoding never produces them.
 std::u16string GbkToUtf16(std::string_view gbk);
 std::string Utf16ToGbk(std::u16string_view utf16);
 std::string GbkToUtf8(std::string_view gbk);
