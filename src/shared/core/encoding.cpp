@@ -1,6 +1,7 @@
 #include "shared/core/encoding.h"
 
 #include <cstdint>
+#include <vector>
 
 #include "shared/core/encoding_gb18030.h"
 #include "shared/core/encoding_platform.h"
@@ -104,13 +105,56 @@ GbkUnit GbkUnitAt(std::string_view gbk, size_t pos, size_t& len) {
   return GbkUnit::Invalid;
 }
 
-// Decodes a run of double-byte characters; when the run as a whole fails,
-// character by character, so one unassigned character costs only itself.
-void DecodeRun(detail::MultiByteDecoder& decoder, std::string_view run, std::u16string& out) {
-  if (decoder.DecodeDoubleBytes(run, out)) return;
-  for (size_t i = 0; i < run.size(); i += 2) {
-    if (!decoder.DecodeDoubleBytes(run.substr(i, 2), out)) out.push_back(static_cast<char16_t>(kReplacement));
+// Every double-byte character's UTF-16 value, filled once from the platform's
+// converter. A name list is a million short runs of Chinese text between line
+// ends; one converter call per run cost more than all the rest of its load.
+class DoubleByteTable {
+ public:
+  DoubleByteTable() : units_(kLeadCount * kTrailSlots, static_cast<char16_t>(kReplacement)) {
+    detail::MultiByteDecoder decoder;
+    std::string row;
+    std::u16string decoded;
+    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+      row.clear();
+      for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+        if (!IsTrailByte(static_cast<unsigned char>(trail))) continue;
+        row.push_back(static_cast<char>(lead));
+        row.push_back(static_cast<char>(trail));
+      }
+      decoded.clear();
+      if (decoder.DecodeDoubleBytes(row, decoded) && decoded.size() * 2 == row.size()) {
+        for (size_t i = 0; i < decoded.size(); ++i) Set(row[2 * i], row[2 * i + 1], decoded[i]);
+        continue;
+      }
+      // A row with unassigned characters: one character at a time.
+      for (size_t i = 0; i < row.size(); i += 2) {
+        decoded.clear();
+        if (decoder.DecodeDoubleBytes(std::string_view(row).substr(i, 2), decoded) && decoded.size() == 1) {
+          Set(row[i], row[i + 1], decoded[0]);
+        }
+      }
+    }
   }
+
+  char16_t Lookup(unsigned char lead, unsigned char trail) const {
+    return units_[(lead - 0x81u) * kTrailSlots + (trail - 0x40u)];
+  }
+
+ private:
+  static constexpr size_t kLeadCount = 0xFE - 0x81 + 1;
+  static constexpr size_t kTrailSlots = 0xFE - 0x40 + 1;
+
+  void Set(char lead, char trail, char16_t unit) {
+    units_[(static_cast<unsigned char>(lead) - 0x81u) * kTrailSlots + (static_cast<unsigned char>(trail) - 0x40u)] =
+        unit;
+  }
+
+  std::vector<char16_t> units_;
+};
+
+const DoubleByteTable& DoubleBytes() {
+  static const DoubleByteTable table;
+  return table;
 }
 
 }  // namespace
@@ -118,7 +162,7 @@ void DecodeRun(detail::MultiByteDecoder& decoder, std::string_view run, std::u16
 std::u16string GbkToUtf16(std::string_view gbk) {
   std::u16string out;
   out.reserve(gbk.size());
-  detail::MultiByteDecoder decoder;
+  const DoubleByteTable& table = DoubleBytes();
   size_t pos = 0;
   while (pos < gbk.size()) {
     size_t len = 0;
@@ -142,13 +186,10 @@ std::u16string GbkToUtf16(std::string_view gbk) {
         pos += len;
         break;
       }
-      case GbkUnit::DoubleByte: {
-        const size_t start = pos;
-        size_t unitLen = len;
-        while (pos < gbk.size() && GbkUnitAt(gbk, pos, unitLen) == GbkUnit::DoubleByte) pos += unitLen;
-        DecodeRun(decoder, gbk.substr(start, pos - start), out);
+      case GbkUnit::DoubleByte:
+        out.push_back(table.Lookup(static_cast<unsigned char>(gbk[pos]), static_cast<unsigned char>(gbk[pos + 1])));
+        pos += len;
         break;
-      }
     }
   }
   return out;
