@@ -76,7 +76,7 @@ bool DrawWindow::Create() {
   };
   closeBox_.onClick = [this] { ExitProgram(); };
 
-  tooltips_.Create(Handle());
+  tooltips_.Create();
   for (std::size_t i = 0; i < commandButtons_.size(); ++i) {
     ImageButton& button = commandButtons_[i];
     if (!button.Create(Content().Handle(), draw_controls::CommandId(static_cast<int>(i) + 1), kCommandNames[i],
@@ -87,6 +87,15 @@ bool DrawWindow::Create() {
     };
     tooltips_.Add(button.Handle(), kCommandNames[i]);
   }
+  // The design: the built-in size and colours with the command buttons
+  // hidden, which is what stays when a setting stops the layout early.
+  FrameLayoutArgs designLayout;
+  designLayout.width = 600;
+  designLayout.height = 450;
+  designLayout.frameColour = "8388672";
+  designLayout.titleColour = "16777215";
+  designLayout.showButtons = 0;
+  ApplyFrameLayout(designLayout);
   return true;
 }
 
@@ -124,7 +133,7 @@ void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
   ApplyFrameLayout(plan.layout);
   if (plan.timerInterval) timerInterval_ = *plan.timerInterval;
   if (plan.makeTopMost) {
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetTopMost(true);
     topMostChecked_ = true;
   }
   ApplyBackground(plan);

@@ -62,6 +62,11 @@ void SkinnedFrame::ApplyGeometry(const FrameLayout& layout) {
   text_.SetPosition(layout.text);
 }
 
+void SkinnedFrame::SetTopMost(bool topMost) {
+  SetWindowPos(Handle(), topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void SkinnedFrame::ShowCentred() {
   RECT bounds;
   GetWindowRect(Handle(), &bounds);
@@ -97,14 +102,24 @@ LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       // Keys go to the window itself, whichever part was clicked.
       if (LOWORD(wParam) != WA_INACTIVE) SetFocus(Handle());
       return 0;
+    // The body keeps the mouse while a button is down, so the moves of a
+    // drag that starts near the content area still arrive here.
     case WM_LBUTTONDOWN:
+      SetCapture(Handle());
       BodyMouseDown(1, PointFromLParam(lParam), Handle());
       return 0;
     case WM_RBUTTONDOWN:
+      SetCapture(Handle());
       BodyMouseDown(2, PointFromLParam(lParam), Handle());
       return 0;
     case WM_MBUTTONDOWN:
+      SetCapture(Handle());
       BodyMouseDown(4, PointFromLParam(lParam), Handle());
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (MouseButtons(wParam) == 0 && GetCapture() == Handle()) ReleaseCapture();
       return 0;
     case WM_MOUSEMOVE:
       BodyMouseMove(MouseButtons(wParam));

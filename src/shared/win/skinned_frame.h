@@ -60,6 +60,9 @@ class SkinnedFrame : public Window, public Backdrop {
   // text line; the program's own buttons are left to the program.
   void ApplyGeometry(const FrameLayout& layout);
 
+  // Keeps the window above all others (HWND_TOPMOST) or not (HWND_NOTOPMOST).
+  void SetTopMost(bool topMost);
+
   // Shows the window in the middle of the screen.
   void ShowCentred();
 

@@ -164,6 +164,9 @@ LRESULT TextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+      // The label keeps the mouse until the last button is up, so a drag
+      // that leaves it still reports its moves here.
+      SetCapture(Handle());
       if (onMouseDown) {
         const int button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
         onMouseDown(button, PointFromLParam(lParam));
@@ -175,6 +178,7 @@ LRESULT TextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
+      if (MouseButtons(wParam) == 0 && GetCapture() == Handle()) ReleaseCapture();
       if (onMouseUp) {
         const int button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
         onMouseUp(button, PointFromLParam(lParam));

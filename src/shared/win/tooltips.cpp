@@ -7,12 +7,12 @@
 namespace ravelo::win {
 
 Tooltips::~Tooltips() {
-  if (tooltip_) DestroyWindow(tooltip_);
+  if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
 }
 
-bool Tooltips::Create(HWND owner) {
+bool Tooltips::Create() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              ThisModule(), nullptr);
   return tooltip_ != nullptr;
 }

@@ -1,4 +1,6 @@
-// One tooltip control for the windows of a frame.
+// One tooltip control for the windows of a frame. It has no owner: under
+// Wine a top-most owned popup (a tooltip is one) stops its owner from being
+// made top-most, and the draw window must be able to stay on top.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +16,7 @@ class Tooltips {
   Tooltips& operator=(const Tooltips&) = delete;
   ~Tooltips();
 
-  bool Create(HWND owner);
+  bool Create();
   // Shows text while the pointer rests on window.
   void Add(HWND window, const std::wstring& text);
 
