@@ -25,7 +25,12 @@ std::wstring CreateFreshFolder() {
   for (int attempt = 0; attempt < 1000; ++attempt) {
     const std::wstring folder = temp + L"ravelo-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                                 std::to_wstring(++counter) + L"\\";
-    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    if (CreateDirectoryW(folder.c_str(), nullptr)) {
+      // Windows may give %TEMP% in 8.3 form; process image paths come long.
+      wchar_t longPath[MAX_PATH + 1] = {};
+      const DWORD n = GetLongPathNameW(folder.c_str(), longPath, MAX_PATH + 1);
+      return n > 0 && n <= MAX_PATH ? WithTrailingBackslash(longPath) : folder;
+    }
     if (GetLastError() != ERROR_ALREADY_EXISTS)
       throw BenchError("cannot create " + ToUtf8(folder) + " (error " + std::to_string(GetLastError()) + ")");
   }

@@ -8,8 +8,9 @@ namespace {
 
 std::string LastErrorText() { return "error " + std::to_string(GetLastError()); }
 
-// A job that ends its processes when its last handle closes; processes
-// started by a process in the job join it.
+// A job that ends its processes when its last handle closes. On Windows the
+// processes a member starts join the job; Wine 8 leaves them out, which is
+// why Kill also ends the tree it finds through Toolhelp.
 UniqueHandle CreateKillOnCloseJob() {
   UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
   if (!job) return job;
@@ -34,7 +35,7 @@ Process Process::Start(const std::wstring& program, const std::wstring& argument
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT, nullptr,
+                      CREATE_SUSPENDED, nullptr,
                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info))
     throw BenchError("cannot start " + ToUtf8(program) + " (" + LastErrorText() + ")");
   UniqueHandle process(info.hProcess);
@@ -88,8 +89,8 @@ std::vector<DWORD> Process::Descendants() const { return id_ ? DescendantsOf(id_
 
 void Process::Kill() {
   if (!process_) return;
-  // The tree is read first: once the root is gone its children's parent id
-  // no longer leads anywhere.
+  // The tree is read first: once the root has ended, Wine no longer lists
+  // its children under it.
   const std::vector<DWORD> started = Descendants();
   if (job_) TerminateJobObject(job_.Get(), 1);
   if (IsRunning()) {

@@ -3,6 +3,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "bench/handles.h"
 
@@ -34,19 +35,42 @@ std::wstring FileNameOf(const std::wstring& path) {
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
+namespace {
+
+std::optional<ULONGLONG> CreationTimeOf(DWORD processId) {
+  UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  FILETIME created{}, exited{}, kernel{}, user{};
+  if (!process || !GetProcessTimes(process.Get(), &created, &exited, &kernel, &user)) return std::nullopt;
+  return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+}  // namespace
+
 std::vector<DWORD> DescendantsOf(DWORD rootId) {
   const auto entries = RunningProcesses();
-  std::vector<DWORD> found{rootId};
+  struct Found {
+    DWORD id;
+    ULONGLONG created;
+  };
+  const auto rootCreated = CreationTimeOf(rootId);
+  if (!rootCreated) return {};
+  std::vector<Found> found{{rootId, *rootCreated}};
   // Breadth-first over the parent links; each round adds the next generation.
+  // Process ids are reused at once (under Wine especially), so a process
+  // whose parent id matches but which is older than that parent was started
+  // by an earlier process of the same id: Wine's own services, for one.
   for (size_t next = 0; next < found.size(); ++next) {
+    const Found parent = found[next];
     for (const auto& e : entries) {
-      if (e.parentId == found[next] && e.id != rootId &&
-          std::find(found.begin(), found.end(), e.id) == found.end())
-        found.push_back(e.id);
+      if (e.parentId != parent.id || e.id == rootId) continue;
+      if (std::any_of(found.begin(), found.end(), [&](const Found& f) { return f.id == e.id; })) continue;
+      const auto created = CreationTimeOf(e.id);
+      if (created && *created >= parent.created) found.push_back({e.id, *created});
     }
   }
-  found.erase(found.begin());
-  return found;
+  std::vector<DWORD> ids;
+  for (size_t i = 1; i < found.size(); ++i) ids.push_back(found[i].id);
+  return ids;
 }
 
 bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b) {

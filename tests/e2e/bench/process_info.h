@@ -24,7 +24,8 @@ std::wstring ImagePathOf(DWORD processId);
 // The file name part of a path ("C:\x\rvo.exe" gives "rvo.exe").
 std::wstring FileNameOf(const std::wstring& path);
 
-// Processes started by root, directly or through others, found by parent id.
+// Processes started by root, directly or through others, still running:
+// found by parent id, and started after their parent (ids are reused).
 std::vector<DWORD> DescendantsOf(DWORD rootId);
 
 // Processes whose program file lies in folder (case-insensitive prefix).

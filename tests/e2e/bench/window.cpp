@@ -1,6 +1,7 @@
 #include "bench/window.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <sstream>
 
 #include "bench/handles.h"
