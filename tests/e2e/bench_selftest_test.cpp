@@ -366,6 +366,17 @@ TEST_F(BenchInput, DraggingByTheSystemMoveLoopMovesTheWindow) {
   });
 }
 
+TEST_F(BenchInput, ResetInputReleasesWhatAnEarlierTestLeftHeld) {
+  mouse::MoveTo({10, 10});
+  mouse::Press(MouseButton::Left);
+  keyboard::Down(VK_SHIFT);
+  ASSERT_TRUE(GetAsyncKeyState(VK_LBUTTON) & 0x8000);
+  ResetInput();
+  EXPECT_FALSE(GetAsyncKeyState(VK_LBUTTON) & 0x8000);
+  EXPECT_FALSE(GetAsyncKeyState(VK_SHIFT) & 0x8000);
+  EXPECT_EQ(mouse::Position(), (Point{ScreenBounds().right - 1, ScreenBounds().bottom - 1}));
+}
+
 TEST_F(BenchInput, PostedMouseMessagesAreTheFallback) {
   Process p = StartFixture();
   const Window main = MainWindowOf(p);

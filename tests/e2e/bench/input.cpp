@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "bench/screen.h"
+
 namespace ravelo::e2e {
 namespace {
 
@@ -106,4 +108,15 @@ void Type(std::wstring_view text) {
 }
 
 }  // namespace keyboard
+
+void ResetInput() {
+  const auto held = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
+  if (held(VK_LBUTTON)) mouse::Release(MouseButton::Left);
+  if (held(VK_RBUTTON)) mouse::Release(MouseButton::Right);
+  for (int vk : {VK_SHIFT, VK_CONTROL, VK_MENU})
+    if (held(vk)) keyboard::Up(static_cast<WORD>(vk));
+  const Rect screen = ScreenBounds();
+  mouse::MoveTo({screen.right - 1, screen.bottom - 1});
+}
+
 }  // namespace ravelo::e2e

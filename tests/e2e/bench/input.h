@@ -35,3 +35,12 @@ void Up(WORD virtualKey);
 void Type(std::wstring_view text);
 
 }  // namespace ravelo::e2e::keyboard
+
+namespace ravelo::e2e {
+
+// Puts input back to rest before a test: releases mouse buttons and
+// modifier keys an earlier test left held, and parks the pointer in the
+// screen's bottom-right corner, where it hovers over no new window.
+void ResetInput();
+
+}  // namespace ravelo::e2e
