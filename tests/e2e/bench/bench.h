@@ -13,6 +13,25 @@
 //   mouse::, keyboard::  real input through SendInput (clicks, right clicks,
 //                  drags, hover, keys, typed Chinese text).
 //   ScreenPixel, CaptureScreen, WaitForPixel, SaveScreenshot  the screen.
+//   RunningProcesses, DescendantsOf, ImagePathOf  processes the programs
+//                  start themselves (rvo starting rvocfg).
+//
+// Under Wine (measured, Wine 8 on Xvfb):
+// - a window is visible before it has painted: read pixels with
+//   WaitForPixel or after Window::WaitUntilPainted; and a state set just
+//   after the window shows (stay-on-top) wants WaitUntilTopmost, not
+//   IsTopmost;
+// - SendInput reaches other processes' windows, the system move loop of
+//   WM_SYSCOMMAND 0xF012 included; posted messages work without the
+//   foreground, and a posted WM_KEYDOWN also brings WM_CHAR;
+// - BM_CLICK clicks even a disabled button, so Window::ClickButton refuses
+//   one; GetWindowRgn reads another process's window region;
+// - processes a started program starts do not join its job: Process::Kill
+//   ends them through the Toolhelp tree, and the Installation ends whatever
+//   still runs from its folder;
+// - the test program has Wine manage its windows itself while it runs
+//   (display_settings.h): otherwise every captioned window that hides costs
+//   a 2 s wait for a window manager that Xvfb does not have.
 //
 // Every wait takes a timeout (default kDefaultTimeout, 5 s) and returns as
 // soon as its condition holds; when it does not, it throws a TimeoutError
