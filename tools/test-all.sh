@@ -28,6 +28,7 @@ t3=$(date +%s)
 stage "tests under Wine"
 # A prefix of its own, so a running demo never shares a Wine server with the tests.
 export RAVELO_WINEPREFIX=${RAVELO_TEST_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/ravelo/test-prefix}
+export RAVELO_WINE_UNMANAGED=1
 tools/with-display --own bash -c 'cd build/win && ctest --output-on-failure -j '"$jobs"
 t4=$(date +%s)
 

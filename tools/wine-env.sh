@@ -15,6 +15,11 @@ ravelo_wine_prefix() {
     if [ ! -f "$WINEPREFIX/.ravelo-ready" ]; then
       rm -rf "$WINEPREFIX"
       wineboot -i >/dev/null 2>&1 || true
+      if [ "${RAVELO_WINE_UNMANAGED:-0}" = 1 ]; then
+        # Test screens have no window manager: unmanaged windows spare Wine
+        # its 2 s wait for one whenever a framed window hides.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+      fi
       wineserver -w
       touch "$WINEPREFIX/.ravelo-ready"
     fi
