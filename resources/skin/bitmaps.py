@@ -1,8 +1,7 @@
 """Minimal writers for the picture formats the suite ships: 24-bit BMP,
-PNG with transparency, 32-bit icons and cursors, and 16-bit PCM WAV; and
+32-bit BMP with transparency, 32-bit icons and cursors, and 16-bit PCM WAV; and
 anti-aliased filling of shapes given as inside-tests."""
 import struct
-import zlib
 
 
 class Canvas:
@@ -72,21 +71,20 @@ def bmp_bytes(c):
     return header + info + bytes(data)
 
 
-def png_bytes(c):
-    """An RGBA PNG of the canvas (alpha from c.alpha)."""
-    raw = bytearray()
-    for y in range(c.height):
-        raw.append(0)  # no filter
+def bmp32_bytes(c):
+    """A 32-bit BMP with an alpha channel (BITMAPV5HEADER, straight alpha from
+    c.alpha), which keeps transparent corners."""
+    data = bytearray()
+    for y in range(c.height - 1, -1, -1):
         for (r, g, b), a in zip(c.px[y], c.alpha[y]):
-            raw += bytes((r, g, b, a))
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", c.width, c.height, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
-            + chunk(b"IEND", b""))
+            data += bytes((b, g, r, a))
+    info = struct.pack("<IiiHHIIiiII", 124, c.width, c.height, 1, 32, 3, len(data), 2835, 2835, 0, 0)
+    info += struct.pack("<IIII", 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000)
+    info += struct.pack("<I", 0x73524742)  # LCS_sRGB
+    info += b"\0" * 36 + b"\0" * 12  # end points, gamma: unused with sRGB
+    info += struct.pack("<IIII", 4, 0, 0, 0)  # LCS_GM_IMAGES, no profile
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
+    return header + info + bytes(data)
 
 
 def bmp24_rows(width, height, row_at):

@@ -2,7 +2,7 @@
 import os
 import math
 
-from bitmaps import Canvas, bmp24_rows, bmp_bytes, icon_bytes, png_bytes, wav_bytes
+from bitmaps import Canvas, bmp24_rows, bmp32_bytes, bmp_bytes, icon_bytes, wav_bytes
 
 
 def _write(path, data):
@@ -122,7 +122,7 @@ def stage_background_bmp():
 
 
 # The command buttons I_cmd(1..4): dark glass pills with a coloured symbol,
-# PNG with transparent corners so that the background shows around them.
+# 32-bit BMP with transparent corners so that the background shows around them.
 BUTTON_SIZE = (48, 24)
 _BUTTON_SYMBOLS = {
     "start": (96, 222, 140),
@@ -203,7 +203,7 @@ def command_button(kind):
 def write_skin(common):
     _write(os.path.join(common, "back.pte"), stage_background_bmp())
     for i, kind in enumerate(["start", "stop", "reload", "configure"], start=1):
-        _write(os.path.join(common, f"but{i}.pte"), png_bytes(command_button(kind)))
+        _write(os.path.join(common, f"but{i}.pte"), bmp32_bytes(command_button(kind)))
     _write(os.path.join(common, "helpbox.pte"), bmp_bytes(Canvas(250, 100, (255, 255, 220))))
     _write(os.path.join(common, "ibg.pte"), bmp_bytes(Canvas(649, 449, (245, 248, 255))))
     _write(os.path.join(common, "ihc.pte"), bmp_bytes(Canvas(649, 28, (90, 130, 200))))

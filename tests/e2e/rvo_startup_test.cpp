@@ -313,6 +313,14 @@ TEST_F(RvoStartUp, ABadFrameColourSkipsTheLayoutButNotTheRest) {
 // A point of the content area that no label or button covers.
 Point BackgroundPoint(const Window& main) { return Content(main).ToScreen({3, 3}); }
 
+// A 40 x 30 PNG of one colour, RGB(200, 60, 30).
+constexpr char kOrangePng[] =
+    "\x89\x50\x4E\x47\x0D\x0A\x1A\x0A\x00\x00\x00\x0D\x49\x48\x44\x52\x00\x00\x00\x28\x00\x00\x00\x1E"
+    "\x08\x02\x00\x00\x00\xD1\xBF\xCB\x8A\x00\x00\x00\x2C\x49\x44\x41\x54\x78\xDA\xED\xCD\x31\x0D"
+    "\x00\x00\x08\x03\xB0\x29\x41\x09\xFE\x83\x2C\x64\xC0\xD1\xA4\x7F\x33\x5D\x27\x22\x16\x8B\xC5\x62"
+    "\xB1\x58\x2C\x16\x8B\xC5\xE2\xBF\xF1\x02\x21\xB3\x4F\xAC\x59\x02\x72\x99\x00\x00\x00\x00\x49\x45"
+    "\x4E\x44\xAE\x42\x60\x82";
+
 TEST_F(RvoStartUp, TheBackgroundIsTheSkinPictureUnlessAnotherIsGiven) {
   Color shipped;
   {
@@ -321,16 +329,29 @@ TEST_F(RvoStartUp, TheBackgroundIsTheSkinPictureUnlessAnotherIsGiven) {
     PollUntil([&] { return !ScreenPixel(BackgroundPoint(main)).Near(kWhite, 0); }, kDefaultTimeout);
     shipped = ScreenPixel(BackgroundPoint(main));
     EXPECT_FALSE(shipped.Near(kWhite, 40)) << "the shipped background is dark";
+    // The command buttons' corners are transparent: the background shows there.
+    const Window start = CommandButton(main, 1);
+    const Color corner = ScreenPixel(start.WindowRect().TopLeft());
+    EXPECT_FALSE(corner.Near(Color{0, 0, 0}, 2)) << "a black corner";
+    EXPECT_FALSE(corner.Near(kWhite, 40)) << "a white corner";
   }
-  // A picture given by path, with any extension; a missing one falls back.
-  install_.CopyIn(install_.PathOf(L"common\\but1.pte"), L"pictures\\舞台.dat");
-  Set(L"Form", L"bgpic", (install_.Root() + L"pictures\\舞台.dat").c_str());
+  // A picture named by path: the content decides, not the extension.
+  install_.WriteBytes(L"pictures\\舞台.jpg", std::string_view(kOrangePng, sizeof kOrangePng - 1));
+  Set(L"Form", L"bgpic", (install_.Root() + L"pictures\\舞台.jpg").c_str());
   {
     Process rvo = StartRvo();
     const Window main = WaitForDrawWindow(rvo);
-    WaitForPixel(Content(main).ToScreen({24, 0}), Color{112, 128, 176}, kDefaultTimeout, 6);  // the button's rim
+    WaitForPixel(Content(main).ToScreen({20, 15}), Color{200, 60, 30});
     WaitForPixel(Content(main).ToScreen({100, 100}), kWhite);  // beyond the small picture
   }
+  install_.CopyIn(install_.PathOf(L"common\\but1.pte"), L"pictures\\按钮.dat");
+  Set(L"Form", L"bgpic", (install_.Root() + L"pictures\\按钮.dat").c_str());
+  {
+    Process rvo = StartRvo();
+    WaitForPixel(Content(WaitForDrawWindow(rvo)).ToScreen({24, 0}), Color{112, 128, 176}, kDefaultTimeout,
+                 6);  // the button's rim
+  }
+  // A picture that has gone: the skin's background instead.
   Set(L"Form", L"bgpic", (install_.Root() + L"pictures\\gone.bmp").c_str());
   Process rvo = StartRvo();
   WaitForPixel(BackgroundPoint(WaitForDrawWindow(rvo)), shipped);

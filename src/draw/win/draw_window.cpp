@@ -76,7 +76,6 @@ bool DrawWindow::Create() {
   };
   closeBox_.onClick = [this] { ExitProgram(); };
 
-  tooltips_.Create();
   for (std::size_t i = 0; i < commandButtons_.size(); ++i) {
     ImageButton& button = commandButtons_[i];
     if (!button.Create(Content().Handle(), draw_controls::CommandId(static_cast<int>(i) + 1), kCommandNames[i],
@@ -85,7 +84,6 @@ bool DrawWindow::Create() {
     button.onClick = [this, i] {
       if (onCommand) onCommand(i);
     };
-    tooltips_.Add(button.Handle(), kCommandNames[i]);
   }
   // The design: the built-in size and colours with the command buttons
   // hidden, which is what stays when a setting stops the layout early.
@@ -109,7 +107,15 @@ bool DrawWindow::StartUp() {
   LoadSettings();
   SetCommands(StartUpCommands());
   ApplyModernTitleFont();
+  // What the first look does not need waits until the window shows.
+  PostMessageW(Handle(), kFinishStartUp, 0, 0);
   return true;
+}
+
+void DrawWindow::FinishStartUp() {
+  if (!tooltips_.Create()) return;
+  for (std::size_t i = 0; i < commandButtons_.size(); ++i)
+    tooltips_.Add(commandButtons_[i].Handle(), kCommandNames[i]);
 }
 
 bool DrawWindow::LoadNames() { return Loadname(PathFromUtf8(paths_.NameListPath()), names_); }
@@ -214,7 +220,7 @@ void DrawWindow::LoadCommandPictures() {
   for (std::size_t i = 0; i < commandButtons_.size(); ++i) {
     const std::string path = paths_.CommonFile("but" + std::to_string(i + 1) + ".pte");
     // A missing or damaged picture leaves the plain face with the button's name.
-    commandButtons_[i].SetPicture(Picture::Load(Widen(path)));
+    commandButtons_[i].SetPicture(Pictures().Load(Widen(path)));
   }
 }
 
@@ -259,6 +265,9 @@ LRESULT DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       ExitProgram();
+      return 0;
+    case kFinishStartUp:
+      FinishStartUp();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

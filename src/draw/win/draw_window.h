@@ -71,7 +71,10 @@ class DrawWindow final : public SkinnedFrame {
   ImageButton& CommandButton(std::size_t index) { return commandButtons_[index]; }
 
  private:
+  static constexpr UINT kFinishStartUp = WM_APP + 1;
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void FinishStartUp();
 
   void ApplyPlan(const SettingsPlan& plan);
   void ApplyLabel(TextLabel& label, const LabelSettings& settings);

@@ -1,17 +1,9 @@
 // rvo, the draw program.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "draw/win/draw_window.h"
-#include "shared/win/com.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  // COM for the picture decoder; common controls for the tooltips.
-  const ravelo::win::ComApartment com;
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-
   ravelo::win::DrawWindow window;
   if (!window.Create()) return 1;
   if (!window.StartUp()) return 0;

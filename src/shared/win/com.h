@@ -1,4 +1,4 @@
-// COM: the apartment of the window thread and an owning interface pointer.
+// An owning COM interface pointer.
 #pragma once
 
 #include <objbase.h>
@@ -6,20 +6,6 @@
 #include <utility>
 
 namespace ravelo::win {
-
-// Initialises COM (single-threaded apartment) for the life of the object.
-class ComApartment {
- public:
-  ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
-    if (initialised_) CoUninitialize();
-  }
-
- private:
-  bool initialised_;
-};
 
 // Holds one reference to a COM interface.
 template <typename T>

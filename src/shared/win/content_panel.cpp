@@ -16,7 +16,8 @@ void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
 
 }  // namespace
 
-bool ContentPanel::Create(HWND frame, int controlId) {
+bool ContentPanel::Create(HWND frame, int controlId, PictureDecoder& pictures) {
+  pictures_ = &pictures;
   const WindowClassSpec windowClass{kPanelClass, 0, nullptr, nullptr};
   WindowCreateSpec spec;
   spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -28,7 +29,7 @@ bool ContentPanel::Create(HWND frame, int controlId) {
 }
 
 bool ContentPanel::LoadBackground(const std::wstring& path) {
-  std::optional<Picture> loaded = Picture::Load(path);
+  std::optional<Picture> loaded = pictures_->Load(path);
   if (!loaded) return false;
   picture_ = std::move(loaded);
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -18,7 +18,8 @@ namespace ravelo::win {
 
 class ContentPanel final : public Window, public Backdrop {
  public:
-  bool Create(HWND frame, int controlId);
+  // pictures decodes the background; it outlives the panel.
+  bool Create(HWND frame, int controlId, PictureDecoder& pictures);
 
   LabelCanvas& Canvas() { return canvas_; }
 
@@ -36,6 +37,7 @@ class ContentPanel final : public Window, public Backdrop {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   LabelCanvas canvas_;
+  PictureDecoder* pictures_ = nullptr;
   std::optional<Picture> picture_;
 };
 

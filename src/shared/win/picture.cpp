@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "shared/win/com.h"
+#include "shared/win/bitmap_file.h"
 
 namespace ravelo::win {
 namespace {
@@ -29,12 +29,30 @@ std::optional<std::pair<Bitmap, std::uint32_t*>> CreateDib(int width, int height
   return std::make_pair(std::move(bitmap), static_cast<std::uint32_t*>(bits));
 }
 
-ComPtr<IWICImagingFactory> CreateFactory() {
-  // The first factory class is the one every Windows from 7 on provides.
-  ComPtr<IWICImagingFactory> factory;
-  CoCreateInstance(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                   reinterpret_cast<void**>(factory.Put()));
-  return factory;
+// Files larger than this are no skin picture: leave them to WIC, which
+// reads only what it needs.
+constexpr std::uintmax_t kMaxDirectRead = 64u << 20;
+
+std::optional<std::string> ReadSmallFile(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::optional<std::string> bytes;
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
+      static_cast<std::uintmax_t>(size.QuadPart) <= kMaxDirectRead) {
+    std::string buffer(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) && read == buffer.size())
+      bytes = std::move(buffer);
+  }
+  CloseHandle(file);
+  return bytes;
+}
+
+template <typename F>
+F ProcedureOf(HMODULE module, const char* name) {
+  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
 }  // namespace
@@ -47,33 +65,6 @@ Picture::Picture(Bitmap bitmap, std::uint32_t* bits, int width, int height)
 void Picture::ScanAlpha() {
   const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
   opaque_ = std::all_of(bits_, bits_ + count, [](std::uint32_t p) { return (p >> 24) == 0xFF; });
-}
-
-std::optional<Picture> Picture::Load(const std::wstring& path) {
-  ComPtr<IWICImagingFactory> factory = CreateFactory();
-  if (!factory) return std::nullopt;
-  ComPtr<IWICBitmapDecoder> decoder;
-  if (FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
-                                                WICDecodeMetadataCacheOnDemand, decoder.Put())))
-    return std::nullopt;
-  ComPtr<IWICBitmapFrameDecode> frame;
-  if (FAILED(decoder->GetFrame(0, frame.Put()))) return std::nullopt;
-  UINT width = 0;
-  UINT height = 0;
-  if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 || width > kMaxPictureSide ||
-      height > kMaxPictureSide)
-    return std::nullopt;
-  ComPtr<IWICFormatConverter> converter;
-  if (FAILED(factory->CreateFormatConverter(converter.Put())) ||
-      FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
-                                   0.0, WICBitmapPaletteTypeCustom)))
-    return std::nullopt;
-  auto dib = CreateDib(static_cast<int>(width), static_cast<int>(height));
-  if (!dib) return std::nullopt;
-  const UINT stride = width * 4;
-  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(dib->second))))
-    return std::nullopt;
-  return Picture(std::move(dib->first), dib->second, static_cast<int>(width), static_cast<int>(height));
 }
 
 std::optional<Picture> Picture::FromPixels(int width, int height, const std::uint32_t* pixels) {
@@ -125,6 +116,70 @@ Picture Picture::Greyed() const {
     dib->second[i] = ((a / 2) << 24) | (half << 16) | (half << 8) | half;
   }
   return Picture(std::move(dib->first), dib->second, width_, height_);
+}
+
+PictureDecoder::~PictureDecoder() {
+  factory_.Reset();
+  if (comInitialised_) {
+    if (auto uninitialise = ProcedureOf<void(WINAPI*)()>(ole32_, "CoUninitialize")) uninitialise();
+  }
+  if (ole32_) FreeLibrary(ole32_);
+}
+
+std::optional<Picture> PictureDecoder::Load(const std::wstring& path) {
+  if (std::optional<std::string> bytes = ReadSmallFile(path)) {
+    if (std::optional<DecodedPixels> bmp = DecodeSimpleBmp(*bytes))
+      return Picture::FromPixels(bmp->width, bmp->height, bmp->pixels.data());
+  } else if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    return std::nullopt;  // no such file: no need to wake WIC
+  }
+  return LoadWithWic(path);
+}
+
+IWICImagingFactory* PictureDecoder::Factory() {
+  if (wicTried_) return factory_.Get();
+  wicTried_ = true;
+  ole32_ = LoadLibraryW(L"ole32.dll");
+  if (!ole32_) return nullptr;
+  using InitialiseFn = HRESULT(WINAPI*)(void*, DWORD);
+  using CreateFn = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
+  const auto initialise = ProcedureOf<InitialiseFn>(ole32_, "CoInitializeEx");
+  const auto create = ProcedureOf<CreateFn>(ole32_, "CoCreateInstance");
+  if (!initialise || !create) return nullptr;
+  // S_FALSE: COM was already initialised on this thread; it still needs
+  // its matching uninitialise.
+  comInitialised_ = SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED));
+  // The first factory class is the one every Windows from 7 on provides.
+  create(CLSID_WICImagingFactory1, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+         reinterpret_cast<void**>(factory_.Put()));
+  return factory_.Get();
+}
+
+std::optional<Picture> PictureDecoder::LoadWithWic(const std::wstring& path) {
+  IWICImagingFactory* factory = Factory();
+  if (!factory) return std::nullopt;
+  ComPtr<IWICBitmapDecoder> decoder;
+  if (FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                WICDecodeMetadataCacheOnDemand, decoder.Put())))
+    return std::nullopt;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  if (FAILED(decoder->GetFrame(0, frame.Put()))) return std::nullopt;
+  UINT width = 0;
+  UINT height = 0;
+  if (FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 || width > kMaxPictureSide ||
+      height > kMaxPictureSide)
+    return std::nullopt;
+  ComPtr<IWICFormatConverter> converter;
+  if (FAILED(factory->CreateFormatConverter(converter.Put())) ||
+      FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
+                                   0.0, WICBitmapPaletteTypeCustom)))
+    return std::nullopt;
+  auto dib = CreateDib(static_cast<int>(width), static_cast<int>(height));
+  if (!dib) return std::nullopt;
+  const UINT stride = width * 4;
+  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(dib->second))))
+    return std::nullopt;
+  return Picture(std::move(dib->first), dib->second, static_cast<int>(width), static_cast<int>(height));
 }
 
 }  // namespace ravelo::win

@@ -1,23 +1,23 @@
 // Pictures from files of any extension (the format is recognised from the
-// content: BMP, PNG, JPEG, GIF, TIFF, ICO), decoded by WIC into a 32-bit
-// premultiplied DIB that paints with or without transparency.
+// content: BMP, PNG, JPEG, GIF, TIFF, ICO) in a 32-bit premultiplied DIB
+// that paints with or without transparency.
 #pragma once
 
 #include <windows.h>
 
+#include <wincodec.h>  // after windows.h
+
+#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "shared/win/com.h"
 #include "shared/win/gdi.h"
 
 namespace ravelo::win {
 
 class Picture {
  public:
-  // Decodes the first frame of the file; empty when the file is missing,
-  // unreadable or not a picture. Needs COM on the calling thread.
-  static std::optional<Picture> Load(const std::wstring& path);
-
   // A picture of the given size from 32-bit premultiplied BGRA pixels, top row first.
   static std::optional<Picture> FromPixels(int width, int height, const std::uint32_t* pixels);
 
@@ -39,6 +39,8 @@ class Picture {
   Picture Greyed() const;
 
  private:
+  friend class PictureDecoder;  // decodes straight into the DIB
+
   Picture(Bitmap bitmap, std::uint32_t* bits, int width, int height);
   void ScanAlpha();
 
@@ -47,6 +49,31 @@ class Picture {
   int width_ = 0;
   int height_ = 0;
   bool opaque_ = true;
+};
+
+// Reads picture files. Plain 24- and 32-bit BMP files (the shipped skin) are
+// decoded directly; everything else goes to WIC, whose COM library is loaded
+// the first time it is needed, so a program showing only the skin starts
+// without it. One decoder per window thread.
+class PictureDecoder {
+ public:
+  PictureDecoder() = default;
+  PictureDecoder(const PictureDecoder&) = delete;
+  PictureDecoder& operator=(const PictureDecoder&) = delete;
+  ~PictureDecoder();
+
+  // The first frame of the file; empty when the file is missing, unreadable
+  // or not a picture.
+  std::optional<Picture> Load(const std::wstring& path);
+
+ private:
+  std::optional<Picture> LoadWithWic(const std::wstring& path);
+  IWICImagingFactory* Factory();
+
+  HMODULE ole32_ = nullptr;
+  bool comInitialised_ = false;
+  bool wicTried_ = false;
+  ComPtr<IWICImagingFactory> factory_;
 };
 
 }  // namespace ravelo::win

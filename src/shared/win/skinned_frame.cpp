@@ -34,7 +34,7 @@ bool SkinnedFrame::Create(const FrameDesign& design) {
   title_.onMouseDown = [this](int button, POINT at) { BodyMouseDown(button, at, title_.Handle()); };
   title_.onMouseMove = [this](int buttons, POINT) { BodyMouseMove(buttons); };
 
-  if (!content_.Create(Handle(), frame_controls::kContent)) return false;
+  if (!content_.Create(Handle(), frame_controls::kContent, pictures_)) return false;
   LabelCanvas& canvas = content_.Canvas();
   return caption_.Create(canvas, frame_controls::kCaption,
                          {design.caption, design.captionFont, design.captionColour, PointF{}}) &&

@@ -48,6 +48,7 @@ class SkinnedFrame : public Window, public Backdrop {
   // Creates the window hidden, with its title, content area and labels.
   bool Create(const FrameDesign& design);
 
+  PictureDecoder& Pictures() { return pictures_; }
   TextLabel& Title() { return title_; }
   ContentPanel& Content() { return content_; }
   TextLabel& CaptionLabel() { return caption_; }
@@ -76,6 +77,7 @@ class SkinnedFrame : public Window, public Backdrop {
   void BodyMouseMove(int buttons);
 
   COLORREF bodyColour_ = RGB(64, 0, 128);
+  PictureDecoder pictures_;
   LabelCanvas bodyCanvas_;
   TextLabel title_;
   ContentPanel content_;

@@ -8,9 +8,18 @@ namespace ravelo::win {
 
 Tooltips::~Tooltips() {
   if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
+  if (commonControls_) FreeLibrary(commonControls_);
 }
 
 bool Tooltips::Create() {
+  if (tooltip_) return true;
+  if (!commonControls_) commonControls_ = LoadLibraryW(L"comctl32.dll");
+  if (!commonControls_) return false;
+  using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  const auto init = reinterpret_cast<InitFn>(
+      reinterpret_cast<void*>(GetProcAddress(commonControls_, "InitCommonControlsEx")));
+  const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
+  if (!init || !init(&classes)) return false;
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              ThisModule(), nullptr);

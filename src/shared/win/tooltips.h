@@ -1,4 +1,6 @@
-// One tooltip control for the windows of a frame. It has no owner: under
+// One tooltip control for the windows of a frame. The common controls
+// library is loaded only when the tooltips are made (after the window
+// shows), which keeps it out of the program's start. It has no owner: under
 // Wine a top-most owned popup (a tooltip is one) stops its owner from being
 // made top-most, and the draw window must be able to stay on top.
 #pragma once
@@ -16,11 +18,14 @@ class Tooltips {
   Tooltips& operator=(const Tooltips&) = delete;
   ~Tooltips();
 
+  // Loads the common controls the first time; false when they are missing.
   bool Create();
+  bool Created() const { return tooltip_ != nullptr; }
   // Shows text while the pointer rests on window.
   void Add(HWND window, const std::wstring& text);
 
  private:
+  HMODULE commonControls_ = nullptr;
   HWND tooltip_ = nullptr;
 };
 

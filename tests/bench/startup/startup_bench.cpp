@@ -1,0 +1,115 @@
+// Start-up time of programs until their window is visible, started in turns
+// in the same run:
+//   startup_bench ROUNDS PROGRAM REFERENCE [MORE...]
+// Each start is timed from CreateProcess until the new process has a visible
+// top-level window (tooltips and other tool windows aside); the program is
+// then closed and the next one starts. Prints every time, the medians, and
+// the ratio of each median to the reference's.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Subject {
+  std::wstring program;
+  std::string name;  // the file name
+  std::vector<double> millis;
+};
+
+struct Search {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<Search*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  const bool toolWindow = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+  if (owner == search->processId && IsWindowVisible(window) && !toolWindow) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Milliseconds until the window shows; negative when it never does.
+double TimeOneStart(const Subject& subject) {
+  std::wstring commandLine = L"\"" + subject.program + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  const auto start = Clock::now();
+  if (!CreateProcessW(subject.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process))
+    return -1;
+  Search search{process.dwProcessId, nullptr};
+  double elapsed = -1;
+  while (Clock::now() - start < std::chrono::seconds(20)) {
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found) {
+      elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+      break;
+    }
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;  // ended without a window
+    Sleep(1);
+  }
+  if (search.found) PostMessageW(search.found, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return elapsed;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t n = values.size();
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+std::string FileNameOf(const std::wstring& path) {
+  const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+  return std::string(name.begin(), name.end());  // the bench's own ASCII names
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: startup_bench ROUNDS PROGRAM REFERENCE [MORE...]\n");
+    return 2;
+  }
+  const int rounds = std::max(1, _wtoi(argv[1]));
+  std::vector<Subject> subjects;
+  for (int i = 2; i < argc; ++i) subjects.push_back({argv[i], FileNameOf(argv[i]), {}});
+  // One start of each first: the first start of a program loads its DLLs
+  // from disk and is not what an operator waits for twice.
+  for (Subject& s : subjects) {
+    if (TimeOneStart(s) < 0) {
+      std::fprintf(stderr, "%s showed no window\n", s.name.c_str());
+      return 1;
+    }
+  }
+  for (int round = 0; round < rounds; ++round) {
+    for (Subject& s : subjects) s.millis.push_back(TimeOneStart(s));
+  }
+  for (const Subject& s : subjects) {
+    std::printf("%-20s", s.name.c_str());
+    for (double ms : s.millis) std::printf(" %6.1f", ms);
+    std::printf("\n");
+  }
+  const double reference = Median(subjects[1].millis);
+  std::printf("median time until the window is visible (ratio to %s):\n", subjects[1].name.c_str());
+  for (const Subject& s : subjects) {
+    const double median = Median(s.millis);
+    std::printf("  %-20s %7.1f ms  %.2f\n", s.name.c_str(), median, median / reference);
+  }
+  return 0;
+}
