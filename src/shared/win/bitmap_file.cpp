@@ -1,6 +1,6 @@
 #include "shared/win/bitmap_file.h"
 
-#include <cstring>
+#include <cstdint>
 
 namespace ravelo::win {
 namespace {
@@ -30,7 +30,7 @@ std::uint32_t Premultiplied(std::uint32_t b, std::uint32_t g, std::uint32_t r, s
 
 }  // namespace
 
-std::optional<DecodedPixels> DecodeSimpleBmp(std::string_view file) {
+std::optional<SimpleBmp> ParseSimpleBmp(std::string_view file) {
   if (file.size() < kFileHeaderSize + kInfoHeaderSize || file[0] != 'B' || file[1] != 'M') return std::nullopt;
   const std::uint32_t dataOffset = U32(file, 10);
   const std::size_t info = kFileHeaderSize;
@@ -64,20 +64,31 @@ std::optional<DecodedPixels> DecodeSimpleBmp(std::string_view file) {
   const auto rows = static_cast<std::size_t>(height);
   if (dataOffset > file.size() || (file.size() - dataOffset) / stride < rows) return std::nullopt;
 
-  DecodedPixels out;
-  out.width = width;
-  out.height = static_cast<int>(height);
-  out.pixels.resize(static_cast<std::size_t>(width) * rows);
+  SimpleBmp bmp;
+  bmp.width = width;
+  bmp.height = static_cast<int>(height);
+  bmp.alpha = alpha;
+  bmp.topDown = topDown;
+  bmp.bytesPerPixel = bytesPerPixel;
+  bmp.stride = stride;
+  bmp.dataOffset = dataOffset;
+  return bmp;
+}
+
+void CopySimpleBmpPixels(std::string_view file, const SimpleBmp& bmp, std::uint32_t* destination) {
+  const auto rows = static_cast<std::size_t>(bmp.height);
+  const auto width = static_cast<std::size_t>(bmp.width);
   for (std::size_t y = 0; y < rows; ++y) {
-    const std::size_t sourceRow = topDown ? y : rows - 1 - y;
-    const auto* src = reinterpret_cast<const unsigned char*>(file.data() + dataOffset + sourceRow * stride);
-    std::uint32_t* dst = out.pixels.data() + y * static_cast<std::size_t>(width);
-    for (std::int32_t x = 0; x < width; ++x, src += bytesPerPixel) {
-      const std::uint32_t a = alpha ? src[3] : 255u;
-      dst[x] = Premultiplied(src[0], src[1], src[2], a);
+    const std::size_t sourceRow = bmp.topDown ? y : rows - 1 - y;
+    const auto* src = reinterpret_cast<const unsigned char*>(file.data() + bmp.dataOffset + sourceRow * bmp.stride);
+    std::uint32_t* dst = destination + y * width;
+    if (!bmp.alpha) {
+      for (std::size_t x = 0; x < width; ++x, src += bmp.bytesPerPixel)
+        dst[x] = 0xFF000000u | (std::uint32_t{src[2]} << 16) | (std::uint32_t{src[1]} << 8) | src[0];
+      continue;
     }
+    for (std::size_t x = 0; x < width; ++x, src += 4) dst[x] = Premultiplied(src[0], src[1], src[2], src[3]);
   }
-  return out;
 }
 
 }  // namespace ravelo::win

@@ -4,22 +4,29 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 namespace ravelo::win {
 
-struct DecodedPixels {
+// Where the pixels of a simple BMP file are.
+struct SimpleBmp {
   int width = 0;
   int height = 0;
-  // Premultiplied BGRA (0xAARRGGBB), top row first.
-  std::vector<std::uint32_t> pixels;
+  bool alpha = false;    // 32-bit with an alpha mask; otherwise opaque
+  bool topDown = false;  // rows stored from the top (negative height)
+  std::size_t bytesPerPixel = 0;
+  std::size_t stride = 0;
+  std::size_t dataOffset = 0;
 };
 
 // Empty when the bytes are not an uncompressed 24- or 32-bit BMP (32-bit
-// ones with an alpha mask keep their transparency; without one they are
-// opaque), or when they are damaged.
-std::optional<DecodedPixels> DecodeSimpleBmp(std::string_view file);
+// ones with the usual channel masks), or when they are damaged or cut short.
+std::optional<SimpleBmp> ParseSimpleBmp(std::string_view file);
+
+// Writes the picture as premultiplied BGRA (0xAARRGGBB), top row first, to
+// destination, which holds width x height pixels.
+void CopySimpleBmpPixels(std::string_view file, const SimpleBmp& bmp, std::uint32_t* destination);
 
 }  // namespace ravelo::win

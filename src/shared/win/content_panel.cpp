@@ -70,7 +70,7 @@ LRESULT ContentPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return 1;
     case WM_PAINT: {
       PaintDc paint(Handle());
-      canvas_.Paint(paint.Get(), paint.Area(), {0, 0});
+      canvas_.PaintHost(paint.Get(), paint.Area());
       return 0;
     }
     default:

@@ -21,15 +21,13 @@ Font MessageFont() {
 bool ImageButton::Create(HWND parent, int controlId, const std::wstring& name, const Backdrop& backdrop) {
   name_ = name;
   backdrop_ = &backdrop;
-  faceFont_ = MessageFont();
   const WindowClassSpec windowClass{kButtonClass, 0, nullptr, nullptr};
   WindowCreateSpec spec;
   spec.style = WS_CHILD | WS_CLIPSIBLINGS;
   spec.text = name_.c_str();
   spec.parent = parent;
   spec.controlId = controlId;
-  const ravelo::Size size = NaturalSize();
-  spec.bounds = {0, 0, size.width, size.height};
+  // Sized by the layout; the plain face's font is made when first needed.
   return CreateWindowOf(windowClass, spec);
 }
 
@@ -43,7 +41,7 @@ void ImageButton::SetPicture(std::optional<Picture> picture) {
 ravelo::Size ImageButton::NaturalSize() const {
   if (picture_) return {picture_->Width(), picture_->Height()};
   WindowDc screen(nullptr);
-  ScopedSelect select(screen.Get(), faceFont_ ? faceFont_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+  ScopedSelect select(screen.Get(), FaceFont());
   SIZE text{};
   GetTextExtentPoint32W(screen.Get(), name_.c_str(), static_cast<int>(name_.size()), &text);
   return {std::max<int>(kMinimumFace.width, text.cx + 2 * kFacePadding),
@@ -94,12 +92,17 @@ void ImageButton::PaintPlainFace(HDC dc, const RECT& face, bool enabled) const {
     ScopedSelect selectPen(dc, pen.Get());
     RoundRect(dc, face.left, face.top, face.right, face.bottom, 6, 6);
   }
-  ScopedSelect selectFont(dc, faceFont_ ? faceFont_.Get() : GetStockObject(DEFAULT_GUI_FONT));
+  ScopedSelect selectFont(dc, FaceFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ink);
   RECT text = face;
   DrawTextW(dc, name_.c_str(), static_cast<int>(name_.size()), &text,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+HGDIOBJ ImageButton::FaceFont() const {
+  if (!faceFont_) faceFont_ = MessageFont();
+  return faceFont_ ? static_cast<HGDIOBJ>(faceFont_.Get()) : GetStockObject(DEFAULT_GUI_FONT);
 }
 
 LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

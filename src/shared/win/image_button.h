@@ -40,12 +40,13 @@ class ImageButton final : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Paint(HDC dc);
   void PaintPlainFace(HDC dc, const RECT& face, bool enabled) const;
+  HGDIOBJ FaceFont() const;
 
   std::wstring name_;
   const Backdrop* backdrop_ = nullptr;
   std::optional<Picture> picture_;
   std::optional<Picture> greyed_;
-  Font faceFont_;
+  mutable Font faceFont_;  // the system's message font, made on first use
   HCURSOR cursor_ = nullptr;
   bool pressed_ = false;
   OffscreenBuffer buffer_;

@@ -57,9 +57,12 @@ F ProcedureOf(HMODULE module, const char* name) {
 
 }  // namespace
 
-Picture::Picture(Bitmap bitmap, std::uint32_t* bits, int width, int height)
+Picture::Picture(Bitmap bitmap, std::uint32_t* bits, int width, int height, std::optional<bool> opaque)
     : bitmap_(std::move(bitmap)), bits_(bits), width_(width), height_(height) {
-  ScanAlpha();
+  if (opaque)
+    opaque_ = *opaque;
+  else
+    ScanAlpha();
 }
 
 void Picture::ScanAlpha() {
@@ -128,8 +131,13 @@ PictureDecoder::~PictureDecoder() {
 
 std::optional<Picture> PictureDecoder::Load(const std::wstring& path) {
   if (std::optional<std::string> bytes = ReadSmallFile(path)) {
-    if (std::optional<DecodedPixels> bmp = DecodeSimpleBmp(*bytes))
-      return Picture::FromPixels(bmp->width, bmp->height, bmp->pixels.data());
+    if (std::optional<SimpleBmp> bmp = ParseSimpleBmp(*bytes)) {
+      auto dib = CreateDib(bmp->width, bmp->height);
+      if (!dib) return std::nullopt;
+      CopySimpleBmpPixels(*bytes, *bmp, dib->second);
+      return Picture(std::move(dib->first), dib->second, bmp->width, bmp->height,
+                     bmp->alpha ? std::nullopt : std::optional<bool>(true));
+    }
   } else if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
     return std::nullopt;  // no such file: no need to wake WIC
   }

@@ -41,7 +41,8 @@ class Picture {
  private:
   friend class PictureDecoder;  // decodes straight into the DIB
 
-  Picture(Bitmap bitmap, std::uint32_t* bits, int width, int height);
+  // opaque: known from the source, or found by looking at every pixel.
+  Picture(Bitmap bitmap, std::uint32_t* bits, int width, int height, std::optional<bool> opaque = std::nullopt);
   void ScanAlpha();
 
   Bitmap bitmap_;

@@ -95,7 +95,7 @@ LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return 1;
     case WM_PAINT: {
       PaintDc paint(Handle());
-      bodyCanvas_.Paint(paint.Get(), paint.Area(), {0, 0});
+      bodyCanvas_.PaintHost(paint.Get(), paint.Area());
       return 0;
     }
     case WM_ACTIVATE:

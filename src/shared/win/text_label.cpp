@@ -32,7 +32,11 @@ void LabelCanvas::Attach(HWND host, const Backdrop& backdrop) {
 
 void LabelCanvas::Add(TextLabel& label) { labels_.push_back(&label); }
 
-void LabelCanvas::Paint(HDC dc, const RECT& area, POINT dcOrigin) {
+void LabelCanvas::PaintHost(HDC dc, const RECT& area) const {
+  if (backdrop_ && !IsRectEmpty(&area)) backdrop_->PaintBackdrop(dc, area);
+}
+
+void LabelCanvas::PaintLabelArea(HDC dc, const RECT& area, POINT dcOrigin) {
   if (IsRectEmpty(&area)) return;
   HDC buffer = buffer_.Begin(area);
   if (!buffer) return;
@@ -151,7 +155,7 @@ LRESULT TextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (canvas_) {
         RECT area = paint.Area();
         OffsetRect(&area, bounds_.left, bounds_.top);
-        canvas_->Paint(paint.Get(), area, {bounds_.left, bounds_.top});
+        canvas_->PaintLabelArea(paint.Get(), area, {bounds_.left, bounds_.top});
       }
       return 0;
     }

@@ -3,11 +3,12 @@
 //
 // Each label is a child window whose window text is its caption (screen
 // readers and test tools read it with WM_GETTEXT) and which receives its own
-// mouse input, but the painting is the canvas's: backdrop and every label
-// over an area are composed off screen and copied in one step, whether the
-// area belongs to the host window or to a label. A changed label repaints
-// only the union of its old and new rectangles, so a text line that changes
-// a hundred times a second neither flickers nor repaints the whole window.
+// mouse input, but the painting is the canvas's. The host paints its
+// backdrop straight (its DC leaves the label windows out); a label window's
+// area is composed off screen, backdrop and every label over it, and copied
+// in one step. A changed label repaints only the union of its old and new
+// rectangles, so a text line that changes a hundred times a second neither
+// flickers nor repaints the whole window.
 #pragma once
 
 #include <windows.h>
@@ -37,9 +38,14 @@ class LabelCanvas {
   HWND Host() const { return host_; }
   void Add(TextLabel& label);
 
-  // Paints area (host client coordinates) into dc, whose origin lies at
-  // dcOrigin in host coordinates.
-  void Paint(HDC dc, const RECT& area, POINT dcOrigin);
+  // Paints an area of the host's own surface: the backdrop alone, since
+  // every label is a child window that paints itself (and the host's DC
+  // leaves the children out).
+  void PaintHost(HDC dc, const RECT& area) const;
+  // Paints area (host client coordinates) of a label window into dc, whose
+  // origin lies at dcOrigin in host coordinates: backdrop and every label
+  // over the area, composed off screen.
+  void PaintLabelArea(HDC dc, const RECT& area, POINT dcOrigin);
   // Marks area of the host, and of the child windows over it, for repainting.
   void Invalidate(const RECT& area) const;
 
