@@ -97,6 +97,21 @@ std::string ChooseSkinFile(const std::string& configured, const std::string& def
   return configured;
 }
 
+LabelSettings BuiltInCaption() {
+  return {std::string(kDefaultCaption), kDefaultCaptionColour,
+          {std::string(kDefaultFontName), kDefaultCaptionPoints, true, false}};
+}
+
+LabelSettings BuiltInText() {
+  return {std::string(kDefaultText), kDefaultTextColour,
+          {std::string(kDefaultFontName), kDefaultTextPoints, false, false}};
+}
+
+FrameLayoutArgs BuiltInFrameLayout() {
+  return {kDefaultContentWidth, kDefaultContentHeight, std::string(kDefaultFrameColour),
+          std::string(kDefaultTitleColour), LabelPositions{}, 1};
+}
+
 SettingsPlan PlanFromConfig(const ConfigTexts& texts, const ScreenBounds& screen,
                             const InstallPaths& paths, const FileExists& exists,
                             DrawSettingsState& state) {
@@ -148,12 +163,9 @@ SettingsPlan PlanDefaults(const InstallPaths& paths, const FileExists& exists,
 
   SettingsPlan plan;
   plan.fromDefaults = true;
-  plan.caption = {std::string(kDefaultCaption), kDefaultCaptionColour,
-                  {std::string(kDefaultFontName), kDefaultCaptionPoints, true, false}};
-  plan.text = {std::string(kDefaultText), kDefaultTextColour,
-               {std::string(kDefaultFontName), kDefaultTextPoints, false, false}};
-  plan.layout = {kDefaultContentWidth, kDefaultContentHeight, std::string(kDefaultFrameColour),
-                 std::string(kDefaultTitleColour), LabelPositions{}, 1};
+  plan.caption = BuiltInCaption();
+  plan.text = BuiltInText();
+  plan.layout = BuiltInFrameLayout();
   plan.timerInterval = kDefaultInterval;
   plan.makeTopMost = false;
   plan.backgroundPath =

@@ -131,6 +131,12 @@ struct ScreenBounds {
   std::optional<std::int16_t> maxHeight;
 };
 
+// The built-in look: caption, text line and frame layout (600 x 450, dark
+// purple body, white title, automatic places, command buttons shown).
+LabelSettings BuiltInCaption();
+LabelSettings BuiltInText();
+FrameLayoutArgs BuiltInFrameLayout();
+
 // LoadSettings with a configuration file: converts the texts, updates the
 // kept state and returns the plan.
 SettingsPlan PlanFromConfig(const ConfigTexts& texts, const ScreenBounds& screen,

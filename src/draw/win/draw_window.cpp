@@ -12,7 +12,8 @@ namespace ravelo::win {
 namespace {
 
 constexpr wchar_t kTitleText[] = L"Ravelo2.8";
-constexpr wchar_t kDesignFontName[] = L"宋体";
+constexpr wchar_t kTitleFontName[] = L"宋体";
+constexpr float kTitlePoints = 9.0f;
 constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,系统将为您载入默认设置";
 constexpr std::string_view kConfigProgram = "rvocfg.exe";
 constexpr std::array<const wchar_t*, 4> kCommandNames{L"开始", L"暂停", L"刷新，重新载入配置信息或名单",
@@ -47,23 +48,35 @@ draw::CommandState AfterConfigLaunch(draw::CommandState state) {
   return state;
 }
 
+FontSpec FontOf(const FontChoice& choice) {
+  return {Widen(choice.name.value_or("")), choice.points.value_or(9.0f), choice.bold, choice.italic};
+}
+
 }  // namespace
 
 bool DrawWindow::Create() {
+  // The design is the built-in look, with the command buttons hidden: it is
+  // what stays when a setting stops the layout early.
+  const LabelSettings caption = BuiltInCaption();
+  const LabelSettings text = BuiltInText();
+  FrameLayoutArgs designLayout = BuiltInFrameLayout();
+  designLayout.showButtons = 0;
+  const FrameColours colours = ResolveFrameColours(designLayout.frameColour, designLayout.titleColour);
+
   FrameDesign design;
   design.className = draw_controls::kWindowClass;
   design.windowCaption = draw_controls::kWindowCaption;
   design.icon = LoadIconW(ThisModule(), MAKEINTRESOURCEW(kAppIcon));
-  design.bodyColour = RGB(64, 0, 128);
+  design.bodyColour = static_cast<COLORREF>(colours.body.value_or(0));
   design.title = kTitleText;
-  design.titleFont = {kDesignFontName, 9.0f, false, false};
-  design.titleColour = RGB(255, 255, 255);
-  design.caption = L"Ravelo";
-  design.captionFont = {kDesignFontName, 26.0f, true, false};
-  design.captionColour = RGB(255, 0, 0);
-  design.text = L"开始啦";
-  design.textFont = {kDesignFontName, 72.0f, false, false};
-  design.textColour = RGB(128, 128, 255);
+  design.titleFont = {kTitleFontName, kTitlePoints, false, false};
+  design.titleColour = static_cast<COLORREF>(colours.title.value_or(0xFFFFFF));
+  design.caption = Widen(caption.text);
+  design.captionFont = FontOf(caption.font);
+  design.captionColour = static_cast<COLORREF>(caption.colour.value_or(0));
+  design.text = Widen(text.text);
+  design.textFont = FontOf(text.font);
+  design.textColour = static_cast<COLORREF>(text.colour.value_or(0));
   if (!SkinnedFrame::Create(design)) return false;
 
   hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(kHandCursor));
@@ -85,14 +98,6 @@ bool DrawWindow::Create() {
       if (onCommand) onCommand(i);
     };
   }
-  // The design: the built-in size and colours with the command buttons
-  // hidden, which is what stays when a setting stops the layout early.
-  FrameLayoutArgs designLayout;
-  designLayout.width = 600;
-  designLayout.height = 450;
-  designLayout.frameColour = "8388672";
-  designLayout.titleColour = "16777215";
-  designLayout.showButtons = 0;
   ApplyFrameLayout(designLayout);
   return true;
 }
