@@ -248,8 +248,17 @@ TEST_F(RvoStartUp, CommandButtonsStandRightAlignedWithTheStopButtonDisabled) {
     EXPECT_EQ(button.IsEnabled(), i != 2) << "I_cmd(" << i << ")";
     right = r.left - 5;
   }
-  // The buttons show their tooltips.
+  // The buttons show the pointing hand and their tooltips.
   mouse::MoveTo(CommandButton(main, 1).WindowRect().Center());
+  const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  EXPECT_TRUE(PollUntil(
+      [&] {
+        CURSORINFO cursor{};
+        cursor.cbSize = sizeof(cursor);
+        return GetCursorInfo(&cursor) && cursor.hCursor != nullptr && cursor.hCursor != arrow;
+      },
+      kDefaultTimeout))
+      << "the arrow over a command button";
   EXPECT_TRUE(PollUntil(
       [] { return FindOneWindow({.className = L"tooltips_class32", .text = L"开始"}).has_value(); },
       kDefaultTimeout));
