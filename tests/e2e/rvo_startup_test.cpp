@@ -248,6 +248,15 @@ TEST_F(RvoStartUp, CommandButtonsStandRightAlignedWithTheStopButtonDisabled) {
     EXPECT_EQ(button.IsEnabled(), i != 2) << "I_cmd(" << i << ")";
     right = r.left - 5;
   }
+  // The symbols: green start, and the stop button's amber bars greyed out.
+  EXPECT_GT(CaptureScreen(CommandButton(main, 1).WindowRect()).Count(Color{96, 222, 140}, 24), 10);
+  const Image stop = CaptureScreen(CommandButton(main, 2).WindowRect());
+  EXPECT_EQ(stop.Count(Color{255, 188, 82}, 40), 0) << "the disabled stop button is not greyed";
+  const Rect stopRect = CommandButton(main, 2).WindowRect();
+  const Color bar = ScreenPixel({stopRect.left + stopRect.Width() / 2 - 3, stopRect.top + stopRect.Height() / 2});
+  EXPECT_GT(bar.r, 90) << "no bar where the left pause bar stands";
+  EXPECT_LT(std::abs(bar.r - bar.g) + std::abs(bar.g - bar.b), 50) << "the bar is not grey";
+
   // The buttons show the pointing hand and their tooltips.
   mouse::MoveTo(CommandButton(main, 1).WindowRect().Center());
   const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
