@@ -250,6 +250,14 @@ void DrawWindow::OpenConfigProgram() {
   SetCommands(AfterConfigLaunch(commands_));
 }
 
+void DrawWindow::ShowName(std::size_t index) {
+  if (index >= names_.size()) return;
+  // The list keeps UTF-16 text, which is what the W functions take.
+  static_assert(sizeof(wchar_t) == sizeof(char16_t));
+  const std::u16string_view name = names_[index];
+  TextLine().SetText(std::wstring_view(reinterpret_cast<const wchar_t*>(name.data()), name.size()));
+}
+
 void DrawWindow::SetCommands(const draw::CommandState& state) {
   commands_ = state;
   for (std::size_t i = 0; i < commandButtons_.size(); ++i) commandButtons_[i].Enable(state.buttonEnabled[i]);

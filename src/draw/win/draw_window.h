@@ -51,6 +51,8 @@ class DrawWindow final : public SkinnedFrame {
   void OpenConfigProgram();
 
   NameList& Names() { return names_; }
+  // The text line shows the name at this index of the list (NameIndex).
+  void ShowName(std::size_t index);
   const InstallPaths& Paths() const { return paths_; }
   const DrawSettingsState& Settings() const { return settings_; }
 
