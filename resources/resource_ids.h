@@ -5,8 +5,8 @@
 
 // Cursors: the pointing hand over clickable controls, the drag arrow over
 // the caption and text line of the style editor.
-#define IDC_HAND 101
-#define IDC_DRAG 102
+#define IDC_POINTING_HAND 101
+#define IDC_DRAG_ARROW 102
 
 // 12 x 12 window-button glyphs of the configuration program, normal and hover.
 #define IDB_CLOSE 101

@@ -1,6 +1,7 @@
 #include "draw/win/draw_window.h"
 
 #include "draw/win/draw_controls.h"
+#include "resource_ids.h"
 #include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
 #include "shared/core/probes.h"
@@ -18,9 +19,6 @@ constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,系统将为您�
 constexpr std::string_view kConfigProgram = "rvocfg.exe";
 constexpr std::array<const wchar_t*, 4> kCommandNames{L"开始", L"暂停", L"刷新，重新载入配置信息或名单",
                                                       L"配置程序"};
-// Cursor resource 101: the pointing hand over clickable buttons.
-constexpr int kHandCursor = 101;
-constexpr int kAppIcon = 1;
 
 bool FileExistsAt(const std::string& utf8Path) {
   return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
@@ -66,7 +64,7 @@ bool DrawWindow::Create() {
   FrameDesign design;
   design.className = draw_controls::kWindowClass;
   design.windowCaption = draw_controls::kWindowCaption;
-  design.icon = LoadIconW(ThisModule(), MAKEINTRESOURCEW(kAppIcon));
+  design.icon = LoadIconW(ThisModule(), MAKEINTRESOURCEW(IDI_APP));
   design.bodyColour = static_cast<COLORREF>(colours.body.value_or(0));
   design.title = kTitleText;
   design.titleFont = {kTitleFontName, kTitlePoints, false, false};
@@ -79,7 +77,7 @@ bool DrawWindow::Create() {
   design.textColour = static_cast<COLORREF>(text.colour.value_or(0));
   if (!SkinnedFrame::Create(design)) return false;
 
-  hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(kHandCursor));
+  hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND));
   if (!minimizeBox_.Create(Handle(), draw_controls::kMinimizeBox, L"最小化") ||
       !closeBox_.Create(Handle(), draw_controls::kCloseBox, L"关闭"))
     return false;
