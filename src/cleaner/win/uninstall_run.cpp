@@ -3,7 +3,7 @@
 #include "cleaner/core/cleanup_step.h"
 #include "cleaner/core/uninstall_list.h"
 #include "cleaner/win/cleanup_actions.h"
-#include "cleaner/win/program_folder.h"
+#include "shared/win/process.h"
 #include "shared/core/file_system.h"
 #include "shared/core/paths.h"
 
@@ -11,7 +11,7 @@ namespace ravelo::cleaner {
 
 void CleanUpInstallation() noexcept {
   try {
-    const auto paths = InstallPaths::FromProgramFolder(ProgramFolder());
+    const auto paths = InstallPaths::FromProgramFolder(win::ProgramFolder());
     if (paths.programFolder.empty()) return;
     // The list is read whole and closed first, so that an entry may delete it.
     const auto list = ReadWholeFile(PathFromUtf8(paths.ProgramFile("filelist.db")));
