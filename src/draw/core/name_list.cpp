@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cassert>
-#include <fstream>
 #include <limits>
 #include <system_error>
 
 #include "shared/core/encoding.h"
+#include "shared/core/file_system.h"
 
 namespace ravelo {
 
@@ -164,7 +164,7 @@ enum class PieceResult { kAppended, kNotUtf8, kTooLarge };
 
 class NameFileReader {
  public:
-  NameFileReader(std::ifstream& file, std::uintmax_t fileSize, NameList& list)
+  NameFileReader(InputFile& file, std::uintmax_t fileSize, NameList& list)
       : file_(file), fileSize_(fileSize), list_(list), loader_(list) {}
 
   bool Read() {
@@ -172,9 +172,7 @@ class NameFileReader {
     if (!notUtf8_) return false;
     // Not UTF-8 after all: start again as GBK.
     list_.Clear();
-    file_.clear();
-    file_.seekg(0);
-    return file_.good() && ReadAs(TextEncoding::kGbk);
+    return file_.Rewind() && ReadAs(TextEncoding::kGbk);
   }
 
  private:
@@ -184,9 +182,9 @@ class NameFileReader {
     bool first = true;
     for (;;) {
       buffer.resize(pending + kChunkBytes);
-      file_.read(buffer.data() + pending, static_cast<std::streamsize>(kChunkBytes));
-      if (file_.bad()) return false;
-      const auto got = static_cast<std::size_t>(file_.gcount());
+      const auto read = file_.Read(buffer.data() + pending, kChunkBytes);
+      if (!read) return false;
+      const std::size_t got = *read;
       const bool atEnd = got < kChunkBytes;
       std::string_view bytes(buffer.data(), pending + got);
 
@@ -250,7 +248,7 @@ class NameFileReader {
     loader_.Reserve(static_cast<std::size_t>(units), static_cast<std::size_t>(names));
   }
 
-  std::ifstream& file_;
+  InputFile& file_;
   std::uintmax_t fileSize_;
   NameList& list_;
   NameListLoader loader_;
@@ -260,16 +258,14 @@ class NameFileReader {
 }  // namespace
 
 bool Loadname(const std::filesystem::path& file, NameList& into) {
-  std::error_code error;
-  if (file.empty() || !std::filesystem::is_regular_file(file, error)) return false;
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (error) return false;
-
-  std::ifstream stream(file, std::ios::binary);
+  if (file.empty()) return false;
+  auto stream = InputFile::Open(file);
   if (!stream) return false;
+  const auto size = stream->Size();
+  if (!size) return false;
 
   NameList loaded;
-  if (!NameFileReader(stream, size, loaded).Read()) return false;
+  if (!NameFileReader(*stream, *size, loaded).Read()) return false;
   into.swap(loaded);
   return true;
 }

@@ -1,6 +1,5 @@
 #include "shared/core/file_system.h"
 
-#include <fstream>
 #include <new>
 #include <system_error>
 
@@ -12,26 +11,36 @@ bool IsExistingFile(const std::filesystem::path& path) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-  if (!IsExistingFile(path)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+  auto file = InputFile::Open(path);
+  if (!file) return std::nullopt;
   try {
     std::string bytes;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (!error) bytes.reserve(static_cast<size_t>(size));
+    if (const auto size = file->Size()) bytes.reserve(static_cast<size_t>(*size));
     char chunk[64 * 1024];
-    while (in) {
-      in.read(chunk, sizeof chunk);
-      bytes.append(chunk, static_cast<size_t>(in.gcount()));
+    for (;;) {
+      const auto got = file->Read(chunk, sizeof chunk);
+      if (!got) return std::nullopt;
+      if (*got == 0) return bytes;
+      bytes.append(chunk, *got);
     }
-    if (in.bad()) return std::nullopt;
-    return bytes;
   } catch (const std::bad_alloc&) {
     return std::nullopt;  // a file too large to hold counts as unreadable
   } catch (const std::length_error&) {
     return std::nullopt;
   }
 }
+
+InputFile::InputFile(InputFile&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
+
+InputFile& InputFile::operator=(InputFile&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = other.handle_;
+    other.handle_ = -1;
+  }
+  return *this;
+}
+
+InputFile::~InputFile() { Close(); }
 
 }  // namespace ravelo

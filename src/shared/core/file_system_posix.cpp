@@ -32,6 +32,8 @@ class FileDescriptor {
     fd_ = -1;
     return ::close(fd) == 0;
   }
+  // Hands the descriptor over to another owner.
+  void Release() { fd_ = -1; }
 
  private:
   int fd_;
@@ -64,6 +66,40 @@ void SyncFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+std::optional<InputFile> InputFile::Open(const std::filesystem::path& path) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info {};
+  if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  const int handle = fd.get();
+  fd.Release();
+  return InputFile(handle);
+}
+
+void InputFile::Close() noexcept {
+  if (handle_ != -1) ::close(static_cast<int>(handle_));
+  handle_ = -1;
+}
+
+std::optional<size_t> InputFile::Read(char* into, size_t size) {
+  size_t total = 0;
+  while (total < size) {
+    const ssize_t got = ::read(static_cast<int>(handle_), into + total, size - total);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return std::nullopt;
+    if (got == 0) break;
+    total += static_cast<size_t>(got);
+  }
+  return total;
+}
+
+bool InputFile::Rewind() { return ::lseek(static_cast<int>(handle_), 0, SEEK_SET) == 0; }
+
+std::optional<std::uint64_t> InputFile::Size() const {
+  struct stat info {};
+  if (::fstat(static_cast<int>(handle_), &info) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(info.st_size);
+}
 
 std::filesystem::path PathFromUtf8(std::string_view utf8) { return std::filesystem::path(std::string(utf8)); }
 

@@ -49,7 +49,43 @@ std::wstring TemporaryName(const std::wstring& target, unsigned attempt) {
   return target + suffix;
 }
 
+HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
 }  // namespace
+
+std::optional<InputFile> InputFile::Open(const std::filesystem::path& path) {
+  // A folder cannot be opened without backup semantics, so only files get through.
+  const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  return InputFile(reinterpret_cast<std::intptr_t>(handle));
+}
+
+void InputFile::Close() noexcept {
+  if (handle_ != -1) CloseHandle(AsHandle(handle_));
+  handle_ = -1;
+}
+
+std::optional<size_t> InputFile::Read(char* into, size_t size) {
+  size_t total = 0;
+  while (total < size) {
+    const size_t left = size - total;
+    const DWORD want = left > 0x40000000u ? 0x40000000u : static_cast<DWORD>(left);
+    DWORD got = 0;
+    if (!ReadFile(AsHandle(handle_), into + total, want, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;
+    total += got;
+  }
+  return total;
+}
+
+bool InputFile::Rewind() { return SetFilePointerEx(AsHandle(handle_), LARGE_INTEGER{}, nullptr, FILE_BEGIN) != FALSE; }
+
+std::optional<std::uint64_t> InputFile::Size() const {
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(AsHandle(handle_), &size)) return std::nullopt;
+  return static_cast<std::uint64_t>(size.QuadPart);
+}
 
 std::filesystem::path PathFromUtf8(std::string_view utf8) {
   const std::u16string wide = Utf8ToUtf16(utf8);
