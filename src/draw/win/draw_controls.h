@@ -12,6 +12,14 @@ inline constexpr int kFirstCommand = 121;
 inline constexpr int CommandId(int index1) { return kFirstCommand + index1 - 1; }
 inline constexpr int kHelpBox = 130;  // I_helpbox
 
+// Items of the window menu, in their order; each arrives as WM_COMMAND.
+inline constexpr int kMenuMusic = 201;      // mopenmusic "开启音乐"
+inline constexpr int kMenuTopMost = 202;    // mformtop "窗口置顶"
+inline constexpr int kMenuConfig = 203;     // mini "配置程序"
+inline constexpr int kMenuStyle = 204;      // mstyle "编辑风格"
+inline constexpr int kMenuHelp = 205;       // mhelp "操作帮助"
+inline constexpr int kMenuExit = 206;       // mend "退出"
+
 // The draw window's class and caption.
 inline constexpr wchar_t kWindowClass[] = L"RaveloDrawWindow";
 inline constexpr wchar_t kWindowCaption[] = L"Ravelo";

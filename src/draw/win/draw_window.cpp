@@ -17,6 +17,10 @@ constexpr wchar_t kTitleFontName[] = L"宋体";
 constexpr float kTitlePoints = 9.0f;
 constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,系统将为您载入默认设置";
 constexpr std::string_view kConfigProgram = "rvocfg.exe";
+constexpr std::string_view kStyleEditor = "rvostyle.exe";
+constexpr std::string_view kHelpPicture = "helpbox.pte";
+constexpr wchar_t kHelpBoxName[] = L"操作帮助";
+constexpr wchar_t kHelpBoxTip[] = L"单击关闭";
 constexpr std::array<const wchar_t*, 4> kCommandNames{L"开始", L"暂停", L"刷新，重新载入配置信息或名单",
                                                       L"配置程序"};
 
@@ -24,33 +28,13 @@ bool FileExistsAt(const std::string& utf8Path) {
   return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
 }
 
-// The window waits for the first draw: start, reload and configure are live,
-// stop is not.
-draw::CommandState StartUpCommands() {
-  draw::CommandState state;
-  state.canStart = true;
-  state.canReload = true;
-  state.canConfigure = true;
-  state.musicOn = true;
-  state.buttonEnabled = {true, false, true, true};
-  return state;
-}
-
-// After launching the configuration program start is live and stop is not;
-// reload and configure keep their state.
-draw::CommandState AfterConfigLaunch(draw::CommandState state) {
-  state.canStart = true;
-  state.canStop = false;
-  state.buttonEnabled[0] = true;
-  state.buttonEnabled[1] = false;
-  return state;
-}
-
 FontSpec FontOf(const FontChoice& choice) {
   return {Widen(choice.name.value_or("")), choice.points.value_or(9.0f), choice.bold, choice.italic};
 }
 
 }  // namespace
+
+DrawWindow::DrawWindow() : engine_(*this, draw::RandomPick::FromSystemClock()) {}
 
 bool DrawWindow::Create() {
   // The design is the built-in look, with the command buttons hidden: it is
@@ -85,30 +69,30 @@ bool DrawWindow::Create() {
     ShowWindow(Handle(), SW_MINIMIZE);
     minimizeBox_.EndHover();
   };
-  closeBox_.onClick = [this] { ExitProgram(); };
+  closeBox_.onClick = [this] { engine_.OnExitRequest(); };
 
   for (std::size_t i = 0; i < commandButtons_.size(); ++i) {
     ImageButton& button = commandButtons_[i];
     if (!button.Create(Content().Handle(), draw_controls::CommandId(static_cast<int>(i) + 1), kCommandNames[i],
                        Content()))
       return false;
-    button.onClick = [this, i] {
-      if (onCommand) onCommand(i);
-    };
+    button.onClick = [this, i] { engine_.OnButtonClick(static_cast<draw::CommandButton>(i + 1)); };
   }
+  // The help picture covers the content's top left corner when shown; a
+  // click on it hides it again.
+  if (!helpBox_.Create(Content().Handle(), draw_controls::kHelpBox, kHelpBoxName, Content())) return false;
+  helpBox_.onClick = [this] { helpBox_.Show(false); };
+  if (!menu_.Create()) return false;
+  onBodyMouseDown = [this](int button, POINT onScreen) {
+    if (button == 2) menu_.ShowAt(Handle(), onScreen);
+  };
   ApplyFrameLayout(designLayout);
   return true;
 }
 
 bool DrawWindow::StartUp() {
   paths_ = InstallPaths::FromProgramFolder(ProgramFolder());
-  if (!LoadNames()) {
-    ShowWarning(Handle(), Widen(draw::kNoNameListMessage));
-    OpenConfigProgram();
-    return false;
-  }
-  LoadSettings();
-  SetCommands(StartUpCommands());
+  if (!engine_.StartUp()) return false;
   ApplyModernTitleFont();
   // What the first look does not need waits until the window shows.
   PostMessageW(Handle(), kFinishStartUp, 0, 0);
@@ -119,9 +103,14 @@ void DrawWindow::FinishStartUp() {
   if (!tooltips_.Create()) return;
   for (std::size_t i = 0; i < commandButtons_.size(); ++i)
     tooltips_.Add(commandButtons_[i].Handle(), kCommandNames[i]);
+  tooltips_.Add(helpBox_.Handle(), kHelpBoxTip);
 }
 
-bool DrawWindow::LoadNames() { return Loadname(PathFromUtf8(paths_.NameListPath()), names_); }
+bool DrawWindow::LoadNames() {
+  // The old list gives its memory back before the new one is read.
+  names_.Clear();
+  return Loadname(PathFromUtf8(paths_.NameListPath()), names_);
+}
 
 void DrawWindow::LoadSettings() {
   const std::string configPath = paths_.ConfigPath();
@@ -143,11 +132,11 @@ void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
   if (plan.timerInterval) timerInterval_ = *plan.timerInterval;
   if (plan.makeTopMost) {
     SetTopMost(true);
-    topMostChecked_ = true;
+    menu_.SetChecked(draw_controls::kMenuTopMost, true);
   }
   ApplyBackground(plan);
-  musicFile_ = plan.musicPath;
-  musicOn_ = true;
+  // Named only: the device opens when a draw with music starts.
+  music_.SetFile(Widen(plan.musicPath));
 }
 
 void DrawWindow::ApplyLabel(TextLabel& label, const LabelSettings& settings) {
@@ -211,11 +200,10 @@ void DrawWindow::ApplyFrameLayout(const FrameLayoutArgs& args) {
     button.Place(draw.commandRow.buttons[i].bounds);
     button.Show(true);
   }
+  // The layout leaves the stop button dead; it runs only while no draw
+  // runs, when the command state has it dead anyway.
   for (std::size_t i = 0; i < commandButtons_.size(); ++i) {
-    if (draw.commandRow.buttons[i].disable) {
-      commandButtons_[i].Enable(false);
-      commands_.buttonEnabled[i] = false;
-    }
+    if (draw.commandRow.buttons[i].disable) commandButtons_[i].Enable(false);
   }
 }
 
@@ -242,10 +230,38 @@ void DrawWindow::ApplyModernTitleFont() {
   Title().SetFont(font);
 }
 
-void DrawWindow::OpenConfigProgram() {
-  if (!LaunchProgram(paths_.ProgramFile(kConfigProgram)))
-    ShowWarning(Handle(), Widen(draw::kConfigProgramFailedMessage));
-  SetCommands(AfterConfigLaunch(commands_));
+// --- What the engine asks of the window ------------------------------------
+
+void DrawWindow::EnableTimer(int intervalMs) {
+  SetTimer(Handle(), kDrawTimer, static_cast<UINT>(intervalMs), nullptr);
+}
+
+void DrawWindow::DisableTimer() { KillTimer(Handle(), kDrawTimer); }
+
+void DrawWindow::StartMusic() { music_.Start(); }
+
+void DrawWindow::StopMusic() { music_.Stop(); }
+
+void DrawWindow::SetButtonEnabled(draw::CommandButton button, bool enabled) {
+  commandButtons_[static_cast<std::size_t>(button) - 1].Enable(enabled);
+}
+
+void DrawWindow::SetMusicChecked(bool checked) { menu_.SetChecked(draw_controls::kMenuMusic, checked); }
+
+std::optional<draw::LoadedDraw> DrawWindow::LoadNamesAndSettings() {
+  if (!LoadNames()) return std::nullopt;
+  LoadSettings();
+  return draw::LoadedDraw{names_.size(), timerInterval_};
+}
+
+bool DrawWindow::LaunchCompanion(draw::Companion which) {
+  return LaunchProgram(paths_.ProgramFile(which == draw::Companion::ConfigProgram ? kConfigProgram : kStyleEditor));
+}
+
+void DrawWindow::EndProgram() {
+  // The timer and an open music device end with the process.
+  names_.Clear();
+  DestroyWindow(Handle());
 }
 
 void DrawWindow::ShowName(std::size_t index) {
@@ -256,26 +272,56 @@ void DrawWindow::ShowName(std::size_t index) {
   TextLine().SetText(std::wstring_view(reinterpret_cast<const wchar_t*>(name.data()), name.size()));
 }
 
-void DrawWindow::SetCommands(const draw::CommandState& state) {
-  commands_ = state;
-  for (std::size_t i = 0; i < commandButtons_.size(); ++i) commandButtons_[i].Enable(state.buttonEnabled[i]);
+void DrawWindow::ShowMessage(std::string_view text) { ShowWarning(Handle(), Widen(text)); }
+
+// --- The menu ------------------------------------------------------------------
+
+void DrawWindow::OnMenuItem(int itemId) {
+  switch (itemId) {
+    case draw_controls::kMenuMusic: engine_.OnMusicMenuItem(); break;
+    case draw_controls::kMenuTopMost: ToggleTopMost(); break;
+    case draw_controls::kMenuConfig: engine_.OnCompanionMenuItem(draw::Companion::ConfigProgram); break;
+    case draw_controls::kMenuStyle: engine_.OnCompanionMenuItem(draw::Companion::StyleEditor); break;
+    case draw_controls::kMenuHelp: ShowHelpPicture(); break;
+    case draw_controls::kMenuExit: engine_.OnExitRequest(); break;
+    default: break;
+  }
 }
 
-void DrawWindow::ExitProgram() {
-  names_.Clear();
-  DestroyWindow(Handle());
+void DrawWindow::ToggleTopMost() {
+  // The check mark says what the menu last did (or the settings asked for).
+  const bool wasOnTop = menu_.IsChecked(draw_controls::kMenuTopMost);
+  SetTopMost(!wasOnTop);
+  menu_.SetChecked(draw_controls::kMenuTopMost, !wasOnTop);
+}
+
+void DrawWindow::ShowHelpPicture() {
+  // Read afresh every time, shown at its own size. Without a picture that
+  // can be shown the item does nothing.
+  std::optional<Picture> picture = Pictures().Load(Widen(paths_.CommonFile(kHelpPicture)));
+  if (!picture) return;
+  const ravelo::Size size{picture->Width(), picture->Height()};
+  helpBox_.SetPicture(std::move(picture));
+  helpBox_.SetCursor(hand_);
+  helpBox_.Place({0, 0, size.width, size.height});
+  helpBox_.BringToTop();
+  helpBox_.Show(true);
 }
 
 LRESULT DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
-      if (onKey) onKey(static_cast<wchar_t>(wParam));
+      engine_.OnKey(static_cast<int>(wParam));
       return 0;
     case WM_TIMER:
-      if (onTimer) onTimer(wParam);
+      if (wParam == kDrawTimer) engine_.OnTimerTick();
+      return 0;
+    case WM_COMMAND:
+      // Menu items only: the window has no controls that send commands.
+      if (HIWORD(wParam) == 0 && lParam == 0) OnMenuItem(LOWORD(wParam));
       return 0;
     case WM_CLOSE:
-      ExitProgram();
+      engine_.OnExitRequest();
       return 0;
     case kFinishStartUp:
       FinishStartUp();

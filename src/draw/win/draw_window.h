@@ -1,20 +1,27 @@
-// The draw window `main` of rvo: the skinned frame with its window boxes and
-// command buttons, the name list, and the start-up that finds the data
-// folder, loads the names and applies the settings (or the built-in
-// defaults) before the window is first shown.
+// The draw window `main` of rvo: the skinned frame with its window boxes,
+// command buttons, help picture and menu, the name list, the timer and the
+// music. Start-up finds the data folder, loads the names and applies the
+// settings (or the built-in defaults) before the window is first shown.
+//
+// What each key, button, tick and menu item does is decided by the draw
+// engine; the window carries out its effects (DrawEffects) and handles the
+// parts of the menu that do not touch the draw: the top-most switch and the
+// help picture.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "draw/core/draw_engine.h"
 #include "draw/core/draw_settings.h"
 #include "draw/core/name_list.h"
+#include "draw/win/draw_menu.h"
+#include "draw/win/music_player.h"
 #include "draw/win/window_box.h"
 #include "shared/core/paths.h"
 #include "shared/win/image_button.h"
@@ -24,13 +31,9 @@
 
 namespace ravelo::win {
 
-class DrawWindow final : public SkinnedFrame {
+class DrawWindow final : public SkinnedFrame, private draw::DrawEffects {
  public:
-  // The draw, the keys and the menu hook in here; each runs on the window's
-  // thread. onCommand gets the button index 0..3 (I_cmd(1)..I_cmd(4)).
-  std::function<void(wchar_t key)> onKey;
-  std::function<void(std::size_t index)> onCommand;
-  std::function<void(UINT_PTR id)> onTimer;
+  DrawWindow();
 
   // Creates the window and its controls, hidden, in their design state.
   bool Create();
@@ -40,67 +43,65 @@ class DrawWindow final : public SkinnedFrame {
   // program: the program then ends without showing the window.
   bool StartUp();
 
-  // Loadname on the name list file into Names(); false when it is missing
-  // or unreadable.
+  const InstallPaths& Paths() const { return paths_; }
+  const DrawSettingsState& Settings() const { return settings_; }
+  const draw::DrawEngine& Engine() const { return engine_; }
+
+ private:
+  static constexpr UINT kFinishStartUp = WM_APP + 1;
+  static constexpr UINT_PTR kDrawTimer = 1;
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void FinishStartUp();
+  void OnMenuItem(int itemId);
+
+  // DrawEffects: what the engine asks of the window.
+  void EnableTimer(int intervalMs) override;
+  void DisableTimer() override;
+  void StartMusic() override;
+  void StopMusic() override;
+  void SetButtonEnabled(draw::CommandButton button, bool enabled) override;
+  void SetMusicChecked(bool checked) override;
+  std::optional<draw::LoadedDraw> LoadNamesAndSettings() override;
+  bool LaunchCompanion(draw::Companion which) override;
+  void EndProgram() override;
+  void ShowName(std::size_t index) override;
+  void ShowMessage(std::string_view text) override;
+
+  // Loadname on the name list file, after emptying the list; false when the
+  // file is missing or unreadable.
   bool LoadNames();
   // Reads the configuration file and applies it, or applies the built-in
   // defaults after a message when it is missing.
   void LoadSettings();
-  // Starts rvocfg from the program folder without waiting for it, then makes
-  // start live and stop dead.
-  void OpenConfigProgram();
-
-  NameList& Names() { return names_; }
-  // The text line shows the name at this index of the list (NameIndex).
-  void ShowName(std::size_t index);
-  const InstallPaths& Paths() const { return paths_; }
-  const DrawSettingsState& Settings() const { return settings_; }
-
-  // Which commands are live; kept here until the draw engine takes them over.
-  const draw::CommandState& Commands() const { return commands_; }
-  // Takes the new state and enables the command buttons to match it.
-  void SetCommands(const draw::CommandState& state);
-
-  // What the last LoadSettings chose for the draw.
-  int TimerInterval() const { return timerInterval_; }
-  const std::string& MusicFile() const { return musicFile_; }
-  bool MusicOn() const { return musicOn_; }
-  void SetMusicOn(bool on) { musicOn_ = on; }
-  // The top-most check mark of the window menu.
-  bool TopMostChecked() const { return topMostChecked_; }
-  void SetTopMostChecked(bool checked) { topMostChecked_ = checked; }
-
-  ImageButton& CommandButton(std::size_t index) { return commandButtons_[index]; }
-
- private:
-  static constexpr UINT kFinishStartUp = WM_APP + 1;
-
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void FinishStartUp();
-
   void ApplyPlan(const SettingsPlan& plan);
   void ApplyLabel(TextLabel& label, const LabelSettings& settings);
   void ApplyFrameLayout(const FrameLayoutArgs& args);
   void LoadCommandPictures();
   void ApplyBackground(const SettingsPlan& plan);
   void ApplyModernTitleFont();
-  void ExitProgram();
+
+  // The menu's own items.
+  void ToggleTopMost();
+  void ShowHelpPicture();
 
   InstallPaths paths_;
   NameList names_;
   DrawSettingsState settings_;
-  draw::CommandState commands_;
   int timerInterval_ = 0;
-  std::string musicFile_;
-  bool musicOn_ = true;
-  bool topMostChecked_ = false;
 
   Win32SystemQueries system_;
   WindowBox minimizeBox_;
   WindowBox closeBox_;
   std::array<ImageButton, 4> commandButtons_;
+  ImageButton helpBox_;
   Tooltips tooltips_;
+  DrawMenu menu_;
+  draw::MusicPlayer music_;
   HCURSOR hand_ = nullptr;
+
+  // Last: it calls back into everything above.
+  draw::DrawEngine engine_;
 };
 
 }  // namespace ravelo::win

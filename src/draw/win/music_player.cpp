@@ -1,7 +1,6 @@
 #include "draw/win/music_player.h"
 
 #include <windows.h>
-#include <mmsystem.h>
 
 #include <array>
 #include <cstdint>
@@ -51,17 +50,33 @@ std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 MusicPlayer::MusicPlayer()
     : alias_(L"ravelo_music_" + std::to_wstring(reinterpret_cast<std::uintptr_t>(this))) {}
 
-MusicPlayer::~MusicPlayer() { Stop(); }
+MusicPlayer::~MusicPlayer() {
+  Stop();
+  if (winmm_) FreeLibrary(winmm_);
+}
 
 void MusicPlayer::SetFile(std::wstring path) { file_ = std::move(path); }
 
-bool MusicPlayer::Send(const std::wstring& command) const {
-  return mciSendStringW(command.c_str(), nullptr, 0, nullptr) == 0;
+bool MusicPlayer::LoadMci() {
+  if (sendString_) return true;
+  if (winmmTried_) return false;
+  winmmTried_ = true;
+  winmm_ = LoadLibraryW(L"winmm.dll");
+  if (!winmm_) return false;
+  // The cast through void* keeps the compilers quiet about function pointer
+  // conversions; the signature is mciSendStringW's.
+  sendString_ = reinterpret_cast<SendStringFunction>(
+      reinterpret_cast<void*>(GetProcAddress(winmm_, "mciSendStringW")));
+  return sendString_ != nullptr;
+}
+
+bool MusicPlayer::Send(const std::wstring& command, wchar_t* reply, unsigned replyLength) const {
+  return sendString_ && sendString_(command.c_str(), reply, replyLength, nullptr) == 0;
 }
 
 void MusicPlayer::Start() {
   Stop();
-  if (file_.empty()) return;
+  if (file_.empty() || !LoadMci()) return;
   std::wstring open = L"open " + Quoted(file_);
   if (HasWaveContent(file_)) open += L" type waveaudio";
   open += L" alias " + alias_;
@@ -81,8 +96,7 @@ void MusicPlayer::Stop() {
 bool MusicPlayer::IsPlaying() const {
   if (!open_) return false;
   std::array<wchar_t, 32> mode{};
-  const std::wstring query = L"status " + alias_ + L" mode";
-  if (mciSendStringW(query.c_str(), mode.data(), static_cast<UINT>(mode.size()), nullptr) != 0) return false;
+  if (!Send(L"status " + alias_ + L" mode", mode.data(), static_cast<unsigned>(mode.size()))) return false;
   return std::wcscmp(mode.data(), L"playing") == 0;
 }
 

@@ -7,7 +7,13 @@
 // any codec; anything else is left to the device that MCI picks by the
 // extension. A file that cannot be opened or played leaves the draw silent;
 // nothing is reported.
+//
+// The MCI library (winmm.dll) is loaded by the first Start, not imported:
+// importing it costs the program a noticeable part of its start-up, and most
+// starts never play a note before the first draw.
 #pragma once
+
+#include <windows.h>
 
 #include <string>
 
@@ -35,8 +41,15 @@ class MusicPlayer {
   bool IsPlaying() const;
 
  private:
-  bool Send(const std::wstring& command) const;
+  using SendStringFunction = DWORD(WINAPI*)(LPCWSTR command, LPWSTR reply, UINT replyLength, HWND callback);
 
+  // Loads winmm.dll and finds mciSendStringW, once; false when either fails.
+  bool LoadMci();
+  bool Send(const std::wstring& command, wchar_t* reply = nullptr, unsigned replyLength = 0) const;
+
+  HMODULE winmm_ = nullptr;
+  bool winmmTried_ = false;
+  SendStringFunction sendString_ = nullptr;
   std::wstring file_;
   std::wstring alias_;  // unique to this player, so two players never clash
   bool open_ = false;

@@ -56,6 +56,10 @@ void ImageButton::Place(const ravelo::Rect& bounds) {
 
 void ImageButton::Show(bool visible) { ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
 
+void ImageButton::BringToTop() {
+  SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void ImageButton::Enable(bool enabled) {
   if (!enabled) pressed_ = false;
   EnableWindow(Handle(), enabled ? TRUE : FALSE);

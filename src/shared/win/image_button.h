@@ -34,6 +34,8 @@ class ImageButton final : public Window {
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
   void Place(const ravelo::Rect& bounds);
   void Show(bool visible);
+  // Above every sibling, so that it covers the labels and buttons it overlaps.
+  void BringToTop();
   void Enable(bool enabled);
 
  private:
