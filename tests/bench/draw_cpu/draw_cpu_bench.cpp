@@ -1,0 +1,288 @@
+// The CPU time rvo uses for a running draw, against the same window idle,
+// in one run:
+//   draw_cpu_bench RVO_EXE PROBE_DLL [SECONDS] [--music] [--no-probe]
+// Starts rvo, lets it settle, then measures SECONDS idle and SECONDS of a
+// draw (Enter ... Space, posted to the window). Music is switched off through
+// the window menu's item unless --music is given, so that the figures are the
+// draw's own. The CPU times are rvo's (GetProcessTimes) and, apart, those of
+// wineserver (from /proc through Wine's Z: drive), which every Wine program
+// shares and which serves rvo's timer and window calls.
+//
+// The paint probe DLL is hooked onto rvo's window thread and reports every
+// draw tick and every WM_PAINT with the size of its update region, so the
+// bench also shows what one tick repaints. The probe costs rvo some CPU of
+// its own; --no-probe leaves it out for the plain CPU figures.
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "paint_probe.h"
+
+namespace {
+
+using ravelo::bench::ProbeCounters;
+
+constexpr wchar_t kDrawClass[] = L"RaveloDrawWindow";
+constexpr WPARAM kMenuMusic = 201;
+constexpr double kContentArea = 600.0 * 450.0;  // the shipped content size
+
+struct Search {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK MatchDrawWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<Search*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t cls[64]{};
+  GetClassNameW(window, cls, 64);
+  if (owner == search->processId && IsWindowVisible(window) && std::wcscmp(cls, kDrawClass) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+double FileTimeMs(const FILETIME& t) {
+  return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4;
+}
+
+// User plus kernel time of a process, in milliseconds.
+double ProcessCpuMs(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1;
+  return FileTimeMs(kernel) + FileTimeMs(user);
+}
+
+std::string ReadWhole(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string text;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+  CloseHandle(file);
+  return text;
+}
+
+// Lower case with backslashes: a Windows and a Unix form of a path compare.
+std::string Normalised(std::string text) {
+  for (char& c : text) c = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The stat file of the Unix process in /proc whose `comm` starts with
+// commPrefix and whose command line contains commandLinePart (any case,
+// either kind of slash).
+std::optional<std::wstring> FindStatPath(const std::string& commPrefix, const std::string& commandLinePart) {
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &found);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::optional<std::wstring> result;
+  do {
+    if (found.cFileName[0] < L'0' || found.cFileName[0] > L'9') continue;
+    const std::wstring folder = std::wstring(L"Z:\\proc\\") + found.cFileName;
+    if (ReadWhole(folder + L"\\comm").rfind(commPrefix, 0) != 0) continue;
+    if (Normalised(ReadWhole(folder + L"\\cmdline")).find(Normalised(commandLinePart)) == std::string::npos)
+      continue;
+    result = folder + L"\\stat";
+    break;
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return result;
+}
+
+// utime + stime of a /proc/<pid>/stat, in milliseconds (100 ticks a second).
+double StatCpuMs(const std::optional<std::wstring>& statPath) {
+  if (!statPath) return -1;
+  const std::string stat = ReadWhole(*statPath);
+  const size_t close = stat.rfind(')');
+  if (close == std::string::npos) return -1;
+  // Fields after the name: state is the 3rd field, utime the 14th, stime the 15th.
+  std::vector<std::string> fields;
+  size_t at = close + 2;
+  while (at < stat.size()) {
+    const size_t space = stat.find(' ', at);
+    fields.push_back(stat.substr(at, space - at));
+    if (space == std::string::npos) break;
+    at = space + 1;
+  }
+  if (fields.size() < 13) return -1;
+  return (std::atof(fields[11].c_str()) + std::atof(fields[12].c_str())) * 10.0;
+}
+
+struct Snapshot {
+  double rvoMs = 0;
+  double wineserverMs = 0;
+  ProbeCounters probe{};
+  ULONGLONG wallMs = 0;
+};
+
+struct Phase {
+  const char* name;
+  Snapshot from;
+  Snapshot to;
+  double RvoMs() const { return to.rvoMs - from.rvoMs; }
+  double WineserverMs() const { return to.wineserverMs - from.wineserverMs; }
+  double Seconds() const { return static_cast<double>(to.wallMs - from.wallMs) / 1000.0; }
+  LONG Ticks() const { return to.probe.ticks - from.probe.ticks; }
+  LONG Paints(int kind) const { return to.probe.paints[kind] - from.probe.paints[kind]; }
+  LONGLONG Area(int kind) const { return to.probe.paintedArea[kind] - from.probe.paintedArea[kind]; }
+  LONGLONG Outside() const { return to.probe.paintedOutsideTextLine - from.probe.paintedOutsideTextLine; }
+  LONGLONG TextLineArea() const { return to.probe.textLineArea - from.probe.textLineArea; }
+  LONGLONG DistinctArea() const { return to.probe.distinctPaintedArea - from.probe.distinctPaintedArea; }
+};
+
+void PrintCpu(const Phase& idle, const Phase& draw, LONG ticks) {
+  std::printf("%-6s %9s %10s %8s %14s %7s\n", "phase", "wall s", "rvo CPU ms", "CPU %", "wineserver ms", "ticks");
+  for (const Phase* p : {&idle, &draw}) {
+    std::printf("%-6s %9.2f %10.0f %7.2f%% %14.0f %7ld\n", p->name, p->Seconds(), p->RvoMs(),
+                100.0 * p->RvoMs() / (p->Seconds() * 1000.0), p->WineserverMs(), p->Ticks());
+  }
+  if (ticks <= 0) return;
+  // The idle phase's share is taken off, scaled to the draw's length.
+  const double scale = draw.Seconds() / idle.Seconds();
+  const double perTick = (draw.RvoMs() - idle.RvoMs() * scale) / ticks;
+  const double serverPerTick = (draw.WineserverMs() - idle.WineserverMs() * scale) / ticks;
+  std::printf("per tick: rvo %.3f ms CPU (draw minus idle), wineserver %.3f ms; %.1f ticks/s\n", perTick,
+              serverPerTick, ticks / draw.Seconds());
+}
+
+void PrintPaints(const Phase& idle, const Phase& draw, LONG ticks) {
+  const char* kinds[] = {"text line", "content area", "command buttons", "other windows"};
+  std::printf("repainted during the draw (update regions, pixels):\n");
+  for (int k = 0; k < ravelo::bench::kWindowKinds; ++k) {
+    std::printf("  %-16s %6ld paints %12lld px  %9.0f px/tick\n", kinds[k], draw.Paints(k), draw.Area(k),
+                static_cast<double>(draw.Area(k)) / ticks);
+  }
+  // The text line's window and the content area under it share their
+  // pixels (the content area paints around the line's window, clipped), so
+  // the distinct pixels are counted from the union of each tick's regions.
+  const double distinct = static_cast<double>(draw.DistinctArea()) / (ticks - 1);
+  std::printf("  distinct pixels per tick: %.0f = %.2f%% of the %.0f px content area\n", distinct,
+              100.0 * distinct / kContentArea, kContentArea);
+  std::printf("  the text line's old and new places: %.0f px per tick\n",
+              static_cast<double>(draw.TextLineArea()) / (ticks - 1));
+  std::printf("  painted outside the text line's places: %lld px in all\n", draw.Outside());
+  LONG idlePaints = 0;
+  for (int k = 0; k < ravelo::bench::kWindowKinds; ++k) idlePaints += idle.Paints(k);
+  std::printf("idle: %ld paints in %.1f s\n", idlePaints, idle.Seconds());
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: draw_cpu_bench RVO_EXE PROBE_DLL [SECONDS] [--music] [--no-probe]\n");
+    return 2;
+  }
+  const std::wstring rvo = argv[1];
+  const std::wstring probeDll = argv[2];
+  int seconds = 10;
+  bool music = false;
+  bool useProbe = true;
+  for (int i = 3; i < argc; ++i) {
+    if (std::wcscmp(argv[i], L"--music") == 0)
+      music = true;
+    else if (std::wcscmp(argv[i], L"--no-probe") == 0)
+      useProbe = false;
+    else
+      seconds = std::max(1, _wtoi(argv[i]));
+  }
+
+  HANDLE sharedMemory = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(ProbeCounters),
+                                           ravelo::bench::kProbeMemoryName);
+  auto* probe = sharedMemory ? static_cast<volatile ProbeCounters*>(
+                                   MapViewOfFile(sharedMemory, FILE_MAP_WRITE, 0, 0, sizeof(ProbeCounters)))
+                             : nullptr;
+  if (!probe) {
+    std::fprintf(stderr, "no shared memory for the probe\n");
+    return 1;
+  }
+
+  std::wstring commandLine = L"\"" + rvo + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(rvo.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    std::fprintf(stderr, "rvo did not start (error %lu)\n", GetLastError());
+    return 1;
+  }
+  Search search{process.dwProcessId, nullptr};
+  for (int i = 0; i < 1000 && !search.found; ++i) {
+    EnumWindows(MatchDrawWindow, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) Sleep(10);
+  }
+  if (!search.found) {
+    std::fprintf(stderr, "rvo showed no draw window\n");
+    TerminateProcess(process.hProcess, 1);
+    return 1;
+  }
+  const HWND main = search.found;
+  const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+
+  HMODULE dll = useProbe ? LoadLibraryW(probeDll.c_str()) : nullptr;
+  auto* hookProc = dll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(dll, "GetMessageProbe")))
+                       : nullptr;
+  HHOOK hook = hookProc ? SetWindowsHookExW(WH_GETMESSAGE, hookProc, dll, thread) : nullptr;
+  if (useProbe && !hook)
+    std::fprintf(stderr, "paint probe not hooked (error %lu); CPU figures only\n", GetLastError());
+
+  if (!music) PostMessageW(main, WM_COMMAND, kMenuMusic, 0);
+  PostMessageW(main, WM_NULL, 0, 0);  // the hook joins rvo's thread with its next message
+  Sleep(1500);                        // start-up work after the first show, the tooltips
+
+  // Under Wine, GetProcessTimes of another process does not follow its
+  // CPU time: there rvo's Unix process is read in /proc, found by its
+  // program path (ASCII in the bench). On Windows, GetProcessTimes.
+  std::string rvoPath;
+  for (wchar_t c : rvo) rvoPath += static_cast<char>(c);
+  const std::optional<std::wstring> wineserver = FindStatPath("wineserver", "");
+  // Without its drive: Wine may show the path in its Unix form.
+  const std::optional<std::wstring> rvoStat = FindStatPath("rvo.exe", rvoPath.substr(rvoPath.find(':') + 1));
+  auto take = [&] {
+    Snapshot s;
+    s.rvoMs = rvoStat ? StatCpuMs(rvoStat) : ProcessCpuMs(process.hProcess);
+    s.wineserverMs = StatCpuMs(wineserver);
+    s.probe = const_cast<const ProbeCounters&>(*probe);
+    s.wallMs = GetTickCount64();
+    return s;
+  };
+
+  Phase idle{"idle", take(), {}};
+  Sleep(static_cast<DWORD>(seconds) * 1000);
+  idle.to = take();
+
+  Phase draw{"draw", take(), {}};
+  PostMessageW(main, WM_CHAR, 13, 0);
+  Sleep(static_cast<DWORD>(seconds) * 1000);
+  PostMessageW(main, WM_CHAR, 32, 0);
+  Sleep(100);  // the stop and its last paint
+  draw.to = take();
+
+  PostMessageW(main, WM_CHAR, 27, 0);
+  if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  if (hook) UnhookWindowsHookEx(hook);
+
+  std::printf("rvo, %d s idle then %d s of a draw at the shipped interval (10 ms), music %s\n", seconds, seconds,
+              music ? "on" : "off");
+  std::printf("CPU times from %s; paint probe %s\n", rvoStat ? "/proc (10 ms steps)" : "GetProcessTimes",
+              hook ? "hooked in" : "not used");
+  // Without the probe nothing counts the ticks: the interval gives them.
+  const LONG ticks = hook ? draw.Ticks() : static_cast<LONG>(draw.Seconds() * 100.0);
+  PrintCpu(idle, draw, ticks);
+  if (hook && ticks > 1) PrintPaints(idle, draw, ticks);
+  return 0;
+}

@@ -1,0 +1,148 @@
+// The paint probe: a message hook DLL that the draw CPU benchmark installs
+// on rvo's window thread. For every draw timer message rvo takes it notes
+// where the text line stands; for every WM_PAINT it measures the window's
+// update region (before the window paints and clears it), in the content
+// area's coordinates, and how much of it lies outside the text line's
+// places before and after the last tick. The figures go to shared memory.
+#include <windows.h>
+
+#include <vector>
+
+#include "paint_probe.h"
+
+namespace {
+
+using ravelo::bench::ProbeCounters;
+
+constexpr int kContentId = 100;
+constexpr int kTextLineId = 103;
+constexpr int kFirstCommandId = 121;
+constexpr UINT_PTR kDrawTimer = 1;
+
+ProbeCounters* counters = nullptr;
+HANDLE mapping = nullptr;
+RECT textLineBeforeTick{};  // in the content area
+bool ticked = false;
+HRGN paintedSinceTick = nullptr;  // every window's update regions since the last tick, in the content area
+
+ProbeCounters* Counters() {
+  if (!counters) {
+    mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, ravelo::bench::kProbeMemoryName);
+    if (mapping) counters = static_cast<ProbeCounters*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0));
+  }
+  return counters;
+}
+
+LONGLONG AreaOf(HRGN region) {
+  const DWORD size = GetRegionData(region, 0, nullptr);
+  if (size == 0) return 0;
+  std::vector<char> buffer(size);
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  if (!GetRegionData(region, size, data)) return 0;
+  const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+  LONGLONG area = 0;
+  for (DWORD i = 0; i < data->rdh.nCount; ++i)
+    area += LONGLONG{rects[i].right - rects[i].left} * (rects[i].bottom - rects[i].top);
+  return area;
+}
+
+HWND ContentOf(HWND window) {
+  for (HWND w = window; w; w = GetParent(w)) {
+    if (GetDlgCtrlID(w) == kContentId && (GetWindowLongW(w, GWL_STYLE) & WS_CHILD)) return w;
+    if (HWND content = GetDlgItem(w, kContentId)) return content;
+  }
+  return nullptr;
+}
+
+RECT TextLineIn(HWND content) {
+  RECT r{};
+  HWND text = GetDlgItem(content, kTextLineId);
+  if (!text) return r;
+  GetWindowRect(text, &r);
+  MapWindowPoints(nullptr, content, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+int KindOf(HWND window) {
+  const int id = GetDlgCtrlID(window);
+  if (!(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) return ravelo::bench::kOtherWindows;
+  if (id == kTextLineId) return ravelo::bench::kTextLineWindow;
+  if (id == kContentId) return ravelo::bench::kContentWindow;
+  if (id >= kFirstCommandId && id < kFirstCommandId + 4) return ravelo::bench::kCommandButtons;
+  return ravelo::bench::kOtherWindows;
+}
+
+void OnTick(HWND main) {
+  ProbeCounters* c = Counters();
+  HWND content = ContentOf(main);
+  if (!c || !content) return;
+  InterlockedIncrement(&c->ticks);
+  // The last tick moved the text line from its place before that tick to
+  // where it stands now: the least that tick had to repaint.
+  const RECT now = TextLineIn(content);
+  if (ticked) {
+    RECT both{};
+    UnionRect(&both, &textLineBeforeTick, &now);
+    c->textLineArea += LONGLONG{both.right - both.left} * (both.bottom - both.top);
+  }
+  textLineBeforeTick = now;
+  ticked = true;
+  if (paintedSinceTick) {
+    c->distinctPaintedArea += AreaOf(paintedSinceTick);
+    SetRectRgn(paintedSinceTick, 0, 0, 0, 0);
+  }
+}
+
+void OnPaint(HWND window) {
+  ProbeCounters* c = Counters();
+  HWND content = ContentOf(window);
+  if (!c || !content) return;
+  HRGN update = CreateRectRgn(0, 0, 0, 0);
+  if (GetUpdateRgn(window, update, FALSE) != ERROR) {
+    // Into the content area's coordinates (the frame's own windows lie
+    // outside it and count whole).
+    POINT origin{0, 0};
+    MapWindowPoints(window, content, &origin, 1);
+    OffsetRgn(update, origin.x, origin.y);
+    const int kind = KindOf(window);
+    const LONGLONG area = AreaOf(update);
+    c->paints[kind] += 1;
+    c->paintedArea[kind] += area;
+    if (!paintedSinceTick) paintedSinceTick = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(paintedSinceTick, paintedSinceTick, update, RGN_OR);
+    RECT textLine{};
+    const RECT after = TextLineIn(content);
+    UnionRect(&textLine, &textLineBeforeTick, &after);
+    HRGN allowed = CreateRectRgnIndirect(&textLine);
+    HRGN outside = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(outside, update, allowed, RGN_DIFF);
+    c->paintedOutsideTextLine += AreaOf(outside);
+    DeleteObject(outside);
+    DeleteObject(allowed);
+  }
+  DeleteObject(update);
+}
+
+}  // namespace
+
+// WH_GETMESSAGE: the timer and paint messages are posted, and reach the
+// window through GetMessage.
+extern "C" __declspec(dllexport) LRESULT CALLBACK GetMessageProbe(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE) {
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (message->message == WM_TIMER && message->wParam == kDrawTimer && !GetParent(message->hwnd))
+      OnTick(message->hwnd);
+    else if (message->message == WM_PAINT && message->hwnd)
+      OnPaint(message->hwnd);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_DETACH) {
+    if (counters) UnmapViewOfFile(counters);
+    if (mapping) CloseHandle(mapping);
+    if (paintedSinceTick) DeleteObject(paintedSinceTick);
+  }
+  return TRUE;
+}
