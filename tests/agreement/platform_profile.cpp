@@ -42,7 +42,8 @@ TempFolder::TempFolder(std::string_view utf8Name) {
   GetTempPathW(MAX_PATH, temp);
   path_ = std::filesystem::path(temp) /
           PathFromUtf8(std::string(utf8Name) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(GetTickCount()));
+                       std::to_string(GetTickCount()))
+              .native();
   std::filesystem::create_directories(path_);
 }
 

@@ -243,7 +243,7 @@ class Lock {
 // Prepares the case's file in folder; returns its path.
 std::filesystem::path Prepare(const WriteCase& c, const std::filesystem::path& folder) {
   std::filesystem::path dir = folder;
-  if (c.setup == Setup::ChineseFolder) dir /= PathFromUtf8("抽签 程序");
+  if (c.setup == Setup::ChineseFolder) dir /= PathFromUtf8("抽签 程序").native();
   if (c.setup == Setup::MissingFolder) dir /= L"missing";
   if (dir != folder && c.setup != Setup::MissingFolder) std::filesystem::create_directories(dir);
   const auto file = dir / L"rvoconfig.rcf";

@@ -257,7 +257,7 @@ class NameFileReader {
 
 }  // namespace
 
-bool Loadname(const std::filesystem::path& file, NameList& into) {
+bool Loadname(const FilePath& file, NameList& into) {
   if (file.empty()) return false;
   auto stream = InputFile::Open(file);
   if (!stream) return false;

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
+#include "shared/core/file_system.h"
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +41,6 @@ class NameList {
 // be opened or read. Returns true with `into` holding exactly the file's
 // names otherwise (possibly none). A reload that wants the old list's memory
 // back before the new one is read calls into.Clear() first.
-bool Loadname(const std::filesystem::path& file, NameList& into);
+bool Loadname(const FilePath& file, NameList& into);
 
 }  // namespace ravelo

@@ -1,16 +1,10 @@
 #include "shared/core/file_system.h"
 
 #include <new>
-#include <system_error>
 
 namespace ravelo {
 
-bool IsExistingFile(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+std::optional<std::string> ReadWholeFile(const FilePath& path) {
   auto file = InputFile::Open(path);
   if (!file) return std::nullopt;
   try {

@@ -8,18 +8,44 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace ravelo {
 
+// A path in the platform's native form: UTF-16 on Windows, bytes elsewhere.
+// The programs use this rather than std::filesystem::path, whose code drags
+// the standard library's locale and stream machinery into every statically
+// linked program (over a megabyte each). Tests may still hand in a
+// std::filesystem::path: only its inline native() is used.
+class FilePath {
+ public:
+#ifdef _WIN32
+  using Native = std::wstring;
+#else
+  using Native = std::string;
+#endif
+
+  FilePath() = default;
+  explicit FilePath(Native native) : native_(std::move(native)) {}
+  FilePath(const std::filesystem::path& path) : native_(path.native()) {}  // NOLINT: implicit on purpose
+
+  const Native& native() const { return native_; }
+  const typename Native::value_type* c_str() const { return native_.c_str(); }
+  bool empty() const { return native_.empty(); }
+
+ private:
+  Native native_;
+};
+
 // The path named by UTF-8 text. On Windows the native form is UTF-16, so the
 // text is converted rather than taken as ANSI bytes.
-std::filesystem::path PathFromUtf8(std::string_view utf8);
+FilePath PathFromUtf8(std::string_view utf8);
 
 // The path as UTF-8 text (the inverse of PathFromUtf8).
-std::string PathToUtf8(const std::filesystem::path& path);
+std::string PathToUtf8(const FilePath& path);
 
 // True when path names an existing regular file (not a folder).
-bool IsExistingFile(const std::filesystem::path& path);
+bool IsExistingFile(const FilePath& path);
 
 // A regular file opened for reading, closed when the object goes. Other
 // programs may still read, write or delete it meanwhile. (The platform's own
@@ -28,7 +54,7 @@ bool IsExistingFile(const std::filesystem::path& path);
 class InputFile {
  public:
   // Nullopt when the file is missing, a folder, locked or not readable.
-  static std::optional<InputFile> Open(const std::filesystem::path& path);
+  static std::optional<InputFile> Open(const FilePath& path);
 
   InputFile(InputFile&& other) noexcept;
   InputFile& operator=(InputFile&& other) noexcept;
@@ -50,12 +76,12 @@ class InputFile {
 };
 
 // The file's bytes; nullopt when it is missing, a folder or unreadable.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+std::optional<std::string> ReadWholeFile(const FilePath& path);
 
 // Replaces the file's content with bytes: writes a temporary file in the same
 // folder, flushes it, then puts it in place of the target in one step. On any
 // failure (missing folder, read-only or locked target, full disk) the target
 // keeps its old content, the temporary file is removed and false is returned.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+bool WriteFileAtomically(const FilePath& path, std::string_view bytes);
 
 }  // namespace ravelo

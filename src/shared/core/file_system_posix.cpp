@@ -67,7 +67,7 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::optional<InputFile> InputFile::Open(const std::filesystem::path& path) {
+std::optional<InputFile> InputFile::Open(const FilePath& path) {
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info {};
   if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
@@ -101,12 +101,17 @@ std::optional<std::uint64_t> InputFile::Size() const {
   return static_cast<std::uint64_t>(info.st_size);
 }
 
-std::filesystem::path PathFromUtf8(std::string_view utf8) { return std::filesystem::path(std::string(utf8)); }
+FilePath PathFromUtf8(std::string_view utf8) { return FilePath(std::string(utf8)); }
 
-std::string PathToUtf8(const std::filesystem::path& path) { return path.string(); }
+std::string PathToUtf8(const FilePath& path) { return path.native(); }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  const std::string target = path.string();
+bool IsExistingFile(const FilePath& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool WriteFileAtomically(const FilePath& path, std::string_view bytes) {
+  const std::string target = path.native();
   if (target.empty()) return false;
 
   struct stat existing {};
@@ -136,8 +141,8 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     ::unlink(temporary.c_str());
     return false;
   }
-  const auto folder = path.parent_path();
-  SyncFolder(folder.empty() ? std::string(".") : folder.string());
+  const auto slash = target.rfind('/');
+  SyncFolder(slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1));
   return true;
 }
 

@@ -53,7 +53,7 @@ HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle);
 
 }  // namespace
 
-std::optional<InputFile> InputFile::Open(const std::filesystem::path& path) {
+std::optional<InputFile> InputFile::Open(const FilePath& path) {
   // A folder cannot be opened without backup semantics, so only files get through.
   const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -87,17 +87,22 @@ std::optional<std::uint64_t> InputFile::Size() const {
   return static_cast<std::uint64_t>(size.QuadPart);
 }
 
-std::filesystem::path PathFromUtf8(std::string_view utf8) {
+FilePath PathFromUtf8(std::string_view utf8) {
   const std::u16string wide = Utf8ToUtf16(utf8);
-  return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
+  return FilePath(std::wstring(wide.begin(), wide.end()));
 }
 
-std::string PathToUtf8(const std::filesystem::path& path) {
+bool IsExistingFile(const FilePath& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string PathToUtf8(const FilePath& path) {
   const std::wstring& wide = path.native();
   return Utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+bool WriteFileAtomically(const FilePath& path, std::string_view bytes) {
   const std::wstring target = path.native();
   if (target.empty()) return false;
 

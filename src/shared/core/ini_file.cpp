@@ -186,7 +186,7 @@ void SetValue(ProfileLines& file, std::string_view section, std::string_view key
 
 }  // namespace
 
-ProfileReader ProfileReader::Open(const std::filesystem::path& file) {
+ProfileReader ProfileReader::Open(const FilePath& file) {
   ProfileReader reader;
   if (!IsExistingFile(file)) return reader;
   if (const auto bytes = ReadWholeFile(file)) reader = FromBytes(*bytes);
@@ -235,7 +235,7 @@ std::string ProfileReader::Read(std::string_view section, std::string_view key, 
   return {};
 }
 
-std::string ReadProfileString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+std::string ReadProfileString(const FilePath& file, std::string_view section, std::string_view key,
                               size_t bufferBytes) {
   return ProfileReader::Open(file).Read(section, key, bufferBytes);
 }
@@ -248,7 +248,7 @@ std::string ApplyProfileWrite(std::string_view fileBytes, std::string_view secti
   return JoinFile(file);
 }
 
-bool WriteProfileValues(const std::filesystem::path& file, std::span<const ProfileWrite> writes) {
+bool WriteProfileValues(const FilePath& file, std::span<const ProfileWrite> writes) {
   for (const auto& write : writes) {
     if (HasLineBreak(write.section) || HasLineBreak(write.key)) return false;
   }
@@ -263,7 +263,7 @@ bool WriteProfileValues(const std::filesystem::path& file, std::span<const Profi
   return WriteFileAtomically(file, JoinFile(lines));
 }
 
-bool WriteProfileValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
+bool WriteProfileValue(const FilePath& file, std::string_view section, std::string_view key,
                         std::string_view valueUtf8) {
   const ProfileWrite write{section, key, valueUtf8};
   return WriteProfileValues(file, std::span<const ProfileWrite>(&write, 1));

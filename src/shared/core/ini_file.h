@@ -17,7 +17,7 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
+#include "shared/core/file_system.h"
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,7 +29,7 @@ namespace ravelo {
 class ProfileReader {
  public:
   // Reads the file once; a missing or unreadable file gives an empty reader.
-  static ProfileReader Open(const std::filesystem::path& file);
+  static ProfileReader Open(const FilePath& file);
   // A reader over file bytes already in memory (GBK, or UTF-8 with BOM).
   static ProfileReader FromBytes(std::string_view fileBytes);
 
@@ -54,12 +54,12 @@ class ProfileReader {
 };
 
 // One-shot read (one file read per call).
-std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
+std::string ReadProfileString(const FilePath& file, std::string_view section,
                               std::string_view key, size_t bufferBytes);
 
 // One-shot write; false when the file could not be written. (Not named
 // WriteProfileString: <windows.h> defines that name as a macro.)
-bool WriteProfileValue(const std::filesystem::path& file, std::string_view section, std::string_view key,
+bool WriteProfileValue(const FilePath& file, std::string_view section, std::string_view key,
                         std::string_view valueUtf8);
 
 // Several writes applied to the file's text in order, stored with one atomic
@@ -69,7 +69,7 @@ struct ProfileWrite {
   std::string_view key;
   std::string_view valueUtf8;
 };
-bool WriteProfileValues(const std::filesystem::path& file, std::span<const ProfileWrite> writes);
+bool WriteProfileValues(const FilePath& file, std::span<const ProfileWrite> writes);
 
 // The pure text edit behind the writes, on file bytes (empty for a new file):
 // returns the new file bytes.

@@ -16,7 +16,7 @@ class ScratchFolder {
   ScratchFolder() {
     std::random_device random;
     const std::string name = "抽签测试-" + std::to_string(random()) + std::to_string(random());
-    path_ = std::filesystem::temp_directory_path() / PathFromUtf8(name);
+    path_ = std::filesystem::temp_directory_path() / PathFromUtf8(name).native();
     std::filesystem::create_directories(path_);
   }
   ~ScratchFolder() {
@@ -32,7 +32,7 @@ class ScratchFolder {
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path File(std::string_view utf8Name) const { return path_ / PathFromUtf8(utf8Name); }
+  std::filesystem::path File(std::string_view utf8Name) const { return path_ / PathFromUtf8(utf8Name).native(); }
 
   // Names of everything in the folder, to see that no temporary file is left.
   size_t EntryCount() const {
