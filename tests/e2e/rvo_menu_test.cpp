@@ -339,11 +339,10 @@ TEST_F(RvoMenu, AMissingConfigProgramIsReportedAndTheDrawGoesOn) {
 TEST_F(RvoMenu, TheHelpPictureCoversTheTopLeftCornerUntilClicked) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
-  const Window help = HelpBox(main);
-  EXPECT_FALSE(help.IsVisible());
+  EXPECT_FALSE(main.FindChild({.controlId = kHelpBoxId}).has_value()) << "shown before it was asked for";
 
   ChooseMenuItem(rvo, main, MenuItem::Help);
-  help.WaitUntilVisible(true);
+  const Window help = main.WaitForChild({.controlId = kHelpBoxId});
   const Window content = Content(main);
   EXPECT_EQ(help.Parent(), content);
   EXPECT_EQ(help.WindowRect(), Rect::FromSize(content.ClientRect().left, content.ClientRect().top, 250, 100));
@@ -386,17 +385,16 @@ TEST_F(RvoMenu, TheHelpPictureCoversTheTopLeftCornerUntilClicked) {
 TEST_F(RvoMenu, TheHelpPictureIsReadAfreshAndAMissingOneShowsNothing) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
-  const Window help = HelpBox(main);
   install_.Remove(L"common\\helpbox.pte");
   ChooseMenuItem(rvo, main, MenuItem::Help);
   Pause(Milliseconds{300});
-  EXPECT_FALSE(help.IsVisible());
+  EXPECT_FALSE(main.FindChild({.controlId = kHelpBoxId}).has_value());
   EXPECT_FALSE(rvo.FindMessageBox().has_value());
 
   // A picture of another size shows at its own size.
   install_.CopyIn(install_.PathOf(L"common\\but1.pte"), L"common\\helpbox.pte");
   ChooseMenuItem(rvo, main, MenuItem::Help);
-  help.WaitUntilVisible(true);
+  const Window help = main.WaitForChild({.controlId = kHelpBoxId});
   EXPECT_EQ(help.WindowRect().Width(), 48);
   EXPECT_EQ(help.WindowRect().Height(), 24);
 }

@@ -44,7 +44,6 @@ inline Window WaitForDrawWindow(const Process& rvo) {
 inline Window Content(const Window& main) { return main.ChildById(kContentId); }
 inline Window TextLine(const Window& main) { return Content(main).ChildById(kTextId); }
 inline Window CommandButton(const Window& main, int index1) { return main.ChildById(kFirstCommandId + index1 - 1); }
-inline Window HelpBox(const Window& main) { return main.ChildById(kHelpBoxId); }
 
 // The enabled states of I_cmd(1) .. I_cmd(4).
 inline std::array<bool, 4> ButtonStates(const Window& main) {

@@ -8,9 +8,25 @@ DrawMenu::~DrawMenu() {
   if (menu_) DestroyMenu(menu_);
 }
 
-bool DrawMenu::Create() {
-  menu_ = CreatePopupMenu();
-  if (!menu_) return false;
+bool DrawMenu::Checkable(int itemId) {
+  return itemId == draw_controls::kMenuMusic || itemId == draw_controls::kMenuTopMost;
+}
+
+void DrawMenu::SetChecked(int itemId, bool checked) {
+  if (!Checkable(itemId)) return;
+  (itemId == draw_controls::kMenuMusic ? musicChecked_ : topMostChecked_) = checked;
+  if (menu_) CheckMenuItem(menu_, static_cast<UINT>(itemId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool DrawMenu::IsChecked(int itemId) const {
+  if (!Checkable(itemId)) return false;
+  return itemId == draw_controls::kMenuMusic ? musicChecked_ : topMostChecked_;
+}
+
+bool DrawMenu::Build() {
+  if (menu_) return true;
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return false;
   using namespace draw_controls;
   struct Item {
     int id;  // 0: a separator
@@ -22,26 +38,21 @@ bool DrawMenu::Create() {
       {kMenuHelp, L"操作帮助"},  {kMenuExit, L"退出"},
   };
   for (const Item& item : kItems) {
-    const BOOL added = item.id ? AppendMenuW(menu_, MF_STRING, static_cast<UINT_PTR>(item.id), item.text)
-                               : AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
-    if (!added) return false;
+    const BOOL added = item.id ? AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.id), item.text)
+                               : AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    if (!added) {
+      DestroyMenu(menu);
+      return false;
+    }
   }
-  SetChecked(kMenuMusic, true);
+  menu_ = menu;
+  SetChecked(kMenuMusic, musicChecked_);
+  SetChecked(kMenuTopMost, topMostChecked_);
   return true;
 }
 
-void DrawMenu::SetChecked(int itemId, bool checked) {
-  if (menu_) CheckMenuItem(menu_, static_cast<UINT>(itemId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-bool DrawMenu::IsChecked(int itemId) const {
-  if (!menu_) return false;
-  const UINT state = GetMenuState(menu_, static_cast<UINT>(itemId), MF_BYCOMMAND);
-  return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
-}
-
-void DrawMenu::ShowAt(HWND owner, POINT onScreen) const {
-  if (!menu_) return;
+void DrawMenu::ShowAt(HWND owner, POINT onScreen) {
+  if (!Build()) return;
   // The menu takes the mouse itself; a capture the window holds from the
   // button press would keep the first click from reaching it.
   if (GetCapture()) ReleaseCapture();

@@ -78,11 +78,6 @@ bool DrawWindow::Create() {
       return false;
     button.onClick = [this, i] { engine_.OnButtonClick(static_cast<draw::CommandButton>(i + 1)); };
   }
-  // The help picture covers the content's top left corner when shown; a
-  // click on it hides it again.
-  if (!helpBox_.Create(Content().Handle(), draw_controls::kHelpBox, kHelpBoxName, Content())) return false;
-  helpBox_.onClick = [this] { helpBox_.Show(false); };
-  if (!menu_.Create()) return false;
   onBodyMouseDown = [this](int button, POINT onScreen) {
     if (button == 2) menu_.ShowAt(Handle(), onScreen);
   };
@@ -103,7 +98,6 @@ void DrawWindow::FinishStartUp() {
   if (!tooltips_.Create()) return;
   for (std::size_t i = 0; i < commandButtons_.size(); ++i)
     tooltips_.Add(commandButtons_[i].Handle(), kCommandNames[i]);
-  tooltips_.Add(helpBox_.Handle(), kHelpBoxTip);
 }
 
 bool DrawWindow::LoadNames() {
@@ -295,11 +289,21 @@ void DrawWindow::ToggleTopMost() {
   menu_.SetChecked(draw_controls::kMenuTopMost, !wasOnTop);
 }
 
+bool DrawWindow::CreateHelpBox() {
+  if (helpBox_.Handle()) return true;
+  // Made on first use. It covers the content's top left corner when shown;
+  // a click on it hides it again.
+  if (!helpBox_.Create(Content().Handle(), draw_controls::kHelpBox, kHelpBoxName, Content())) return false;
+  helpBox_.onClick = [this] { helpBox_.Show(false); };
+  if (tooltips_.Create()) tooltips_.Add(helpBox_.Handle(), kHelpBoxTip);
+  return true;
+}
+
 void DrawWindow::ShowHelpPicture() {
   // Read afresh every time, shown at its own size. Without a picture that
   // can be shown the item does nothing.
   std::optional<Picture> picture = Pictures().Load(Widen(paths_.CommonFile(kHelpPicture)));
-  if (!picture) return;
+  if (!picture || !CreateHelpBox()) return;
   const ravelo::Size size{picture->Width(), picture->Height()};
   helpBox_.SetPicture(std::move(picture));
   helpBox_.SetCursor(hand_);

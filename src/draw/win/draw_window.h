@@ -83,6 +83,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects {
 
   // The menu's own items.
   void ToggleTopMost();
+  bool CreateHelpBox();
   void ShowHelpPicture();
 
   InstallPaths paths_;
