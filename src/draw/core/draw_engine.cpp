@@ -85,9 +85,10 @@ void DrawEngine::OnButtonClick(CommandButton b) {
 }
 
 void DrawEngine::OnTimerTick() {
-  // With no interval no timer was armed; a stray tick changes nothing.
-  if (!Accepting() || !state_.timerOn || drawIntervalMs_ <= 0) return;
-  Busy busy(busy_);
+  // With no interval no timer was armed; a stray tick changes nothing. A
+  // tick is no input: the draw goes on while a message shows (a companion
+  // that did not start), since showing a name changes no state.
+  if (ended_ || !state_.timerOn || drawIntervalMs_ <= 0) return;
   ShowRandomName();
 }
 

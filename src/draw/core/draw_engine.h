@@ -114,7 +114,8 @@ class DrawEngine {
 
   // Input from the window. Each is ignored after the program has ended, and
   // while another of them is still running (a modal message box can let
-  // messages through).
+  // messages through); only the timer's ticks go on then, so that a draw
+  // keeps running behind a message.
   void OnKey(int characterCode);        // WM_CHAR of the window, whatever has the focus
   void OnButtonClick(CommandButton b);  // a click on an enabled I_cmd(i)
   void OnTimerTick();                   // a tick of the draw timer

@@ -372,5 +372,26 @@ TEST_F(DrawEngineTest, InputDuringAModalMessageIsDropped) {
   EXPECT_FALSE(engine.Ended());
 }
 
+TEST_F(DrawEngineTest, TheDrawGoesOnBehindAMessageOfAFailedLaunch) {
+  StartDrawing();
+  window.launchSucceeds = false;
+  window.duringMessage = [this] {
+    for (int i = 0; i < 3; ++i) engine.OnTimerTick();
+    engine.OnKey(kKeySpace);  // input stays dropped
+  };
+  engine.OnCompanionMenuItem(Companion::ConfigProgram);
+  const Log log = window.Take();
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.rfind("name ", 0) == 0; }), 3);
+  EXPECT_EQ(engine.State(), DrawingState()) << "Space during the message stopped the draw";
+}
+
+TEST_F(DrawEngineTest, NoTickAfterTheEnd) {
+  StartDrawing();
+  engine.OnKey(kKeyEsc);
+  window.Take();
+  engine.OnTimerTick();
+  EXPECT_TRUE(window.Take().empty());
+}
+
 }  // namespace
 }  // namespace ravelo::draw
