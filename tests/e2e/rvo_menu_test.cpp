@@ -328,6 +328,7 @@ TEST_F(RvoMenu, AMissingConfigProgramIsReportedAndTheDrawGoesOn) {
   ChooseMenuItem(rvo, main, MenuItem::ConfigProgram);
   MessageBoxWindow box = rvo.WaitForMessageBox(L"Ravelo");
   EXPECT_EQ(box.Text(), kConfigProgramFailed);
+  EXPECT_TRUE(TextLineChanges(main)) << "the draw waits behind the message";
   box.Press(IDOK);
   EXPECT_EQ(ButtonStates(main), kDrawingButtons);
   EXPECT_TRUE(TextLineChanges(main));
