@@ -247,6 +247,9 @@ TEST_F(RvoDraw, ReloadTakesTheNewListAndTheWholeNewConfiguration) {
   Set(L"Style", L"form", L"32768");  // RGB(0, 128, 0)
   Set(L"Color", L"text", L"65535");  // yellow
   Set(L"Text", L"fontsize", L"36");
+  // A picture named by path (a button picture under another name).
+  install_.CopyIn(install_.PathOf(L"common\\but1.pte"), L"pictures\\按钮.dat");
+  Set(L"Form", L"bgpic", (install_.Root() + L"pictures\\按钮.dat").c_str());
   const int oldTextHeight = TextLine(main).WindowRect().Height();
 
   mouse::Click(CommandButton(main, 3).WindowRect().Center());
@@ -257,6 +260,7 @@ TEST_F(RvoDraw, ReloadTakesTheNewListAndTheWholeNewConfiguration) {
   main.WaitUntilTopmost(true);
   EXPECT_LT(TextLine(main).WindowRect().Height(), oldTextHeight) << "the smaller font was not applied";
   WaitForPixel(main.ToScreen({2, 200}), Color{0, 128, 0});
+  WaitForPixel(Content(main).ToScreen({24, 0}), Color{112, 128, 176}, kDefaultTimeout, 6);  // the button's rim
   EXPECT_GT(CaptureScreen(TextLine(main).WindowRect()).Count(Color{255, 255, 0}, 8), 50);
   EXPECT_EQ(ButtonStates(main), kIdleButtons);
 

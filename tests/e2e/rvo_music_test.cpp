@@ -227,6 +227,14 @@ TEST_F(RvoMusic, AFileThatCannotPlayLeavesTheDrawRunningInSilence) {
   StopDraw(main);
   StartDraw(main);
   StopDraw(main);
+  // A playable file named on disk reaches the player with a reload.
+  install_.SetIniValue(L"Form", L"brmic", install_.PathOf(L"音乐 文件\\长曲.wav"));
+  install_.SetIniValue(L"Form", L"caption", L"换了音乐");
+  main.PostKey('1');
+  Content(main).ChildById(kCaptionId).WaitForText(L"换了音乐");
+  StartDraw(main);
+  EXPECT_TRUE(Sound().Flows());
+  StopDraw(main);
 }
 
 TEST_F(RvoMusic, EscDuringADrawWithMusicEndsTheProgramAndTheSound) {
