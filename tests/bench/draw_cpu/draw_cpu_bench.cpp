@@ -142,19 +142,20 @@ struct Phase {
   LONGLONG DistinctArea() const { return to.probe.distinctPaintedArea - from.probe.distinctPaintedArea; }
 };
 
-void PrintCpu(const Phase& idle, const Phase& draw, LONG ticks) {
+void PrintCpu(const Phase& idle, const Phase& draw, LONG ticks, bool ticksCounted) {
   std::printf("%-6s %9s %10s %8s %14s %7s\n", "phase", "wall s", "rvo CPU ms", "CPU %", "wineserver ms", "ticks");
   for (const Phase* p : {&idle, &draw}) {
-    std::printf("%-6s %9.2f %10.0f %7.2f%% %14.0f %7ld\n", p->name, p->Seconds(), p->RvoMs(),
-                100.0 * p->RvoMs() / (p->Seconds() * 1000.0), p->WineserverMs(), p->Ticks());
+    std::printf("%-6s %9.2f %10.0f %7.2f%% %14.0f %7s\n", p->name, p->Seconds(), p->RvoMs(),
+                100.0 * p->RvoMs() / (p->Seconds() * 1000.0), p->WineserverMs(),
+                ticksCounted ? std::to_string(p->Ticks()).c_str() : "-");
   }
   if (ticks <= 0) return;
   // The idle phase's share is taken off, scaled to the draw's length.
   const double scale = draw.Seconds() / idle.Seconds();
   const double perTick = (draw.RvoMs() - idle.RvoMs() * scale) / ticks;
   const double serverPerTick = (draw.WineserverMs() - idle.WineserverMs() * scale) / ticks;
-  std::printf("per tick: rvo %.3f ms CPU (draw minus idle), wineserver %.3f ms; %.1f ticks/s\n", perTick,
-              serverPerTick, ticks / draw.Seconds());
+  std::printf("per tick: rvo %.3f ms CPU (draw minus idle), wineserver %.3f ms; %.1f ticks/s%s\n", perTick,
+              serverPerTick, ticks / draw.Seconds(), ticksCounted ? "" : " (from the interval, not counted)");
 }
 
 void PrintPaints(const Phase& idle, const Phase& draw, LONG ticks) {
@@ -282,7 +283,7 @@ int wmain(int argc, wchar_t** argv) {
               hook ? "hooked in" : "not used");
   // Without the probe nothing counts the ticks: the interval gives them.
   const LONG ticks = hook ? draw.Ticks() : static_cast<LONG>(draw.Seconds() * 100.0);
-  PrintCpu(idle, draw, ticks);
+  PrintCpu(idle, draw, ticks, hook != nullptr);
   if (hook && ticks > 1) PrintPaints(idle, draw, ticks);
   return 0;
 }

@@ -3,7 +3,8 @@
 # 10 ms interval, against the same window idle, in one run under Wine on a
 # private virtual screen; and what one tick repaints (a hook DLL in rvo
 # measures every update region).
-#   tests/bench/draw_cpu/run.sh [SECONDS] [--music]     (default 10)
+#   tests/bench/draw_cpu/run.sh [SECONDS] [--music] [--no-probe]     (default 10 s)
+# --no-probe leaves the paint probe out, whose own work adds to rvo's CPU.
 # RAVELO_BENCH_WIN_BUILD names the cross build to take rvo from (default
 # build/win, built here when needed).
 set -euo pipefail
