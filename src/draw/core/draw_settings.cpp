@@ -50,8 +50,8 @@ ContentSize LimitContentSize(ContentSize configured, const ScreenBounds& screen)
 
 ConfigTexts ConfigTexts::Read(const ProfileReader& reader) {
   ConfigTexts texts;
-  for (const ConfigKeySpec& spec : AllConfigKeys()) {
-    texts[spec.id] = std::string(TrimSpaces(reader.Read(spec.section, spec.key, spec.bufferBytes)));
+  for (const ConfigKeySpec& keySpec : AllConfigKeys()) {
+    texts[keySpec.id] = std::string(TrimSpaces(reader.Read(keySpec.section, keySpec.key, keySpec.bufferBytes)));
   }
   return texts;
 }

@@ -11,13 +11,13 @@ constexpr wchar_t kBoxClass[] = L"RaveloWindowBox";
 
 bool WindowBox::Create(HWND frame, int controlId, const wchar_t* name) {
   const WindowClassSpec windowClass{kBoxClass, 0, nullptr, nullptr};
-  WindowCreateSpec spec;
-  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  spec.text = name;
-  spec.bounds = {0, 0, 15, 15};
-  spec.parent = frame;
-  spec.controlId = controlId;
-  return CreateWindowOf(windowClass, spec);
+  WindowCreateSpec createSpec;
+  createSpec.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  createSpec.text = name;
+  createSpec.bounds = {0, 0, 15, 15};
+  createSpec.parent = frame;
+  createSpec.controlId = controlId;
+  return CreateWindowOf(windowClass, createSpec);
 }
 
 void WindowBox::SetBackColour(COLORREF colour) {

@@ -47,7 +47,7 @@ static_assert(static_cast<size_t>(ConfigKey::StyleTextleft) + 1 == kConfigKeyCou
 
 }  // namespace
 
-const ConfigKeySpec& Spec(ConfigKey key) { return kKeys[static_cast<size_t>(key)]; }
+const ConfigKeySpec& SpecOf(ConfigKey key) { return kKeys[static_cast<size_t>(key)]; }
 
 const std::array<ConfigKeySpec, kConfigKeyCount>& AllConfigKeys() { return kKeys; }
 

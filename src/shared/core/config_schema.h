@@ -60,7 +60,7 @@ struct ConfigKeySpec {
   std::string_view defaultText;  // the built-in default, as file text (UTF-8)
 };
 
-const ConfigKeySpec& Spec(ConfigKey key);
+const ConfigKeySpec& SpecOf(ConfigKey key);
 
 // All 25 keys, in reading order.
 const std::array<ConfigKeySpec, kConfigKeyCount>& AllConfigKeys();

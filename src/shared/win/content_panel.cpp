@@ -19,11 +19,11 @@ void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
 bool ContentPanel::Create(HWND frame, int controlId, PictureDecoder& pictures) {
   pictures_ = &pictures;
   const WindowClassSpec windowClass{kPanelClass, 0, nullptr, nullptr};
-  WindowCreateSpec spec;
-  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  spec.parent = frame;
-  spec.controlId = controlId;
-  if (!CreateWindowOf(windowClass, spec)) return false;
+  WindowCreateSpec createSpec;
+  createSpec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  createSpec.parent = frame;
+  createSpec.controlId = controlId;
+  if (!CreateWindowOf(windowClass, createSpec)) return false;
   canvas_.Attach(Handle(), *this);
   return true;
 }

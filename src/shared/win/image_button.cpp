@@ -22,13 +22,13 @@ bool ImageButton::Create(HWND parent, int controlId, const std::wstring& name, c
   name_ = name;
   backdrop_ = &backdrop;
   const WindowClassSpec windowClass{kButtonClass, 0, nullptr, nullptr};
-  WindowCreateSpec spec;
-  spec.style = WS_CHILD | WS_CLIPSIBLINGS;
-  spec.text = name_.c_str();
-  spec.parent = parent;
-  spec.controlId = controlId;
+  WindowCreateSpec createSpec;
+  createSpec.style = WS_CHILD | WS_CLIPSIBLINGS;
+  createSpec.text = name_.c_str();
+  createSpec.parent = parent;
+  createSpec.controlId = controlId;
   // Sized by the layout; the plain face's font is made when first needed.
-  return CreateWindowOf(windowClass, spec);
+  return CreateWindowOf(windowClass, createSpec);
 }
 
 void ImageButton::SetPicture(std::optional<Picture> picture) {

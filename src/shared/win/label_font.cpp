@@ -5,28 +5,28 @@
 
 namespace ravelo::win {
 
-LOGFONTW LabelLogFont(const FontSpec& spec, int dpiY) {
+LOGFONTW LabelLogFont(const FontSpec& fontSpec, int dpiY) {
   LOGFONTW font{};
   // A negative height asks for the character height, which is what a size in
   // points means.
-  const double pixels = std::max(1.0, std::round(static_cast<double>(spec.points) * dpiY / 72.0));
+  const double pixels = std::max(1.0, std::round(static_cast<double>(fontSpec.points) * dpiY / 72.0));
   font.lfHeight = -static_cast<LONG>(pixels);
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = spec.italic ? TRUE : FALSE;
+  font.lfWeight = fontSpec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = fontSpec.italic ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfOutPrecision = OUT_TT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   // Smooth edges without colour fringes: the window is often seen on a projector.
   font.lfQuality = ANTIALIASED_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const size_t length = std::min(spec.name.size(), static_cast<size_t>(LF_FACESIZE - 1));
-  std::copy_n(spec.name.data(), length, font.lfFaceName);
+  const size_t length = std::min(fontSpec.name.size(), static_cast<size_t>(LF_FACESIZE - 1));
+  std::copy_n(fontSpec.name.data(), length, font.lfFaceName);
   font.lfFaceName[length] = L'\0';
   return font;
 }
 
-Font CreateLabelFont(const FontSpec& spec) {
-  const LOGFONTW font = LabelLogFont(spec, ScreenDpiY());
+Font CreateLabelFont(const FontSpec& fontSpec) {
+  const LOGFONTW font = LabelLogFont(fontSpec, ScreenDpiY());
   return Font(CreateFontIndirectW(&font));
 }
 

@@ -20,9 +20,9 @@ struct FontSpec {
 
 // The font for the screen. A face name the system does not have is mapped
 // to the closest one it has, as the font mapper does for every program.
-Font CreateLabelFont(const FontSpec& spec);
+Font CreateLabelFont(const FontSpec& fontSpec);
 
 // The LOGFONT behind CreateLabelFont, for a device of dpiY pixels per inch.
-LOGFONTW LabelLogFont(const FontSpec& spec, int dpiY);
+LOGFONTW LabelLogFont(const FontSpec& fontSpec, int dpiY);
 
 }  // namespace ravelo::win

@@ -21,11 +21,11 @@ POINT ToScreen(HWND window, POINT at) {
 bool SkinnedFrame::Create(const FrameDesign& design) {
   bodyColour_ = design.bodyColour;
   const WindowClassSpec windowClass{design.className, CS_HREDRAW | CS_VREDRAW, nullptr, design.icon};
-  WindowCreateSpec spec;
-  spec.style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
-  spec.text = design.windowCaption.c_str();
-  spec.bounds = {0, 0, 200, 100};
-  if (!CreateWindowOf(windowClass, spec)) return false;
+  WindowCreateSpec createSpec;
+  createSpec.style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+  createSpec.text = design.windowCaption.c_str();
+  createSpec.bounds = {0, 0, 200, 100};
+  if (!CreateWindowOf(windowClass, createSpec)) return false;
   bodyCanvas_.Attach(Handle(), *this);
 
   if (!title_.Create(bodyCanvas_, frame_controls::kTitle,

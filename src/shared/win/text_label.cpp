@@ -63,13 +63,13 @@ bool TextLabel::Create(LabelCanvas& canvas, int controlId, const InitialState& i
   bounds_ = {PixelOf(position_.x), PixelOf(position_.y), PixelOf(position_.x) + size.cx,
              PixelOf(position_.y) + size.cy};
   const WindowClassSpec windowClass{kLabelClass, 0, nullptr, nullptr};
-  WindowCreateSpec spec;
-  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  spec.text = text_.c_str();
-  spec.bounds = bounds_;
-  spec.parent = canvas.Host();
-  spec.controlId = controlId;
-  if (!CreateWindowOf(windowClass, spec)) return false;
+  WindowCreateSpec fontSpec;
+  fontSpec.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  fontSpec.text = text_.c_str();
+  fontSpec.bounds = bounds_;
+  fontSpec.parent = canvas.Host();
+  fontSpec.controlId = controlId;
+  if (!CreateWindowOf(windowClass, fontSpec)) return false;
   // Below the buttons and pictures that share the host.
   SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   canvas.Add(*this);

@@ -27,7 +27,7 @@ Window::~Window() {
   }
 }
 
-bool Window::CreateWindowOf(const WindowClassSpec& windowClass, const WindowCreateSpec& spec) {
+bool Window::CreateWindowOf(const WindowClassSpec& windowClass, const WindowCreateSpec& createSpec) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = windowClass.style;
@@ -38,11 +38,11 @@ bool Window::CreateWindowOf(const WindowClassSpec& windowClass, const WindowCrea
   wc.lpszClassName = windowClass.name;
   if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
 
-  const RECT& r = spec.bounds;
+  const RECT& r = createSpec.bounds;
   // For child windows the menu argument carries the control ID.
-  const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.controlId));
-  CreateWindowExW(spec.exStyle, windowClass.name, spec.text, spec.style, r.left, r.top, r.right - r.left,
-                  r.bottom - r.top, spec.parent, (spec.style & WS_CHILD) ? menuOrId : nullptr, ThisModule(),
+  const auto menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(createSpec.controlId));
+  CreateWindowExW(createSpec.exStyle, windowClass.name, createSpec.text, createSpec.style, r.left, r.top, r.right - r.left,
+                  r.bottom - r.top, createSpec.parent, (createSpec.style & WS_CHILD) ? menuOrId : nullptr, ThisModule(),
                   this);
   return hwnd_ != nullptr;
 }

@@ -36,7 +36,7 @@ class Window {
 
  protected:
   // Registers the class (once per process) and creates the window.
-  bool CreateWindowOf(const WindowClassSpec& windowClass, const WindowCreateSpec& spec);
+  bool CreateWindowOf(const WindowClassSpec& windowClass, const WindowCreateSpec& createSpec);
 
   // Messages not handled go to DefWindowProc. An exception thrown here is
   // caught by the window procedure, which then lets DefWindowProc answer.

@@ -27,27 +27,27 @@ TEST(ConfigSchema, EverySectionAndKeyPairIsUnique) {
   std::set<std::string> seen;
   for (const auto& k : AllConfigKeys()) {
     EXPECT_TRUE(seen.insert(std::string(k.section) + "/" + std::string(k.key)).second) << k.key;
-    EXPECT_EQ(&Spec(k.id), &k);
+    EXPECT_EQ(&SpecOf(k.id), &k);
   }
 }
 
 TEST(ConfigSchema, BufferWidthsBoundTheValues) {
-  EXPECT_EQ(Spec(ConfigKey::FormCaption).bufferBytes, 31u);
-  EXPECT_EQ(Spec(ConfigKey::FormText).bufferBytes, 31u);
-  EXPECT_EQ(Spec(ConfigKey::FormBgpic).bufferBytes, 256u);
-  EXPECT_EQ(Spec(ConfigKey::FormBrmic).bufferBytes, 256u);
-  EXPECT_EQ(Spec(ConfigKey::FormSmc).bufferBytes, 2u);
-  EXPECT_EQ(Spec(ConfigKey::TimeTime).bufferBytes, 3u);
-  EXPECT_EQ(Spec(ConfigKey::StyleWidth).bufferBytes, 5u);
-  EXPECT_EQ(Spec(ConfigKey::StyleForm).bufferBytes, 10u);
-  EXPECT_EQ(Spec(ConfigKey::CaptionFontname).bufferBytes, 50u);
-  EXPECT_EQ(Spec(ConfigKey::TextFontsize).bufferBytes, 4u);
-  EXPECT_EQ(Spec(ConfigKey::TextFontitalic).bufferBytes, 2u);
-  EXPECT_EQ(Spec(ConfigKey::StyleTextleft).bufferBytes, 5u);
+  EXPECT_EQ(SpecOf(ConfigKey::FormCaption).bufferBytes, 31u);
+  EXPECT_EQ(SpecOf(ConfigKey::FormText).bufferBytes, 31u);
+  EXPECT_EQ(SpecOf(ConfigKey::FormBgpic).bufferBytes, 256u);
+  EXPECT_EQ(SpecOf(ConfigKey::FormBrmic).bufferBytes, 256u);
+  EXPECT_EQ(SpecOf(ConfigKey::FormSmc).bufferBytes, 2u);
+  EXPECT_EQ(SpecOf(ConfigKey::TimeTime).bufferBytes, 3u);
+  EXPECT_EQ(SpecOf(ConfigKey::StyleWidth).bufferBytes, 5u);
+  EXPECT_EQ(SpecOf(ConfigKey::StyleForm).bufferBytes, 10u);
+  EXPECT_EQ(SpecOf(ConfigKey::CaptionFontname).bufferBytes, 50u);
+  EXPECT_EQ(SpecOf(ConfigKey::TextFontsize).bufferBytes, 4u);
+  EXPECT_EQ(SpecOf(ConfigKey::TextFontitalic).bufferBytes, 2u);
+  EXPECT_EQ(SpecOf(ConfigKey::StyleTextleft).bufferBytes, 5u);
 }
 
 TEST(ConfigSchema, TheIntervalIsWrittenAsTimeAndReadAsTime) {
-  const auto& time = Spec(ConfigKey::TimeTime);
+  const auto& time = SpecOf(ConfigKey::TimeTime);
   EXPECT_EQ(time.section, "Time");
   EXPECT_EQ(time.key, "time");
   EXPECT_EQ(time.writtenKey, "Time");
@@ -76,11 +76,11 @@ TEST(ConfigSchema, DefaultsFitTheirFormAndWidth) {
         break;
     }
   }
-  EXPECT_EQ(Spec(ConfigKey::FormText).defaultText, "开始啦");
-  EXPECT_EQ(Spec(ConfigKey::ColorText).defaultText, "16744576");
-  EXPECT_EQ(Spec(ConfigKey::StyleForm).defaultText, "8388672");
-  EXPECT_EQ(Spec(ConfigKey::TextFontsize).defaultText, "72");
-  EXPECT_EQ(Spec(ConfigKey::CaptionFontname).defaultText, "宋体");
+  EXPECT_EQ(SpecOf(ConfigKey::FormText).defaultText, "开始啦");
+  EXPECT_EQ(SpecOf(ConfigKey::ColorText).defaultText, "16744576");
+  EXPECT_EQ(SpecOf(ConfigKey::StyleForm).defaultText, "8388672");
+  EXPECT_EQ(SpecOf(ConfigKey::TextFontsize).defaultText, "72");
+  EXPECT_EQ(SpecOf(ConfigKey::CaptionFontname).defaultText, "宋体");
 }
 
 TEST(PadToField, PadsShortValuesWithBlanks) {
