@@ -2,6 +2,7 @@
 import os
 import math
 
+import music
 from bitmaps import Canvas, bmp24_rows, bmp32_bytes, bmp_bytes, icon_bytes, wav_bytes
 
 
@@ -215,7 +216,5 @@ def write_skin(common):
         _write(os.path.join(common, f"i{n}.pte"), bmp_bytes(Canvas(48, 48, (200, 200, 230))))
     for n, colour in enumerate([(0, 128, 0), (0, 0, 0), (64, 0, 128), (128, 0, 128), (0, 64, 128), (255, 0, 128)], 1):
         _write(os.path.join(common, f"style{n}.pte"), bmp_bytes(Canvas(25, 25, colour)))
-    rate = 22050
-    tune = [523, 659, 784, 659]
-    samples = [9000 * math.sin(2 * math.pi * tune[(i // (rate // 4)) % 4] * i / rate) for i in range(rate * 4)]
+    samples, rate = music.draw_music()
     _write(os.path.join(common, "sound.wma"), wav_bytes(samples, rate))
