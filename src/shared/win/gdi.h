@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <utility>
 
 namespace ravelo::win {
@@ -102,6 +104,9 @@ class PaintDc {
   PAINTSTRUCT paint_{};
   HDC dc_;
 };
+
+// A top-down 32-bit DIB section and its pixels (0x00RRGGBB, rows first).
+std::optional<std::pair<Bitmap, std::uint32_t*>> CreateTopDownDib(int width, int height);
 
 // The device's pixels per logical inch, vertically (for point sizes).
 int ScreenDpiY();

@@ -14,21 +14,6 @@ namespace {
 // The largest picture accepted: a damaged header must not ask for gigabytes.
 constexpr UINT kMaxPictureSide = 16384;
 
-// A top-down 32-bit DIB section and its pixels.
-std::optional<std::pair<Bitmap, std::uint32_t*>> CreateDib(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap || !bits) return std::nullopt;
-  return std::make_pair(std::move(bitmap), static_cast<std::uint32_t*>(bits));
-}
-
 // Files larger than this are no skin picture: leave them to WIC, which
 // reads only what it needs.
 constexpr std::uintmax_t kMaxDirectRead = 64u << 20;
@@ -72,7 +57,7 @@ void Picture::ScanAlpha() {
 
 std::optional<Picture> Picture::FromPixels(int width, int height, const std::uint32_t* pixels) {
   if (width <= 0 || height <= 0) return std::nullopt;
-  auto dib = CreateDib(width, height);
+  auto dib = CreateTopDownDib(width, height);
   if (!dib) return std::nullopt;
   std::memcpy(dib->second, pixels, static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
   return Picture(std::move(dib->first), dib->second, width, height);
@@ -103,7 +88,7 @@ void Picture::DrawPart(HDC dc, const RECT& area) const {
 }
 
 Picture Picture::Greyed() const {
-  auto dib = CreateDib(width_, height_);
+  auto dib = CreateTopDownDib(width_, height_);
   if (!dib) return Picture(Bitmap(), nullptr, 0, 0);
   const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
   for (size_t i = 0; i < count; ++i) {
@@ -132,7 +117,7 @@ PictureDecoder::~PictureDecoder() {
 std::optional<Picture> PictureDecoder::Load(const std::wstring& path) {
   if (std::optional<std::string> bytes = ReadSmallFile(path)) {
     if (std::optional<SimpleBmp> bmp = ParseSimpleBmp(*bytes)) {
-      auto dib = CreateDib(bmp->width, bmp->height);
+      auto dib = CreateTopDownDib(bmp->width, bmp->height);
       if (!dib) return std::nullopt;
       CopySimpleBmpPixels(*bytes, *bmp, dib->second);
       return Picture(std::move(dib->first), dib->second, bmp->width, bmp->height,
@@ -182,7 +167,7 @@ std::optional<Picture> PictureDecoder::LoadWithWic(const std::wstring& path) {
       FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
                                    0.0, WICBitmapPaletteTypeCustom)))
     return std::nullopt;
-  auto dib = CreateDib(static_cast<int>(width), static_cast<int>(height));
+  auto dib = CreateTopDownDib(static_cast<int>(width), static_cast<int>(height));
   if (!dib) return std::nullopt;
   const UINT stride = width * 4;
   if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(dib->second))))

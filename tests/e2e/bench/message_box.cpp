@@ -15,19 +15,12 @@ bool IsIconStatic(const Window& w) { return (w.Style() & SS_TYPEMASK) == SS_ICON
 // The system icon drawn as a static control draws it: stretched to the
 // control's size, over the dialog's background.
 std::vector<Color> Render(LPCWSTR iconId, int width, int height, Color background) {
-  ScreenDc screen;
+  WindowDc screen(nullptr);
   MemoryDc memory(screen.Get());
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  GdiObject<HBITMAP> bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  auto dib = CreateTopDownDib(width, height);
   GdiObject<HBRUSH> brush(CreateSolidBrush(background.ToColorref()));
-  if (!bitmap.Get() || !bits || !brush.Get()) return {};
+  if (!dib || !brush.Get()) return {};
+  const auto& [bitmap, bits] = *dib;
   {
     ScopedSelect select(memory.Get(), bitmap.Get());
     RECT all{0, 0, width, height};
@@ -35,7 +28,7 @@ std::vector<Color> Render(LPCWSTR iconId, int width, int height, Color backgroun
     DrawIconEx(memory.Get(), 0, 0, LoadIconW(nullptr, iconId), width, height, 0, nullptr, DI_NORMAL);
   }
   GdiFlush();
-  const auto* p = static_cast<const std::uint32_t*>(bits);
+  const std::uint32_t* p = bits;
   std::vector<Color> pixels;
   for (int i = 0; i < width * height; ++i)
     pixels.push_back({static_cast<std::uint8_t>(p[i] >> 16), static_cast<std::uint8_t>(p[i] >> 8),

@@ -74,25 +74,18 @@ Image CaptureScreen(Rect area) {
   const int width = clipped.Width();
   const int height = clipped.Height();
 
-  ScreenDc screen;
+  WindowDc screen(nullptr);
   MemoryDc memory(screen.Get());
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  GdiObject<HBITMAP> bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap.Get() || !bits) throw BenchError("cannot create a bitmap to capture the screen");
+  auto dib = CreateTopDownDib(width, height);
+  if (!dib) throw BenchError("cannot create a bitmap to capture the screen");
+  const auto& [bitmap, bits] = *dib;
   {
     ScopedSelect select(memory.Get(), bitmap.Get());
     if (!BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), clipped.left, clipped.top, SRCCOPY))
       throw BenchError("cannot copy the screen (BitBlt failed)");
   }
   GdiFlush();
-  const auto* first = static_cast<const std::uint32_t*>(bits);
+  const std::uint32_t* first = bits;
   std::vector<std::uint32_t> pixels(first, first + static_cast<size_t>(width) * static_cast<size_t>(height));
   for (auto& p : pixels) p &= 0x00FFFFFF;
   return Image(clipped, std::move(pixels));
