@@ -1,5 +1,6 @@
 #include "draw/win/window_box.h"
 
+#include "shared/win/control_messages.h"
 #include "shared/win/gdi.h"
 
 namespace ravelo::win {
@@ -84,14 +85,9 @@ void WindowBox::OnMouseMove(POINT at) {
 }
 
 LRESULT WindowBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto answer = AnswerPaintMessages(Handle(), message, [this](const PaintDc& paint) { Paint(paint.Get()); }))
+    return *answer;
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc paint(Handle());
-      Paint(paint.Get());
-      return 0;
-    }
     case WM_MOUSEMOVE:
       OnMouseMove(PointFromLParam(lParam));
       return 0;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shared/win/control_messages.h"
+
 namespace ravelo::win {
 namespace {
 
@@ -65,14 +67,9 @@ void ContentPanel::PaintBackdrop(HDC dc, const RECT& area) const {
 }
 
 LRESULT ContentPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto answer = AnswerPaintMessages(Handle(), message, [this](const PaintDc& paint) { canvas_.PaintHost(paint.Get(), paint.Area()); }))
+    return *answer;
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc paint(Handle());
-      canvas_.PaintHost(paint.Get(), paint.Area());
-      return 0;
-    }
     default:
       break;
   }

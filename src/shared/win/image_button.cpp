@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shared/win/control_messages.h"
+
 namespace ravelo::win {
 namespace {
 
@@ -110,22 +112,14 @@ HGDIOBJ ImageButton::FaceFont() const {
 }
 
 LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto answer = AnswerPaintMessages(Handle(), message, [this](const PaintDc& paint) { Paint(paint.Get()); }))
+    return *answer;
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc paint(Handle());
-      Paint(paint.Get());
-      return 0;
-    }
     case WM_ENABLE:
       InvalidateRect(Handle(), nullptr, FALSE);
       return 0;
     case WM_SETCURSOR:
-      if (cursor_ && LOWORD(lParam) == HTCLIENT) {
-        ::SetCursor(cursor_);
-        return TRUE;
-      }
+      if (ShowOwnCursor(cursor_, lParam)) return TRUE;
       break;
     case WM_LBUTTONDOWN:
       pressed_ = true;

@@ -1,5 +1,6 @@
 #include "shared/win/skinned_frame.h"
 
+#include "shared/win/control_messages.h"
 #include "shared/win/frame_controls.h"
 #include "shared/win/window_drag.h"
 
@@ -90,14 +91,9 @@ void SkinnedFrame::BodyMouseMove(int buttons) {
 }
 
 LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto answer = AnswerPaintMessages(Handle(), message, [this](const PaintDc& paint) { bodyCanvas_.PaintHost(paint.Get(), paint.Area()); }))
+    return *answer;
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc paint(Handle());
-      bodyCanvas_.PaintHost(paint.Get(), paint.Area());
-      return 0;
-    }
     case WM_ACTIVATE:
       // Keys go to the window itself, whichever part was clicked.
       if (LOWORD(wParam) != WA_INACTIVE) SetFocus(Handle());

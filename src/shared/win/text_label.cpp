@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shared/win/control_messages.h"
+
 namespace ravelo::win {
 namespace {
 
@@ -147,23 +149,16 @@ void TextLabel::DrawOn(HDC hostDc) const {
 }
 
 LRESULT TextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto paintLabel = [this](const PaintDc& paint) {
+    if (!canvas_) return;
+    RECT area = paint.Area();
+    OffsetRect(&area, bounds_.left, bounds_.top);
+    canvas_->PaintLabelArea(paint.Get(), area, {bounds_.left, bounds_.top});
+  };
+  if (auto answer = AnswerPaintMessages(Handle(), message, paintLabel)) return *answer;
   switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc paint(Handle());
-      if (canvas_) {
-        RECT area = paint.Area();
-        OffsetRect(&area, bounds_.left, bounds_.top);
-        canvas_->PaintLabelArea(paint.Get(), area, {bounds_.left, bounds_.top});
-      }
-      return 0;
-    }
     case WM_SETCURSOR:
-      if (cursor_ && LOWORD(lParam) == HTCLIENT) {
-        ::SetCursor(cursor_);
-        return TRUE;
-      }
+      if (ShowOwnCursor(cursor_, lParam)) return TRUE;
       break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
