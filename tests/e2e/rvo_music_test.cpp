@@ -8,13 +8,12 @@
 // sound flows. Without it (on Windows, or run by hand) these tests skip.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cmath>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "bench/sound_capture.h"
 #include "rvo_parts.h"
 
 namespace ravelo::e2e {
@@ -22,105 +21,40 @@ namespace {
 
 using namespace rvo;
 
-std::optional<std::wstring> CapturePath() {
-  std::wstring buffer(32768, L'\0');
-  const DWORD n = GetEnvironmentVariableW(L"RAVELO_AUDIO_CAPTURE", buffer.data(), static_cast<DWORD>(buffer.size()));
-  if (n == 0 || n >= buffer.size()) return std::nullopt;
-  buffer.resize(n);
-  for (wchar_t& c : buffer) {
-    if (c == L'/') c = L'\\';
-  }
-  return buffer;
-}
-
-// The ALSA capture: each opening of the output writes a file of its own (the
-// named one, then numbered ones beside it), so the bytes of all of them
-// together only ever grow.
+// Whether sound flows, judged by the capture's growth.
 class SoundOutput {
  public:
-  explicit SoundOutput(std::wstring path) : path_(std::move(path)) {}
-
-  std::uint64_t Bytes() const {
-    std::uint64_t total = 0;
-    ForEachFile([&total](const std::wstring&, std::uint64_t size) { total += size; });
-    return total;
-  }
-
-  // Removes the captures of earlier runs (files still being written stay).
-  void Clear() const {
-    ForEachFile([](const std::wstring& file, std::uint64_t) { DeleteFileW(file.c_str()); });
-  }
+  explicit SoundOutput(SoundCapture capture) : capture_(std::move(capture)) {}
 
   // Sound flows: the capture grows by a few buffers from now on.
   bool Flows(Milliseconds timeout = kDefaultTimeout) const {
-    const std::uint64_t from = Bytes();
-    return PollUntil([&] { return Bytes() >= from + 8192; }, timeout);
+    const std::uint64_t from = capture_.Bytes();
+    return PollUntil([&] { return capture_.Bytes() >= from + 8192; }, timeout);
   }
 
   // No sound: after a moment for buffers already on their way, nothing more
   // arrives for a while.
   bool Silent() const {
     Pause(Milliseconds{300});
-    const std::uint64_t before = Bytes();
+    const std::uint64_t before = capture_.Bytes();
     Pause(Milliseconds{800});
-    return Bytes() == before;
+    return capture_.Bytes() == before;
   }
 
  private:
-  void ForEachFile(const std::function<void(const std::wstring&, std::uint64_t)>& visit) const {
-    const std::wstring folder = path_.substr(0, path_.find_last_of(L'\\') + 1);
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((path_ + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-      visit(folder + found.cFileName, (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-
-  std::wstring path_;
+  SoundCapture capture_;
 };
-
-void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-// A 16-bit mono WAV file of a steady tone, long enough to outlast every test
-// on a sink that is not paced and plays several times faster than real time.
-std::string ToneWave(double seconds) {
-  constexpr std::uint32_t kRate = 22050;
-  const auto frames = static_cast<std::uint32_t>(seconds * kRate);
-  std::string data;
-  data.reserve(frames * 2);
-  for (std::uint32_t i = 0; i < frames; ++i) {
-    const double s = 8000.0 * std::sin(2.0 * 3.14159265358979 * 440.0 * i / kRate);
-    PutLittleEndian(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(s)), 2);
-  }
-  std::string wav = "RIFF";
-  PutLittleEndian(wav, static_cast<std::uint32_t>(36 + data.size()), 4);
-  wav += "WAVEfmt ";
-  PutLittleEndian(wav, 16, 4);
-  PutLittleEndian(wav, 1, 2);  // PCM
-  PutLittleEndian(wav, 1, 2);  // mono
-  PutLittleEndian(wav, kRate, 4);
-  PutLittleEndian(wav, kRate * 2, 4);
-  PutLittleEndian(wav, 2, 2);
-  PutLittleEndian(wav, 16, 2);
-  wav += "data";
-  PutLittleEndian(wav, static_cast<std::uint32_t>(data.size()), 4);
-  return wav + data;
-}
 
 class RvoMusic : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (const std::optional<std::wstring> capture = CapturePath()) SoundOutput(*capture).Clear();
+    if (const std::optional<SoundCapture> capture = SoundCapture::FromEnvironment()) capture->Clear();
   }
 
   void SetUp() override {
-    const std::optional<std::wstring> capture = CapturePath();
+    std::optional<SoundCapture> capture = SoundCapture::FromEnvironment();
     if (!capture) GTEST_SKIP() << "no ALSA capture (RAVELO_AUDIO_CAPTURE) to listen to";
-    sound_.emplace(*capture);
+    sound_.emplace(std::move(*capture));
     // A long piece with a space and Chinese in its path.
     install_.WriteBytes(L"音乐 文件\\长曲.wav", ToneWave(60.0));
     install_.SetIniValue(L"Form", L"brmic", install_.PathOf(L"音乐 文件\\长曲.wav"));

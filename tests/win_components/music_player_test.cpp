@@ -9,13 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "bench/sound_capture.h"
 
 namespace ravelo::draw {
 namespace {
@@ -52,53 +52,20 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
   ASSERT_EQ(written, bytes.size());
 }
 
-void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
+using e2e::ToneWave;
 
-// A 16-bit mono PCM WAV file of a steady tone.
-std::string WaveFile(double seconds, std::uint32_t rate = 22050) {
-  const auto frames = static_cast<std::uint32_t>(seconds * rate);
-  std::string data;
-  data.reserve(frames * 2);
-  for (std::uint32_t i = 0; i < frames; ++i) {
-    const double s = 8000.0 * std::sin(2.0 * 3.14159265358979 * 440.0 * i / rate);
-    PutLittleEndian(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(s)), 2);
-  }
-  std::string wav = "RIFF";
-  PutLittleEndian(wav, static_cast<std::uint32_t>(36 + data.size()), 4);
-  wav += "WAVEfmt ";
-  PutLittleEndian(wav, 16, 4);
-  PutLittleEndian(wav, 1, 2);         // PCM
-  PutLittleEndian(wav, 1, 2);         // mono
-  PutLittleEndian(wav, rate, 4);
-  PutLittleEndian(wav, rate * 2, 4);  // bytes per second
-  PutLittleEndian(wav, 2, 2);         // block align
-  PutLittleEndian(wav, 16, 2);        // bits per sample
-  wav += "data";
-  PutLittleEndian(wav, static_cast<std::uint32_t>(data.size()), 4);
-  return wav + data;
-}
-
-// The ALSA capture, when the environment provides one. ALSA writes each
-// opening of the output to a file of its own (the named one, then numbered
-// ones beside it), so the bytes of them all only ever grow.
+// The sound output's capture, when the environment provides one.
 class SoundOutput {
  public:
-  SoundOutput() : path_(EnvironmentPath(L"RAVELO_AUDIO_CAPTURE")) {}
+  SoundOutput() : capture_(e2e::SoundCapture::FromEnvironment()) {}
 
-  bool Observable() const { return path_.has_value(); }
+  bool Observable() const { return capture_.has_value(); }
 
-  // Removes the files of earlier runs.
   void Clear() const {
-    ForEachFile([](const std::wstring& file, std::uint64_t) { DeleteFileW(file.c_str()); });
+    if (capture_) capture_->Clear();
   }
 
-  std::uint64_t Bytes() const {
-    std::uint64_t total = 0;
-    ForEachFile([&total](const std::wstring&, std::uint64_t size) { total += size; });
-    return total;
-  }
+  std::uint64_t Bytes() const { return capture_ ? capture_->Bytes() : 0; }
 
   // True when at least `bytes` more than `from` arrive within `timeout`.
   bool GrowsFrom(std::uint64_t from, std::uint64_t bytes = 8192, std::chrono::milliseconds timeout = 5s) const {
@@ -120,19 +87,7 @@ class SoundOutput {
   }
 
  private:
-  void ForEachFile(const std::function<void(const std::wstring&, std::uint64_t)>& visit) const {
-    if (!path_) return;
-    const std::wstring folder = path_->substr(0, path_->find_last_of(L'\\') + 1);
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((*path_ + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-      visit(folder + found.cFileName, (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-
-  std::optional<std::wstring> path_;
+  std::optional<e2e::SoundCapture> capture_;
 };
 
 class MusicPlayerTest : public ::testing::Test {
@@ -142,12 +97,12 @@ class MusicPlayerTest : public ::testing::Test {
     folder_ = new std::wstring(MakeTestFolder());
     // Long enough to outlast every check even on an unpaced output that
     // plays several times faster than real time.
-    const std::string tone = WaveFile(40.0);
+    const std::string tone = ToneWave(40.0);
     WriteBytes(File(L"曲子 一.wav"), tone);
     WriteBytes(File(L"sound.wma"), tone);
     WriteBytes(File(L"不是音乐.wav"), "this is a name list, not music\r\n");
     WriteBytes(File(L"不是音乐.mp3"), "this is a name list, not music\r\n");
-    WriteBytes(File(L"only header.wav"), WaveFile(0.0).substr(0, 12));
+    WriteBytes(File(L"only header.wav"), ToneWave(0.0).substr(0, 12));
   }
   static void TearDownTestSuite() {
     delete folder_;
@@ -289,7 +244,7 @@ TEST_F(MusicPlayerTest, TheDestructorClosesAnOpenDevice) {
   }
   // The device was closed, not merely forgotten: the file can be replaced.
   EXPECT_TRUE(DeleteFileW(File(L"曲子 一.wav").c_str()));
-  WriteBytes(File(L"曲子 一.wav"), WaveFile(40.0));
+  WriteBytes(File(L"曲子 一.wav"), ToneWave(40.0));
 }
 
 TEST_F(MusicPlayerTest, TwoPlayersKeepTheirOwnDevices) {
