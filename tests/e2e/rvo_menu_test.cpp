@@ -360,18 +360,8 @@ TEST_F(RvoMenu, TheHelpPictureCoversTheTopLeftCornerUntilClicked) {
 
   // Over it: the hand and the tooltip.
   mouse::MoveTo(help.ToScreen({125, 50}));
-  const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
-  EXPECT_TRUE(PollUntil(
-      [&] {
-        CURSORINFO cursor{};
-        cursor.cbSize = sizeof(cursor);
-        return GetCursorInfo(&cursor) && cursor.hCursor != nullptr && cursor.hCursor != arrow;
-      },
-      kDefaultTimeout))
-      << "the arrow over the help picture";
-  EXPECT_TRUE(PollUntil(
-      [] { return FindOneWindow({.className = L"tooltips_class32", .text = L"单击关闭"}).has_value(); },
-      kDefaultTimeout));
+  EXPECT_TRUE(PointerLeavesTheArrow()) << "the arrow over the help picture";
+  EXPECT_TRUE(TooltipShows(L"单击关闭"));
 
   // The draw and the keys go on while it shows.
   main.PostKey(VK_RETURN);

@@ -82,6 +82,25 @@ inline bool TextLineChanges(const Window& main, Milliseconds timeout = Milliseco
   return PollUntil([&] { return text.Text() != first; }, timeout);
 }
 
+// True when the pointer shows a cursor other than the arrow (the controls'
+// hand) within the timeout.
+inline bool PointerLeavesTheArrow(Milliseconds timeout = kDefaultTimeout) {
+  const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  return PollUntil(
+      [&] {
+        CURSORINFO cursor{};
+        cursor.cbSize = sizeof(cursor);
+        return GetCursorInfo(&cursor) && cursor.hCursor != nullptr && cursor.hCursor != arrow;
+      },
+      timeout);
+}
+
+// True when a tooltip with this text shows within the timeout.
+inline bool TooltipShows(const wchar_t* text, Milliseconds timeout = kDefaultTimeout) {
+  return PollUntil([&] { return FindOneWindow({.className = L"tooltips_class32", .text = text}).has_value(); },
+                   timeout);
+}
+
 inline std::optional<Window> FindMenu(const Process& rvo) {
   return rvo.FindOneWindow({.className = kMenuClass});
 }

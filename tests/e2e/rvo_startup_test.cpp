@@ -9,27 +9,17 @@
 
 #include "bench/bench.h"
 #include "fixture/fixture_layout.h"
+#include "rvo_parts.h"
 
 namespace ravelo::e2e {
 namespace {
 
-// How rvo's windows present themselves to tools: class names, control IDs
-// and texts of the draw window and its parts.
-constexpr wchar_t kDrawClass[] = L"RaveloDrawWindow";
-constexpr wchar_t kDrawCaption[] = L"Ravelo";
-constexpr int kContentId = 100;  // PicBack
-constexpr int kTitleId = 101;    // LPicBackC
-constexpr int kCaptionId = 102;  // LPic_cap
-constexpr int kTextId = 103;     // LPic_txt
-constexpr int kMinimizeId = 110;
-constexpr int kCloseId = 111;
-constexpr int kFirstCommandId = 121;  // I_cmd(1); I_cmd(i) is 120 + i
+using namespace rvo;
+
 constexpr std::array<const wchar_t*, 4> kCommandNames{L"开始", L"暂停", L"刷新，重新载入配置信息或名单",
                                                       L"配置程序"};
 
-constexpr wchar_t kNoNameList[] = L"找不到抽签名单文件,请重新设置抽签名单";
 constexpr wchar_t kNoConfig[] = L"找不到配置文件,系统将为您载入默认设置";
-constexpr wchar_t kConfigProgramFailed[] = L"无法启动配置程序rvocfg.exe,请检查程序文件夹";
 
 constexpr Color kRed{255, 0, 0};
 constexpr Color kLightBlue{128, 128, 255};
@@ -44,15 +34,9 @@ class RvoStartUp : public ::testing::Test {
  protected:
   // rvocfg.exe is replaced by the bench's fixture program, whose window
   // shows that rvo started it.
-  void UseFixtureAsConfigProgram() const {
-    install_.CopyIn(TestProgramFolder() + fixture::kProgram, L"bin\\rvocfg.exe");
-  }
+  void UseFixtureAsConfigProgram() const { UseFixtureAs(install_, L"rvocfg.exe"); }
 
   Process StartRvo() const { return install_.Start(L"rvo.exe"); }
-
-  static Window WaitForDrawWindow(const Process& rvo) {
-    return rvo.WaitForWindow({.className = kDrawClass, .text = kDrawCaption});
-  }
 
   // A child's rectangle relative to the client area of parent.
   static Rect RectIn(const Window& parent, const Window& child) {
@@ -66,9 +50,6 @@ class RvoStartUp : public ::testing::Test {
 
   Installation install_;
 };
-
-Window Content(const Window& main) { return main.ChildById(kContentId); }
-Window CommandButton(const Window& main, int index1) { return main.ChildById(kFirstCommandId + index1 - 1); }
 
 // --- Missing files ---------------------------------------------------------
 
@@ -259,18 +240,8 @@ TEST_F(RvoStartUp, CommandButtonsStandRightAlignedWithTheStopButtonDisabled) {
 
   // The buttons show the pointing hand and their tooltips.
   mouse::MoveTo(CommandButton(main, 1).WindowRect().Center());
-  const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
-  EXPECT_TRUE(PollUntil(
-      [&] {
-        CURSORINFO cursor{};
-        cursor.cbSize = sizeof(cursor);
-        return GetCursorInfo(&cursor) && cursor.hCursor != nullptr && cursor.hCursor != arrow;
-      },
-      kDefaultTimeout))
-      << "the arrow over a command button";
-  EXPECT_TRUE(PollUntil(
-      [] { return FindOneWindow({.className = L"tooltips_class32", .text = L"开始"}).has_value(); },
-      kDefaultTimeout));
+  EXPECT_TRUE(PointerLeavesTheArrow()) << "the arrow over a command button";
+  EXPECT_TRUE(TooltipShows(L"开始"));
   mouse::MoveTo({0, 0});
 }
 
