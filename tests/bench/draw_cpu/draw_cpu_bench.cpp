@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "paint_probe.h"
+#include "../process_window.h"
 
 namespace {
 
@@ -33,22 +34,11 @@ constexpr wchar_t kDrawClass[] = L"RaveloDrawWindow";
 constexpr WPARAM kMenuMusic = 201;
 constexpr double kContentArea = 600.0 * 450.0;  // the shipped content size
 
-struct Search {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK MatchDrawWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
+// rvo's draw window (its tooltips are windows of the process too).
+bool IsDrawWindow(HWND window) {
   wchar_t cls[64]{};
   GetClassNameW(window, cls, 64);
-  if (owner == search->processId && IsWindowVisible(window) && std::wcscmp(cls, kDrawClass) == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
+  return std::wcscmp(cls, kDrawClass) == 0;
 }
 
 double FileTimeMs(const FILETIME& t) {
@@ -219,17 +209,16 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "rvo did not start (error %lu)\n", GetLastError());
     return 1;
   }
-  Search search{process.dwProcessId, nullptr};
-  for (int i = 0; i < 1000 && !search.found; ++i) {
-    EnumWindows(MatchDrawWindow, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) Sleep(10);
+  HWND main = nullptr;
+  for (int i = 0; i < 1000 && !main; ++i) {
+    main = ravelo::bench::FindProcessWindow(process.dwProcessId, IsDrawWindow);
+    if (!main) Sleep(10);
   }
-  if (!search.found) {
+  if (!main) {
     std::fprintf(stderr, "rvo showed no draw window\n");
     TerminateProcess(process.hProcess, 1);
     return 1;
   }
-  const HWND main = search.found;
   const DWORD thread = GetWindowThreadProcessId(main, nullptr);
 
   HMODULE dll = useProbe ? LoadLibraryW(probeDll.c_str()) : nullptr;

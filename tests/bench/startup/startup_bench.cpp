@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "../process_window.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -23,22 +25,7 @@ struct Subject {
   std::vector<double> millis;
 };
 
-struct Search {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  const bool toolWindow = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-  if (owner == search->processId && IsWindowVisible(window) && !toolWindow) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
+bool IsNoToolWindow(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0; }
 
 // Milliseconds until the window shows; negative when it never does.
 double TimeOneStart(const Subject& subject) {
@@ -50,18 +37,18 @@ double TimeOneStart(const Subject& subject) {
   if (!CreateProcessW(subject.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process))
     return -1;
-  Search search{process.dwProcessId, nullptr};
+  HWND found = nullptr;
   double elapsed = -1;
   while (Clock::now() - start < std::chrono::seconds(20)) {
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found) {
+    found = ravelo::bench::FindProcessWindow(process.dwProcessId, IsNoToolWindow);
+    if (found) {
       elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
       break;
     }
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;  // ended without a window
     Sleep(1);
   }
-  if (search.found) PostMessageW(search.found, WM_CLOSE, 0, 0);
+  if (found) PostMessageW(found, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
