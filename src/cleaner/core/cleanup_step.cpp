@@ -17,8 +17,34 @@ bool IsOnlyDotsAndSpaces(std::string_view part) {
   return part.find_first_not_of(". ") == std::string_view::npos;
 }
 
+char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool SameAsciiName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldAscii(x) == FoldAscii(y);
+         });
+}
+
+// Windows takes a path part named after a DOS device (CON, NUL, COM1,
+// "nul.txt", "CON .log") for that device, whatever folder it stands in.
+bool IsDeviceName(std::string_view part) {
+  std::string_view stem = part.substr(0, part.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
+  for (const std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+    if (SameAsciiName(stem, device)) return true;
+  }
+  // COM0..COM9 and LPT0..LPT9, also with a superscript digit 1, 2 or 3.
+  for (const std::string_view port : {"COM", "LPT"}) {
+    if (stem.size() < 4 || !SameAsciiName(stem.substr(0, 3), port)) continue;
+    const std::string_view number = stem.substr(3);
+    if (number.size() == 1 && number[0] >= '0' && number[0] <= '9') return true;
+    if (number == "\xC2\xB9" || number == "\xC2\xB2" || number == "\xC2\xB3") return true;
+  }
+  return false;
+}
+
 bool IsAcceptablePart(std::string_view part, bool wildcardsAllowed) {
-  if (part.empty() || IsOnlyDotsAndSpaces(part)) return false;
+  if (part.empty() || IsOnlyDotsAndSpaces(part) || IsDeviceName(part)) return false;
   return wildcardsAllowed || std::none_of(part.begin(), part.end(), IsWildcard);
 }
 

@@ -9,6 +9,7 @@
 //   - has a part made only of dots and spaces ("..", ".", "..."; Windows
 //     strips trailing dots and spaces, so "... " would turn into "..") or an
 //     empty part ("a\\b"),
+//   - has a part that Windows takes for a device (CON, nul.txt, COM1),
 //   - holds characters no file name can hold (control characters, < > " |;
 //     FindFirstFile reads < > " as wildcards),
 //   - has wildcards anywhere but in the last part of a file entry.

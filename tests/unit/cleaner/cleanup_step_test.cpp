@@ -70,6 +70,18 @@ TEST(RelativeEntryPath, RefusesCharactersNoFileNameHolds) {
   EXPECT_FALSE(RelativeEntryPath(std::string_view("name.txt\0..\\..\\x", 17), EntryKind::File));
 }
 
+TEST(RelativeEntryPath, RefusesPartsThatWindowsTakesForDevices) {
+  for (const EntryKind kind : {EntryKind::File, EntryKind::Folder}) {
+    for (const char* operand : {"CON", "nul", "common\\NUL", "PRN\\x", "aux.txt", "common\\con.log", "CON .txt",
+                                "COM1", "com9.pte", "LPT3", "lpt0", "CONIN$", "conout$", "COM\xC2\xB9", "LPT\xC2\xB3.x"}) {
+      EXPECT_FALSE(RelativeEntryPath(operand, kind)) << operand << " kind " << static_cast<int>(kind);
+    }
+  }
+  for (const char* operand : {"console.txt", "CONFIG", "com10", "nul_x", "auxiliary\\a", "LPT", "xcon", "common\\COM"}) {
+    EXPECT_EQ(RelativeEntryPath(operand, EntryKind::File), operand);
+  }
+}
+
 TEST(RelativeEntryPath, WildcardsOnlyInTheLastPartOfAFileEntry) {
   EXPECT_EQ(RelativeEntryPath("common\\*.*", EntryKind::File), "common\\*.*");
   EXPECT_EQ(RelativeEntryPath("common\\but?.pte", EntryKind::File), "common\\but?.pte");
