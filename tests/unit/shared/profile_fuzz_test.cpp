@@ -1,0 +1,121 @@
+// Random profile files and values, from a fixed seed: the parser and the
+// writer must never crash, and a written value must read back as written.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <random>
+#include <string>
+
+#include "shared/core/encoding.h"
+#include "shared/core/ini_file.h"
+
+namespace ravelo {
+namespace {
+
+// Bytes biased towards what matters to a profile parser: brackets, equals
+// signs, quotes, blanks, line ends, GBK lead and trail bytes, NUL.
+class ProfileBytes {
+ public:
+  explicit ProfileBytes(unsigned seed) : random_(seed) {}
+
+  std::string File(size_t maxLength) {
+    std::string bytes;
+    if (Pick(8) == 0) bytes = "\xEF\xBB\xBF";
+    const size_t length = Pick(maxLength + 1);
+    while (bytes.size() < length) {
+      switch (Pick(6)) {
+        case 0: bytes += "\r\n"; break;
+        case 1: bytes.append("[").append(Name()).append("]"); break;
+        case 2: bytes.append(Name()).append("=").append(Value()); break;
+        default: bytes.push_back(Byte()); break;
+      }
+    }
+    return bytes;
+  }
+
+  // A section or key name of printable ASCII and Chinese text, without the
+  // characters that give a name line another meaning.
+  std::string Name() {
+    static constexpr std::string_view kNames[] = {"Form", "form", "Style", "caption", "width", "名单", "a b", ""};
+    return std::string(kNames[Pick(std::size(kNames))]);
+  }
+
+  std::string Value() {
+    std::string value;
+    const size_t length = Pick(40);
+    for (size_t i = 0; i < length; ++i) value.push_back(Byte());
+    return value;
+  }
+
+  size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
+
+ private:
+  char Byte() {
+    static constexpr std::string_view kSpecial = "[]=\"' \t\r\n\0;#\x80\x81\xFE\x40\x7F\x5C\xB0\xA1";
+    if (Pick(3) == 0) return kSpecial[Pick(kSpecial.size())];
+    return static_cast<char>(Pick(256));
+  }
+
+  std::mt19937 random_;
+};
+
+// What a read returns for a value as written: the platform drops leading
+// blanks and anything from a line break on, then the reader trims and takes
+// off one pair of matching quotes; the text passes through GBK.
+std::string ExpectedReadBack(std::string_view written) {
+  const size_t lineBreak = written.find_first_of("\r\n");
+  if (lineBreak != std::string_view::npos) written = written.substr(0, lineBreak);
+  const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
+  while (!written.empty() && isBlank(written.front())) written.remove_prefix(1);
+  while (!written.empty() && isBlank(written.back())) written.remove_suffix(1);
+  if (written.size() >= 2 && (written.front() == '"' || written.front() == '\'') && written.back() == written.front()) {
+    written = written.substr(1, written.size() - 2);
+  }
+  return GbkToUtf8(Utf8ToGbk(written));
+}
+
+TEST(ProfileFuzz, RandomFilesParseAndReadWithinTheBuffer) {
+  ProfileBytes random(20261206);
+  for (int round = 0; round < 2000; ++round) {
+    const std::string file = random.File(300);
+    const ProfileReader reader = ProfileReader::FromBytes(file);
+    for (const size_t buffer : {size_t{0}, size_t{1}, size_t{2}, size_t{5}, size_t{31}, size_t{256}}) {
+      const std::string value = reader.Read(random.Name(), random.Name(), buffer);
+      const std::string gbk = Utf8ToGbk(value);
+      ASSERT_LE(gbk.size(), buffer == 0 ? 0 : buffer - 1) << "round " << round;
+      ASSERT_TRUE(IsValidUtf8(value)) << "round " << round;
+      ASSERT_EQ(value.find_first_of("\r\n"), std::string::npos) << "round " << round;
+    }
+  }
+}
+
+TEST(ProfileFuzz, AWrittenValueReadsBackAndOtherKeysKeepTheirValues) {
+  ProfileBytes random(7);
+  for (int round = 0; round < 2000; ++round) {
+    const std::string file = random.File(200);
+    const std::string section = random.Name();
+    const std::string key = random.Name();
+    if (key.empty()) continue;  // an empty key name is not a key
+    const std::string value = GbkToUtf8(random.Value());
+    const std::string otherSection = random.Name();
+    const std::string otherKey = random.Name();
+    const std::string before = ProfileReader::FromBytes(file).Read(otherSection, otherKey, 256);
+
+    const std::string written = ApplyProfileWrite(file, section, key, value);
+    const ProfileReader after = ProfileReader::FromBytes(written);
+    ASSERT_EQ(after.Read(section, key, 256), ExpectedReadBack(value))
+        << "round " << round << " section [" << section << "] key " << key;
+    // Names compare without regard to case.
+    const auto fold = [](std::string s) {
+      for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      return s;
+    };
+    if (fold(otherSection) != fold(section) || fold(otherKey) != fold(key)) {
+      ASSERT_EQ(after.Read(otherSection, otherKey, 256), before)
+          << "round " << round << " [" << otherSection << "] " << otherKey;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ravelo
