@@ -183,6 +183,22 @@ kept dotted
 gone name.txt
 
 # ---------------------------------------------------------------------------
+new_case links
+# A folder of the installation that is a link to a folder elsewhere: entries
+# that pass through it are skipped, so nothing outside is touched, while the
+# same entries through a real folder still work.
+elsewhere="$work/links/elsewhere"
+mkdir -p "$elsewhere/empty" "$inst/real/empty"
+touch "$elsewhere/victim.txt" "$elsewhere/wild-1.txt" "$inst/real/victim.txt" "$inst/real/wild-1.txt"
+ln -s "$elsewhere" "$inst/common/linked"
+ln -s "$elsewhere" "$inst/linked"
+printf '%s\r\n' '#common\linked\victim.txt' '#linked\wild-*.txt' '@linked\empty' '@common\linked\empty' \
+  '#real\victim.txt' '#real\wild-*.txt' '@real\empty' | write_list
+run_cleaner
+kept_outside "$elsewhere/victim.txt" "$elsewhere/wild-1.txt" "$elsewhere/empty"
+gone real/victim.txt real/wild-1.txt real/empty
+
+# ---------------------------------------------------------------------------
 # The demo installation's own list names everything the installation holds:
 # afterwards only the running cleaner is left. Its registry lines are moved
 # below this run's test key, so the run touches no key but its own.

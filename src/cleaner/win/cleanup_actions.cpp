@@ -42,6 +42,14 @@ constexpr REGSAM kKeyAccess =
     KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK;
 static_assert(kKeyAccess == 0x3F);
 
+bool PassesThroughLink(std::string_view baseFolder, std::string_view target) {
+  for (const auto& folder : FoldersOnTheWay(baseFolder, target)) {
+    const DWORD attributes = GetFileAttributesW(win::Widen(folder).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void RemoveFolder(std::string_view path) { RemoveDirectoryW(win::Widen(path).c_str()); }
@@ -64,7 +72,8 @@ void DeleteRegistryKey(HKEY root, std::wstring_view subKey) {
   if (isOpen) RegCloseKey(opened);
 }
 
-void CarryOut(const CleanupStep& step) {
+void CarryOut(const CleanupStep& step, std::string_view baseFolder) {
+  if (step.kind != EntryKind::RegistryKey && PassesThroughLink(baseFolder, step.target)) return;
   switch (step.kind) {
     case EntryKind::Folder: RemoveFolder(step.target); break;
     case EntryKind::File: DeleteFiles(step.target); break;

@@ -23,7 +23,10 @@ void DeleteFiles(std::string_view pathOrPattern);
 // root and closes it again. A key with subkeys stays.
 void DeleteRegistryKey(HKEY root, std::wstring_view subKey);
 
-// Carries out one step of the list; registry keys are below HKEY_LOCAL_MACHINE.
-void CarryOut(const CleanupStep& step);
+// Carries out one step of the list, planned with baseFolder; registry keys
+// are below HKEY_LOCAL_MACHINE. A file or folder step whose way from the
+// base folder passes through a link (a junction or symbolic link to a folder)
+// is skipped: the link could lead anywhere outside the installation.
+void CarryOut(const CleanupStep& step, std::string_view baseFolder);
 
 }  // namespace ravelo::cleaner

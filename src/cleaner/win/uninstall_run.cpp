@@ -17,7 +17,7 @@ void CleanUpInstallation() noexcept {
     const auto list = ReadWholeFile(PathFromUtf8(paths.ProgramFile("filelist.db")));
     if (!list) return;
     for (const auto& entry : ParseUninstallList(*list)) {
-      if (const auto step = PlanCleanupStep(entry, paths.baseFolder)) CarryOut(*step);
+      if (const auto step = PlanCleanupStep(entry, paths.baseFolder)) CarryOut(*step, paths.baseFolder);
     }
   } catch (...) {
     // Only memory can run out here (a list of absurd size): end as quietly
