@@ -22,6 +22,18 @@ namespace {
 // configuration file on the target systems.
 std::string Gbk(std::string_view utf8) { return Utf8ToGbk(utf8); }
 
+// The text stored as UTF-16 with a byte order mark, as Notepad's "Unicode" saves it.
+std::string Utf16(std::string_view utf8, bool bigEndian = false) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char16_t unit : Utf8ToUtf16(utf8)) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    bytes.push_back(bigEndian ? high : low);
+    bytes.push_back(bigEndian ? low : high);
+  }
+  return bytes;
+}
+
 const std::string kTwentyCharacters = "一二三四五六七八九十甲乙丙丁戊己庚辛壬癸";
 
 // --- reads --------------------------------------------------------------------
@@ -81,6 +93,9 @@ std::vector<ReadCase> ReadCases() {
       {"Utf8FileWithByteOrderMark", "\xEF\xBB\xBF[Form]\r\ncaption=开始啦\r\n", "Form", "caption", 31},
       {"Utf8FileCutInGbkBytes", "\xEF\xBB\xBF[Form]\r\ncaption=开始啦\r\n", "Form", "caption", 4},
       {"ChineseSectionAndKeyNames", Gbk("[名单]\r\n宋体=是\r\n"), "名单", "宋体", 31},
+      {"Utf16LittleEndianFile", Utf16("[Form]\r\ncaption=开始啦\r\n"), "Form", "caption", 31},
+      {"Utf16BigEndianFile", Utf16("[Form]\r\ncaption=开始啦\r\n", true), "form", "caption", 31},
+      {"Utf16FileCutInGbkBytes", Utf16("[Form]\r\ncaption=开始啦\r\n"), "Form", "caption", 4},
       {"IdeographicSpacesAroundTheValue", Gbk("[Form]\r\ncaption=　标题　\r\n"), "Form", "caption", 31},
       {"LinesBeforeTheFirstSection", Gbk("k=top\r\n[S]\r\nk=inside\r\n"), "S", "k", 31},
   };
@@ -174,6 +189,8 @@ std::vector<WriteCase> WriteCases() {
       {"ChineseValueStaysGbk", std::nullopt, {{"Form", "text", "开始啦"}}, {{"Form", "text", 31}}},
       {"ChineseSectionAndKeyNames", Gbk("[名单]\r\n宋体=是\r\n"), {{"名单", "宋体", "否"}}, {{"名单", "宋体", 31}}},
       {"Utf8FileStaysUtf8", std::string("\xEF\xBB\xBF[Form]\r\ntext=旧\r\n"), {{"Form", "caption", "开始啦"}},
+       {{"Form", "caption", 31}, {"Form", "text", 31}}},
+      {"Utf16FileStaysUtf16", Utf16("[Form]\r\ntext=旧\r\n"), {{"Form", "caption", "开始啦"}, {"Form", "text", "新"}},
        {{"Form", "caption", 31}, {"Form", "text", 31}}},
       {"FirstOfDuplicateKeysIsReplaced", Gbk("[A]\r\nk=1\r\nk=2\r\n"), {{"A", "k", "x"}}, {{"A", "k", 31}}},
       {"RepeatedSectionGetsTheNewKeyInItsFirstCopy", Gbk("[A]\r\nk=1\r\n[B]\r\nb=1\r\n[A]\r\nj=2\r\n"),

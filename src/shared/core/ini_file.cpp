@@ -7,6 +7,10 @@ namespace ravelo {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+enum class FileEncoding { Gbk, Utf8, Utf16Le, Utf16Be };
 
 // Spaces around names and values. The line-break characters only occur
 // inside a line as a lone CR in the middle of a LF file, which splits there.
@@ -76,11 +80,16 @@ ParsedLine ParseLine(std::string_view line) {
 // A profile file split into lines, each kept in the file's own bytes (so
 // lines that a write does not touch stay byte for byte) and as UTF-8 text.
 struct ProfileLines {
-  bool utf8 = false;             // the file starts with a UTF-8 byte order mark
-  std::vector<std::string> raw;  // lines in the file's encoding, without line ends
+  // GBK, or what the byte order mark at the start says.
+  FileEncoding encoding = FileEncoding::Gbk;
+  // Lines without line ends: in GBK for a GBK file, otherwise in UTF-8
+  // (converted back to UTF-16 when a UTF-16 file is stored).
+  std::vector<std::string> raw;
   std::vector<std::string> text; // the same lines in UTF-8
 
-  std::string Encode(std::string_view utf8Text) const { return utf8 ? std::string(utf8Text) : Utf8ToGbk(utf8Text); }
+  std::string Encode(std::string_view utf8Text) const {
+    return encoding == FileEncoding::Gbk ? Utf8ToGbk(utf8Text) : std::string(utf8Text);
+  }
 };
 
 // Splits at CR LF, LF or a lone CR. None of them occurs inside a GBK
@@ -101,29 +110,61 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
   return lines;
 }
 
+// UTF-16 text of either byte order as UTF-8; an odd last byte is dropped.
+std::string Utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (size_t i = 0; i < units.size(); ++i) {
+    const auto first = static_cast<unsigned char>(bytes[2 * i]);
+    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+    units[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+  }
+  return Utf16ToUtf8(units);
+}
+
+std::string Utf8ToUtf16Bytes(std::string_view utf8, bool bigEndian) {
+  std::string bytes;
+  for (const char16_t unit : Utf8ToUtf16(utf8)) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    bytes.push_back(bigEndian ? high : low);
+    bytes.push_back(bigEndian ? low : high);
+  }
+  return bytes;
+}
+
 ProfileLines SplitFile(std::string_view bytes) {
   ProfileLines file;
+  std::string decoded;  // the text of a UTF-16 file
   if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-    file.utf8 = true;
+    file.encoding = FileEncoding::Utf8;
     bytes.remove_prefix(kUtf8Bom.size());
+  } else if (bytes.substr(0, 2) == kUtf16LeBom || bytes.substr(0, 2) == kUtf16BeBom) {
+    // Notepad's "Unicode" files: the platform reads and keeps them as UTF-16.
+    file.encoding = bytes.substr(0, 2) == kUtf16LeBom ? FileEncoding::Utf16Le : FileEncoding::Utf16Be;
+    decoded = Utf16BytesToUtf8(bytes.substr(2), file.encoding == FileEncoding::Utf16Be);
+    bytes = decoded;
   }
   file.raw = SplitLines(bytes);
-  file.text = file.utf8 ? file.raw : SplitLines(GbkToUtf8(bytes));
+  file.text = file.encoding == FileEncoding::Gbk ? SplitLines(GbkToUtf8(bytes)) : file.raw;
   if (file.text.size() != file.raw.size()) file.text.resize(file.raw.size());  // defensive; never expected
   return file;
 }
 
 std::string JoinFile(const ProfileLines& file) {
-  size_t size = file.utf8 ? kUtf8Bom.size() : 0;
+  size_t size = file.encoding == FileEncoding::Utf8 ? kUtf8Bom.size() : 0;
   for (const auto& line : file.raw) size += line.size() + 2;
   std::string bytes;
   bytes.reserve(size);
-  if (file.utf8) bytes.append(kUtf8Bom);
+  if (file.encoding == FileEncoding::Utf8) bytes.append(kUtf8Bom);
   for (const auto& line : file.raw) {
     bytes.append(line);
     bytes.append("\r\n");
   }
-  return bytes;
+  switch (file.encoding) {
+    case FileEncoding::Utf16Le: return std::string(kUtf16LeBom) + Utf8ToUtf16Bytes(bytes, false);
+    case FileEncoding::Utf16Be: return std::string(kUtf16BeBom) + Utf8ToUtf16Bytes(bytes, true);
+    default: return bytes;
+  }
 }
 
 bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }

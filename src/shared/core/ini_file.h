@@ -12,7 +12,8 @@
 // Writing: an existing key's value is replaced, a new key goes at the end of
 // its section and a new section at the end of the file; every other line
 // stays as it was, in order, with CR LF line ends. The file keeps its
-// encoding (GBK, or UTF-8 when it starts with a UTF-8 byte order mark) and is
+// encoding (GBK, or UTF-8 or UTF-16 of either byte order when it starts with
+// that byte order mark) and is
 // replaced atomically, so a failed write leaves the old file intact.
 #pragma once
 
@@ -30,7 +31,7 @@ class ProfileReader {
  public:
   // Reads the file once; a missing or unreadable file gives an empty reader.
   static ProfileReader Open(const FilePath& file);
-  // A reader over file bytes already in memory (GBK, or UTF-8 with BOM).
+  // A reader over file bytes already in memory (GBK, or UTF-8 or UTF-16 with BOM).
   static ProfileReader FromBytes(std::string_view fileBytes);
 
   bool FileExists() const { return exists_; }

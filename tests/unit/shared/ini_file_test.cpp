@@ -19,6 +19,37 @@ std::string Read(std::string_view fileBytes, std::string_view section, std::stri
 
 // --- reading ------------------------------------------------------------------
 
+// The text as UTF-16 file bytes with a byte order mark.
+std::string Utf16File(std::string_view utf8, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char16_t unit : Utf8ToUtf16(utf8)) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    bytes.push_back(bigEndian ? high : low);
+    bytes.push_back(bigEndian ? low : high);
+  }
+  return bytes;
+}
+
+TEST(ProfileRead, ReadsUtf16FilesOfEitherByteOrder) {
+  for (const bool bigEndian : {false, true}) {
+    const std::string file = Utf16File("[Form]\r\ncaption=开始啦 \r\n[Style]\r\nwidth=600\r\n", bigEndian);
+    EXPECT_EQ(Read(file, "Form", "caption", 31), "开始啦");
+    EXPECT_EQ(Read(file, "Form", "caption", 5), "开始");  // still cut in GBK bytes
+    EXPECT_EQ(Read(file, "style", "width", 5), "600");
+  }
+}
+
+TEST(ProfileWrite, AUtf16FileStaysUtf16) {
+  for (const bool bigEndian : {false, true}) {
+    const std::string before = Utf16File("[Form]\r\ncaption=旧\r\n", bigEndian);
+    const std::string after = ApplyProfileWrite(before, "Form", "caption", "新标题");
+    EXPECT_EQ(after, Utf16File("[Form]\r\ncaption=新标题\r\n", bigEndian));
+    EXPECT_EQ(ApplyProfileWrite(after, "Style", "width", "600"),
+              Utf16File("[Form]\r\ncaption=新标题\r\n[Style]\r\nwidth=600\r\n", bigEndian));
+  }
+}
+
 TEST(ProfileRead, FindsKeysWithoutRegardToCaseOrSurroundingSpaces) {
   const std::string file = "[Form]\r\ncaption=Ravelo\r\n  Text =  hello  \r\n[ Style ]\r\nwidth=600\r\n";
   EXPECT_EQ(Read(file, "Form", "caption"), "Ravelo");
