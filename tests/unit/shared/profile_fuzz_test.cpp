@@ -20,7 +20,9 @@ class ProfileBytes {
 
   std::string File(size_t maxLength) {
     std::string bytes;
-    if (Pick(8) == 0) bytes = "\xEF\xBB\xBF";
+    // Mostly GBK; now and then a byte order mark (UTF-8, UTF-16 LE or BE).
+    static constexpr std::string_view kMarks[] = {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+    if (Pick(4) == 0) bytes = kMarks[Pick(std::size(kMarks))];
     const size_t length = Pick(maxLength + 1);
     while (bytes.size() < length) {
       switch (Pick(6)) {
