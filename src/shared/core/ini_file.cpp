@@ -1,5 +1,8 @@
 #include "shared/core/ini_file.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "shared/core/encoding.h"
 #include "shared/core/file_system.h"
 
@@ -230,7 +233,13 @@ void SetValue(ProfileLines& file, std::string_view section, std::string_view key
 ProfileReader ProfileReader::Open(const FilePath& file) {
   ProfileReader reader;
   if (!IsExistingFile(file)) return reader;
-  if (const auto bytes = ReadWholeFile(file)) reader = FromBytes(*bytes);
+  try {
+    if (const auto bytes = ReadWholeFile(file)) reader = FromBytes(*bytes);
+  } catch (const std::bad_alloc&) {
+    reader = ProfileReader{};  // a file too large to hold reads like an unreadable one
+  } catch (const std::length_error&) {
+    reader = ProfileReader{};
+  }
   reader.exists_ = true;
   return reader;
 }
@@ -293,15 +302,21 @@ bool WriteProfileValues(const FilePath& file, std::span<const ProfileWrite> writ
   for (const auto& write : writes) {
     if (HasLineBreak(write.section) || HasLineBreak(write.key)) return false;
   }
-  std::string bytes;
-  if (IsExistingFile(file)) {
-    auto existing = ReadWholeFile(file);
-    if (!existing) return false;  // never replace a file whose content could not be kept
-    bytes = std::move(*existing);
+  try {
+    std::string bytes;
+    if (IsExistingFile(file)) {
+      auto existing = ReadWholeFile(file);
+      if (!existing) return false;  // never replace a file whose content could not be kept
+      bytes = std::move(*existing);
+    }
+    ProfileLines lines = SplitFile(bytes);
+    for (const auto& write : writes) SetValue(lines, write.section, write.key, write.valueUtf8);
+    return WriteFileAtomically(file, JoinFile(lines));
+  } catch (const std::bad_alloc&) {
+    return false;  // a file too large to hold: the write fails and the file stays
+  } catch (const std::length_error&) {
+    return false;
   }
-  ProfileLines lines = SplitFile(bytes);
-  for (const auto& write : writes) SetValue(lines, write.section, write.key, write.valueUtf8);
-  return WriteFileAtomically(file, JoinFile(lines));
 }
 
 bool WriteProfileValue(const FilePath& file, std::string_view section, std::string_view key,
