@@ -24,14 +24,7 @@ std::string Gbk(std::string_view utf8) { return Utf8ToGbk(utf8); }
 
 // The text stored as UTF-16 with a byte order mark, as Notepad's "Unicode" saves it.
 std::string Utf16(std::string_view utf8, bool bigEndian = false) {
-  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-  for (const char16_t unit : Utf8ToUtf16(utf8)) {
-    const auto high = static_cast<char>(unit >> 8);
-    const auto low = static_cast<char>(unit & 0xFF);
-    bytes.push_back(bigEndian ? high : low);
-    bytes.push_back(bigEndian ? low : high);
-  }
-  return bytes;
+  return std::string(bigEndian ? "\xFE\xFF" : "\xFF\xFE") + Utf16ToBytes(Utf8ToUtf16(utf8), bigEndian);
 }
 
 const std::string kTwentyCharacters = "一二三四五六七八九十甲乙丙丁戊己庚辛壬癸";

@@ -149,16 +149,6 @@ std::size_t DecodableLength(TextEncoding encoding, std::string_view bytes) {
   return bytes.size();
 }
 
-std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
-  std::u16string units(bytes.size() / 2, u'\0');
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    const auto first = static_cast<unsigned char>(bytes[2 * i]);
-    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
-    units[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
-  }
-  if (bytes.size() % 2 != 0) units.push_back(u'\uFFFD');  // a lone last byte
-  return units;
-}
 
 enum class PieceResult { kAppended, kNotUtf8, kTooLarge };
 
@@ -219,7 +209,7 @@ class NameFileReader {
     switch (encoding) {
       case TextEncoding::kUtf16Le:
       case TextEncoding::kUtf16Be:
-        units = DecodeUtf16(bytes, encoding == TextEncoding::kUtf16Be);
+        units = Utf16FromBytes(bytes, encoding == TextEncoding::kUtf16Be);
         break;
       case TextEncoding::kUndecided:
         if (!IsValidUtf8(bytes)) return PieceResult::kNotUtf8;

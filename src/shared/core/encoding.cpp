@@ -277,6 +277,29 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
+std::u16string Utf16FromBytes(std::string_view bytes, bool bigEndian) {
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (size_t i = 0; i < units.size(); ++i) {
+    const auto first = static_cast<unsigned char>(bytes[2 * i]);
+    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
+    units[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+  }
+  if (bytes.size() % 2 != 0) units.push_back(static_cast<char16_t>(kReplacement));
+  return units;
+}
+
+std::string Utf16ToBytes(std::u16string_view utf16, bool bigEndian) {
+  std::string bytes;
+  bytes.reserve(utf16.size() * 2);
+  for (const char16_t unit : utf16) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    bytes.push_back(bigEndian ? high : low);
+    bytes.push_back(bigEndian ? low : high);
+  }
+  return bytes;
+}
+
 size_t GbkPrefixLength(std::string_view gbk, size_t maxBytes) {
   size_t pos = 0;
   while (pos < gbk.size()) {

@@ -22,6 +22,11 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 
 bool IsValidUtf8(std::string_view bytes);
 
+// UTF-16 stored as bytes of either order (no byte order mark handled here).
+// A lone last byte decodes to U+FFFD.
+std::u16string Utf16FromBytes(std::string_view bytes, bool bigEndian);
+std::string Utf16ToBytes(std::u16string_view utf16, bool bigEndian);
+
 // The length in bytes of the longest prefix of gbk that holds at most
 // maxBytes bytes and does not end inside a double-byte character.
 size_t GbkPrefixLength(std::string_view gbk, size_t maxBytes);

@@ -115,25 +115,10 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
 
 // UTF-16 text of either byte order as UTF-8; an odd last byte is dropped.
 std::string Utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
-  std::u16string units(bytes.size() / 2, u'\0');
-  for (size_t i = 0; i < units.size(); ++i) {
-    const auto first = static_cast<unsigned char>(bytes[2 * i]);
-    const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
-    units[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
-  }
-  return Utf16ToUtf8(units);
+  return Utf16ToUtf8(Utf16FromBytes(bytes.substr(0, bytes.size() & ~size_t{1}), bigEndian));
 }
 
-std::string Utf8ToUtf16Bytes(std::string_view utf8, bool bigEndian) {
-  std::string bytes;
-  for (const char16_t unit : Utf8ToUtf16(utf8)) {
-    const auto high = static_cast<char>(unit >> 8);
-    const auto low = static_cast<char>(unit & 0xFF);
-    bytes.push_back(bigEndian ? high : low);
-    bytes.push_back(bigEndian ? low : high);
-  }
-  return bytes;
-}
+std::string Utf8ToUtf16Bytes(std::string_view utf8, bool bigEndian) { return Utf16ToBytes(Utf8ToUtf16(utf8), bigEndian); }
 
 ProfileLines SplitFile(std::string_view bytes) {
   ProfileLines file;

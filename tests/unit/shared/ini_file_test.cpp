@@ -21,14 +21,7 @@ std::string Read(std::string_view fileBytes, std::string_view section, std::stri
 
 // The text as UTF-16 file bytes with a byte order mark.
 std::string Utf16File(std::string_view utf8, bool bigEndian) {
-  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-  for (const char16_t unit : Utf8ToUtf16(utf8)) {
-    const auto high = static_cast<char>(unit >> 8);
-    const auto low = static_cast<char>(unit & 0xFF);
-    bytes.push_back(bigEndian ? high : low);
-    bytes.push_back(bigEndian ? low : high);
-  }
-  return bytes;
+  return std::string(bigEndian ? "\xFE\xFF" : "\xFF\xFE") + Utf16ToBytes(Utf8ToUtf16(utf8), bigEndian);
 }
 
 TEST(ProfileRead, ReadsUtf16FilesOfEitherByteOrder) {
