@@ -14,6 +14,7 @@
 #include "shared/core/encoding.h"
 #include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
+#include "shared/win/unique_handle.h"
 
 namespace ravelo::agreement {
 namespace {
@@ -239,15 +240,10 @@ class Lock {
  public:
   explicit Lock(const std::filesystem::path& file)
       : handle_(CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  ~Lock() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  Lock(const Lock&) = delete;
-  Lock& operator=(const Lock&) = delete;
-  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+  bool held() const { return static_cast<bool>(handle_); }
 
  private:
-  HANDLE handle_;
+  ravelo::win::UniqueHandle handle_;
 };
 
 // Prepares the case's file in folder; returns its path.

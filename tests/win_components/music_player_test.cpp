@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/sound_capture.h"
+#include "shared/win/unique_handle.h"
 
 namespace ravelo::draw {
 namespace {
@@ -43,11 +44,12 @@ std::wstring MakeTestFolder() {
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  ravelo::win::UniqueHandle file(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(file);
   DWORD written = 0;
-  const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(h);
+  const BOOL ok = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  file.Reset();
   ASSERT_TRUE(ok);
   ASSERT_EQ(written, bytes.size());
 }

@@ -3,34 +3,19 @@
 #include <vector>
 
 #include "shared/core/paths.h"
+#include "shared/win/unique_handle.h"
 #include "shared/win/wide_text.h"
 
 namespace ravelo::cleaner {
 
 namespace {
 
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (IsValid()) FindClose(handle_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-
-  bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 // The names of the files (not folders) that match pattern.
 std::vector<std::wstring> MatchingFileNames(const std::wstring& pattern) {
   std::vector<std::wstring> names;
   WIN32_FIND_DATAW found{};
-  const FindHandle find(FindFirstFileW(pattern.c_str(), &found));
-  if (!find.IsValid()) return names;
+  const win::UniqueFindHandle find(FindFirstFileW(pattern.c_str(), &found));
+  if (!find) return names;
   do {
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(found.cFileName);
   } while (FindNextFileW(find.Get(), &found));

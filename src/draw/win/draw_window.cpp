@@ -5,6 +5,8 @@
 #include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
 #include "shared/core/probes.h"
+#include "shared/version.h"
+#include "shared/win/label_settings_view.h"
 #include "shared/win/message_box.h"
 #include "shared/win/process.h"
 #include "shared/win/wide_text.h"
@@ -12,7 +14,7 @@
 namespace ravelo::win {
 namespace {
 
-constexpr wchar_t kTitleText[] = L"Ravelo2.8";
+constexpr wchar_t kTitleText[] = L"Ravelo" RAVELO_VERSION_TEXT;
 constexpr wchar_t kTitleFontName[] = L"宋体";
 constexpr float kTitlePoints = 9.0f;
 constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,系统将为您载入默认设置";
@@ -26,10 +28,6 @@ constexpr std::array<const wchar_t*, 4> kCommandNames{L"开始", L"暂停", L"�
 
 bool FileExistsAt(const std::string& utf8Path) {
   return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
-}
-
-FontSpec FontOf(const FontChoice& choice) {
-  return {Widen(choice.name.value_or("")), choice.points.value_or(9.0f), choice.bold, choice.italic};
 }
 
 }  // namespace
@@ -54,10 +52,10 @@ bool DrawWindow::Create() {
   design.titleFont = {kTitleFontName, kTitlePoints, false, false};
   design.titleColour = static_cast<COLORREF>(colours.title.value_or(0xFFFFFF));
   design.caption = Widen(caption.text);
-  design.captionFont = FontOf(caption.font);
+  design.captionFont = FontSpecOf(caption.font);
   design.captionColour = static_cast<COLORREF>(caption.colour.value_or(0));
   design.text = Widen(text.text);
-  design.textFont = FontOf(text.font);
+  design.textFont = FontSpecOf(text.font);
   design.textColour = static_cast<COLORREF>(text.colour.value_or(0));
   if (!SkinnedFrame::Create(design)) return false;
 
@@ -81,7 +79,7 @@ bool DrawWindow::Create() {
   onBodyMouseDown = [this](int button, POINT onScreen) {
     if (button == 2) menu_.ShowAt(Handle(), onScreen);
   };
-  ApplyFrameLayout(designLayout);
+  ApplyFrameLayout(*this, *this, designLayout);
   return true;
 }
 
@@ -120,9 +118,9 @@ void DrawWindow::LoadSettings() {
 }
 
 void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
-  ApplyLabel(CaptionLabel(), plan.caption);
-  ApplyLabel(TextLine(), plan.text);
-  ApplyFrameLayout(plan.layout);
+  ApplyLabelSettings(CaptionLabel(), plan.caption);
+  ApplyLabelSettings(TextLine(), plan.text);
+  ApplyFrameLayout(*this, *this, plan.layout);
   if (plan.timerInterval) timerInterval_ = *plan.timerInterval;
   if (plan.makeTopMost) {
     SetTopMost(true);
@@ -133,52 +131,27 @@ void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
   music_.SetFile(Widen(plan.musicPath));
 }
 
-void DrawWindow::ApplyLabel(TextLabel& label, const LabelSettings& settings) {
-  label.SetText(Widen(settings.text));
-  // A colour that is no colour leaves the label's own.
-  if (settings.colour) label.SetColour(static_cast<COLORREF>(*settings.colour));
-  // Name and size only when given; bold and italic always.
-  FontSpec font = label.FontOf();
-  if (settings.font.name) font.name = Widen(*settings.font.name);
-  if (settings.font.points) font.points = *settings.font.points;
-  font.bold = settings.font.bold;
-  font.italic = settings.font.italic;
-  label.SetFont(font);
+void DrawWindow::OnBodyColour(COLORREF colour) {
+  minimizeBox_.SetBackColour(colour);
+  closeBox_.SetBackColour(colour);
 }
 
-void DrawWindow::ApplyFrameLayout(const FrameLayoutArgs& args) {
-  // The colour texts are converted in order, and the first that is no
-  // colour ends the layout with what has been applied so far.
-  const FrameColours colours = ResolveFrameColours(args.frameColour, args.titleColour);
-  if (!colours.body) return;
-  const auto body = static_cast<COLORREF>(*colours.body);
-  SetBodyColour(body);
-  minimizeBox_.SetBackColour(body);
-  closeBox_.SetBackColour(body);
-  if (!colours.title) return;
-  const auto title = static_cast<COLORREF>(*colours.title);
-  Title().SetColour(title);
-  minimizeBox_.SetForeColour(title);
-  closeBox_.SetForeColour(title);
-  if (args.width > kMaxFrameContentWidth || args.height > kMaxFrameContentHeight) return;
+void DrawWindow::OnTitleColour(COLORREF colour) {
+  minimizeBox_.SetForeColour(colour);
+  closeBox_.SetForeColour(colour);
+}
 
-  const bool showButtons = args.showButtons == 1;
-  if (showButtons) LoadCommandPictures();
+FrameParts DrawWindow::MeasureParts(const FrameLayoutArgs& args) {
+  if (args.showButtons == 1) LoadCommandPictures();
   DrawFrameParts parts;
   parts.showButtons = args.showButtons;
   for (std::size_t i = 0; i < commandButtons_.size(); ++i) parts.commandButtons[i] = commandButtons_[i].NaturalSize();
-  FrameLayoutInput input;
-  input.width = args.width;
-  input.height = args.height;
-  input.positions = args.positions;
-  input.captionLabel = CaptionLabel().SizeOf();
-  input.textLabel = TextLine().SizeOf();
-  input.parts = parts;
-  const std::optional<FrameLayout> layout = ComputeFrameLayout(input);
-  if (!layout || !layout->draw) return;
+  return parts;
+}
 
-  ApplyGeometry(*layout);
-  const DrawFrameLayout& draw = *layout->draw;
+void DrawWindow::PlaceParts(const FrameLayout& layout) {
+  if (!layout.draw) return;
+  const DrawFrameLayout& draw = *layout.draw;
   minimizeBox_.Place(draw.windowBoxes.minimize);
   minimizeBox_.SetGlyph(draw.windowBoxes.minimizeGlyph);
   closeBox_.Place(draw.windowBoxes.close);

@@ -24,6 +24,7 @@
 #include "draw/win/music_player.h"
 #include "draw/win/window_box.h"
 #include "shared/core/paths.h"
+#include "shared/win/frame_layout_view.h"
 #include "shared/win/image_button.h"
 #include "shared/win/skinned_frame.h"
 #include "shared/win/system_probes.h"
@@ -31,7 +32,7 @@
 
 namespace ravelo::win {
 
-class DrawWindow final : public SkinnedFrame, private draw::DrawEffects {
+class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private FrameButtons {
  public:
   DrawWindow();
 
@@ -75,8 +76,11 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects {
   // defaults after a message when it is missing.
   void LoadSettings();
   void ApplyPlan(const SettingsPlan& plan);
-  void ApplyLabel(TextLabel& label, const LabelSettings& settings);
-  void ApplyFrameLayout(const FrameLayoutArgs& args);
+  // FrameButtons: the window boxes and the command-button row.
+  void OnBodyColour(COLORREF colour) override;
+  void OnTitleColour(COLORREF colour) override;
+  FrameParts MeasureParts(const FrameLayoutArgs& args) override;
+  void PlaceParts(const FrameLayout& layout) override;
   void LoadCommandPictures();
   void ApplyBackground(const SettingsPlan& plan);
   void ApplyModernTitleFont();

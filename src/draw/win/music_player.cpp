@@ -9,32 +9,20 @@
 #include <string>
 #include <utility>
 
+#include "shared/win/unique_handle.h"
+
 namespace ravelo::draw {
 namespace {
 
-// Closes a file handle when it goes out of scope.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
-
 // True when the file starts like a RIFF WAVE file, whatever its name says.
 bool HasWaveContent(const std::wstring& path) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return false;
+  const win::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   std::array<char, 12> header{};
   DWORD got = 0;
-  if (!ReadFile(file.get(), header.data(), static_cast<DWORD>(header.size()), &got, nullptr) ||
+  if (!ReadFile(file.Get(), header.data(), static_cast<DWORD>(header.size()), &got, nullptr) ||
       got != header.size()) {
     return false;
   }
@@ -52,7 +40,6 @@ MusicPlayer::MusicPlayer()
 
 MusicPlayer::~MusicPlayer() {
   Stop();
-  if (winmm_) FreeLibrary(winmm_);
 }
 
 void MusicPlayer::SetFile(std::wstring path) { file_ = std::move(path); }
@@ -61,12 +48,8 @@ bool MusicPlayer::LoadMci() {
   if (sendString_) return true;
   if (winmmTried_) return false;
   winmmTried_ = true;
-  winmm_ = LoadLibraryW(L"winmm.dll");
-  if (!winmm_) return false;
-  // The cast through void* keeps the compilers quiet about function pointer
-  // conversions; the signature is mciSendStringW's.
-  sendString_ = reinterpret_cast<SendStringFunction>(
-      reinterpret_cast<void*>(GetProcAddress(winmm_, "mciSendStringW")));
+  winmm_ = win::LoadSystemLibrary(L"winmm.dll");
+  sendString_ = win::ProcAddress<SendStringFunction>(winmm_.Get(), "mciSendStringW");
   return sendString_ != nullptr;
 }
 

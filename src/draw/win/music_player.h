@@ -17,6 +17,8 @@
 
 #include <string>
 
+#include "shared/win/system_library.h"
+
 namespace ravelo::draw {
 
 class MusicPlayer {
@@ -47,7 +49,7 @@ class MusicPlayer {
   bool LoadMci();
   bool Send(const std::wstring& command, wchar_t* reply = nullptr, unsigned replyLength = 0) const;
 
-  HMODULE winmm_ = nullptr;
+  win::UniqueModule winmm_;
   bool winmmTried_ = false;
   SendStringFunction sendString_ = nullptr;
   std::wstring file_;

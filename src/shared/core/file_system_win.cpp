@@ -7,30 +7,10 @@
 
 #include "shared/core/encoding.h"
 #include "shared/core/file_system.h"
+#include "shared/win/unique_handle.h"
 
 namespace ravelo {
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-
-  HANDLE get() const { return handle_; }
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool Close() {
-    const HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    return CloseHandle(handle) != FALSE;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -119,10 +99,10 @@ bool WriteFileAtomically(const FilePath& path, std::string_view bytes) {
     created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
   }
-  FileHandle out(created);
-  if (!out.valid()) return false;
+  win::UniqueHandle out(created);
+  if (!out) return false;
 
-  bool ok = WriteAll(out.get(), bytes) && FlushFileBuffers(out.get()) != FALSE;
+  bool ok = WriteAll(out.Get(), bytes) && FlushFileBuffers(out.Get()) != FALSE;
   ok = out.Close() && ok;
   // The replacement keeps the target's hidden and system attributes.
   if (ok && exists) {

@@ -9,35 +9,9 @@
 #include <optional>
 #include <utility>
 
+#include "shared/win/unique_handle.h"
+
 namespace ravelo::win {
-
-// A GDI object (font, brush, pen, bitmap, region) deleted with DeleteObject.
-template <typename T>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(T object) : object_(object) {}
-  GdiObject(GdiObject&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.object_, nullptr));
-    return *this;
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  ~GdiObject() { Reset(); }
-
-  T Get() const { return object_; }
-  explicit operator bool() const { return object_ != nullptr; }
-  void Reset(T object = nullptr) {
-    if (object_) DeleteObject(object_);
-    object_ = object;
-  }
-  // Hands the object to a new owner (SetWindowRgn takes the region).
-  T Release() { return std::exchange(object_, nullptr); }
-
- private:
-  T object_ = nullptr;
-};
 
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;

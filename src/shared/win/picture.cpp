@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "shared/win/bitmap_file.h"
+#include "shared/win/unique_handle.h"
 
 namespace ravelo::win {
 namespace {
@@ -19,25 +20,19 @@ constexpr UINT kMaxPictureSide = 16384;
 constexpr std::uintmax_t kMaxDirectRead = 64u << 20;
 
 std::optional<std::string> ReadSmallFile(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
   std::optional<std::string> bytes;
   LARGE_INTEGER size{};
-  if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 &&
+  if (GetFileSizeEx(file.Get(), &size) && size.QuadPart >= 0 &&
       static_cast<std::uintmax_t>(size.QuadPart) <= kMaxDirectRead) {
     std::string buffer(static_cast<size_t>(size.QuadPart), '\0');
     DWORD read = 0;
-    if (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) && read == buffer.size())
+    if (ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) && read == buffer.size())
       bytes = std::move(buffer);
   }
-  CloseHandle(file);
   return bytes;
-}
-
-template <typename F>
-F ProcedureOf(HMODULE module, const char* name) {
-  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
 }  // namespace
@@ -109,9 +104,8 @@ Picture Picture::Greyed() const {
 PictureDecoder::~PictureDecoder() {
   factory_.Reset();
   if (comInitialised_) {
-    if (auto uninitialise = ProcedureOf<void(WINAPI*)()>(ole32_, "CoUninitialize")) uninitialise();
+    if (auto uninitialise = ProcAddress<void(WINAPI*)()>(ole32_.Get(), "CoUninitialize")) uninitialise();
   }
-  if (ole32_) FreeLibrary(ole32_);
 }
 
 std::optional<Picture> PictureDecoder::Load(const std::wstring& path) {
@@ -132,12 +126,12 @@ std::optional<Picture> PictureDecoder::Load(const std::wstring& path) {
 IWICImagingFactory* PictureDecoder::Factory() {
   if (wicTried_) return factory_.Get();
   wicTried_ = true;
-  ole32_ = LoadLibraryW(L"ole32.dll");
+  ole32_ = LoadSystemLibrary(L"ole32.dll");
   if (!ole32_) return nullptr;
   using InitialiseFn = HRESULT(WINAPI*)(void*, DWORD);
   using CreateFn = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
-  const auto initialise = ProcedureOf<InitialiseFn>(ole32_, "CoInitializeEx");
-  const auto create = ProcedureOf<CreateFn>(ole32_, "CoCreateInstance");
+  const auto initialise = ProcAddress<InitialiseFn>(ole32_.Get(), "CoInitializeEx");
+  const auto create = ProcAddress<CreateFn>(ole32_.Get(), "CoCreateInstance");
   if (!initialise || !create) return nullptr;
   // S_FALSE: COM was already initialised on this thread; it still needs
   // its matching uninitialise.

@@ -13,6 +13,7 @@
 
 #include "shared/win/com.h"
 #include "shared/win/gdi.h"
+#include "shared/win/system_library.h"
 
 namespace ravelo::win {
 
@@ -71,7 +72,7 @@ class PictureDecoder {
   std::optional<Picture> LoadWithWic(const std::wstring& path);
   IWICImagingFactory* Factory();
 
-  HMODULE ole32_ = nullptr;
+  UniqueModule ole32_;
   bool comInitialised_ = false;
   bool wicTried_ = false;
   ComPtr<IWICImagingFactory> factory_;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "shared/win/unique_handle.h"
 #include "shared/win/wide_text.h"
 
 namespace ravelo::win {
@@ -39,8 +40,9 @@ bool LaunchProgram(const std::string& path) {
   if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &process))
     return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // Not waited for: the handles go at once.
+  const UniqueHandle thread(process.hThread);
+  const UniqueHandle child(process.hProcess);
   return true;
 }
 

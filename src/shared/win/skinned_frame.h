@@ -50,6 +50,9 @@ class SkinnedFrame : public Window, public Backdrop {
 
   PictureDecoder& Pictures() { return pictures_; }
   TextLabel& Title() { return title_; }
+  // The canvas of the body's own labels (the title and a program's text
+  // buttons in the title row).
+  LabelCanvas& BodyCanvas() { return bodyCanvas_; }
   ContentPanel& Content() { return content_; }
   TextLabel& CaptionLabel() { return caption_; }
   TextLabel& TextLine() { return text_; }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "shared/win/system_library.h"
+
 namespace ravelo::win {
 namespace {
 
@@ -10,10 +12,7 @@ namespace {
 using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
 
 RtlGetVersionFn LoadRtlGetVersion() {
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  if (ntdll == nullptr) return nullptr;
-  return reinterpret_cast<RtlGetVersionFn>(
-      reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
+  return ProcAddress<RtlGetVersionFn>(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
 }
 
 }  // namespace

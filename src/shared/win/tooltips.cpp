@@ -8,16 +8,14 @@ namespace ravelo::win {
 
 Tooltips::~Tooltips() {
   if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
-  if (commonControls_) FreeLibrary(commonControls_);
 }
 
 bool Tooltips::Create() {
   if (tooltip_) return true;
-  if (!commonControls_) commonControls_ = LoadLibraryW(L"comctl32.dll");
+  if (!commonControls_) commonControls_ = LoadSystemLibrary(L"comctl32.dll");
   if (!commonControls_) return false;
   using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  const auto init = reinterpret_cast<InitFn>(
-      reinterpret_cast<void*>(GetProcAddress(commonControls_, "InitCommonControlsEx")));
+  const auto init = ProcAddress<InitFn>(commonControls_.Get(), "InitCommonControlsEx");
   const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
   if (!init || !init(&classes)) return false;
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,

@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "shared/win/system_library.h"
+
 namespace ravelo::win {
 
 class Tooltips {
@@ -25,7 +27,7 @@ class Tooltips {
   void Add(HWND window, const std::wstring& text);
 
  private:
-  HMODULE commonControls_ = nullptr;
+  UniqueModule commonControls_;
   HWND tooltip_ = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "shared/core/frame_layout.h"
+#include "shared/version.h"
 #include "shared/win/skinned_frame.h"
 
 namespace {
@@ -54,7 +55,7 @@ int wmain(int argc, wchar_t** argv) {
   ravelo::win::FrameDesign design;
   design.className = L"RaveloPaintBench";
   design.windowCaption = L"Ravelo";
-  design.title = L"Ravelo2.8";
+  design.title = L"Ravelo" RAVELO_VERSION_TEXT;
   design.titleFont = {L"宋体", 9.0f, false, false};
   design.caption = L"Ravelo";
   design.captionFont = {L"宋体", 26.0f, true, false};
