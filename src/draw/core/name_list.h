@@ -30,12 +30,11 @@ class NameList {
   std::vector<std::uint32_t> ends_;
 };
 
-// Reads the name list file. A line ends at CR, LF or CR LF; a line of zero
-// length is skipped; nothing is trimmed (a line of spaces is a name, and a
-// name on two lines is two entries); a last line without a line end counts.
-// Encoding: a UTF-8 or UTF-16 (LE/BE) byte-order mark decides; without one,
-// bytes that are valid UTF-8 and not all ASCII are UTF-8, anything else is
-// GBK (code page 936).
+// Reads the name list file with the suite's one reader (ReadNameFile and
+// LineSplitter: CR, LF and CR LF end a line; the byte-order mark, else
+// UTF-8 or GBK, decides the encoding). A line of zero length is skipped;
+// nothing is trimmed (a line of spaces is a name, and a name on two lines is
+// two entries); a last line without a line end counts.
 //
 // Returns false, leaving `into` unchanged, when the file is missing or cannot
 // be opened or read. Returns true with `into` holding exactly the file's

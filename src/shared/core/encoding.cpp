@@ -1,5 +1,6 @@
 #include "shared/core/encoding.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -275,6 +276,10 @@ bool IsValidUtf8(std::string_view bytes) {
     pos += len;
   }
   return true;
+}
+
+bool IsAscii(std::string_view bytes) {
+  return std::none_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 std::u16string Utf16FromBytes(std::string_view bytes, bool bigEndian) {

@@ -21,6 +21,7 @@ std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
 bool IsValidUtf8(std::string_view bytes);
+bool IsAscii(std::string_view bytes);  // stops at the first byte of 0x80 or more
 
 // UTF-16 stored as bytes of either order (no byte order mark handled here).
 // A lone last byte decodes to U+FFFD.
