@@ -15,3 +15,6 @@
 #define IDB_MINIMIZE_HOVER 104
 #define IDB_MENU 105
 #define IDB_MENU_HOVER 106
+
+// The logo of the configuration program's about box.
+#define IDB_LOGO 107

@@ -64,6 +64,26 @@ def _glyph(kind, colour):
     return c
 
 
+def _logo():
+    """The about box's logo, 180 x 80: a cup of lots on a pale blue card,
+    one lot drawn out and tipped red."""
+    w, h = 180, 80
+    c = Canvas(w, h, (255, 255, 255))
+    c.fill_shape(_rounded_rect(0, 0, w, h, 10), lambda x, y: (
+        round(228 - 28 * y / h), round(238 - 22 * y / h), 255))
+    stick = (214, 178, 112)
+    for i, (x, top) in enumerate([(58, 22), (70, 16), (82, 20), (106, 8)]):
+        c.fill_shape(_rounded_rect(x, top, x + 6, 64, 2), lambda x_, y_: stick)
+        if i == 3:
+            c.fill_shape(_rounded_rect(x, top, x + 6, top + 10, 2), lambda x_, y_: (220, 40, 40))
+    def cup(x, y):
+        t = (y - 40) / 32
+        return 0 <= t <= 1 and 44 + 12 * t <= x <= 124 - 12 * t
+    c.fill_shape(cup, lambda x, y: (40, 80, 160))
+    c.fill_shape(_rounded_rect(40, 38, 128, 44, 2), lambda x, y: (70, 110, 190))
+    return c
+
+
 def write_program_resources(rc_dir):
     _write(os.path.join(rc_dir, "ravelo.ico"), icon_bytes([_icon()]))
     _write(os.path.join(rc_dir, "hand.cur"), icon_bytes([_hand_cursor()], [(6, 0)]))
@@ -72,6 +92,7 @@ def write_program_resources(rc_dir):
     for name, kind in [("close", "close"), ("minimize", "minimize"), ("menu", "menu")]:
         _write(os.path.join(rc_dir, name + ".bmp"), bmp_bytes(_glyph(kind, light)))
         _write(os.path.join(rc_dir, name + "_hover.bmp"), bmp_bytes(_glyph(kind, dark)))
+    _write(os.path.join(rc_dir, "logo.bmp"), bmp_bytes(_logo()))
 
 
 def _button(label_colour, width=58, height=22):

@@ -61,6 +61,7 @@ bool TextLabel::Create(LabelCanvas& canvas, int controlId, const InitialState& i
   font_ = CreateLabelFont(fontSpec_);
   colour_ = initial.colour;
   position_ = initial.position;
+  wrapWidth_ = initial.wrapWidth;
   const SIZE size = MeasureText();
   bounds_ = {PixelOf(position_.x), PixelOf(position_.y), PixelOf(position_.x) + size.cx,
              PixelOf(position_.y) + size.cy};
@@ -105,6 +106,8 @@ void TextLabel::SetPosition(PointF leftTop) {
   Refit();
 }
 
+UINT TextLabel::Format() const { return wrapWidth_ > 0 ? kTextFormat | DT_WORDBREAK : kTextFormat; }
+
 SIZE TextLabel::MeasureText() const {
   HDC dc = canvas_ ? canvas_->MeasuringDc() : nullptr;
   if (!dc) return {0, 0};
@@ -112,9 +115,9 @@ SIZE TextLabel::MeasureText() const {
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   if (text_.empty()) return {0, metrics.tmHeight};
-  RECT r{0, 0, 0, 0};
-  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r, kTextFormat | DT_CALCRECT);
-  LONG width = r.right - r.left;
+  RECT r{0, 0, wrapWidth_, 0};
+  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r, Format() | DT_CALCRECT);
+  LONG width = wrapWidth_ > 0 ? wrapWidth_ : r.right - r.left;
   // A slanted last character leans past its advance width.
   if (fontSpec_.italic) {
     ABC abc{};
@@ -145,7 +148,7 @@ void TextLabel::DrawOn(HDC hostDc) const {
   SetBkMode(hostDc, TRANSPARENT);
   SetTextColor(hostDc, colour_);
   RECT r = bounds_;
-  DrawTextW(hostDc, text_.c_str(), static_cast<int>(text_.size()), &r, kTextFormat | DT_NOCLIP);
+  DrawTextW(hostDc, text_.c_str(), static_cast<int>(text_.size()), &r, Format() | DT_NOCLIP);
 }
 
 LRESULT TextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -66,6 +66,7 @@ class TextLabel final : public Window {
     FontSpec font;
     COLORREF colour = RGB(0, 0, 0);
     PointF position;
+    int wrapWidth = 0;  // > 0: lines wrap at this width, which the label keeps
   };
   // Mouse events with the VB-style button state (1 left, 2 right, 4 middle)
   // and the pointer in the label's own pixels.
@@ -97,6 +98,7 @@ class TextLabel final : public Window {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  UINT Format() const;
   SIZE MeasureText() const;
   void Refit();
 
@@ -107,6 +109,7 @@ class TextLabel final : public Window {
   COLORREF colour_ = RGB(0, 0, 0);
   PointF position_;
   RECT bounds_{};
+  int wrapWidth_ = 0;
   HCURSOR cursor_ = nullptr;
 };
 

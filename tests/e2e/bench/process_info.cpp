@@ -30,6 +30,54 @@ std::wstring ImagePathOf(DWORD processId) {
   return path;
 }
 
+namespace {
+
+// The start of the process environment block and of its parameters, as far
+// as the command line (the same layout on Windows and under Wine).
+struct BasicInformation {
+  void* reserved1;
+  void* pebBaseAddress;
+  void* reserved2[2];
+  ULONG_PTR uniqueProcessId;
+  void* reserved3;
+};
+struct CountedText {
+  USHORT length;  // bytes
+  USHORT maximumLength;
+  wchar_t* buffer;
+};
+constexpr size_t kParametersInPeb = 4 * sizeof(void*);  // 0x10 in 32-bit, 0x20 in 64-bit
+constexpr size_t kCommandLineInParameters = sizeof(void*) == 4 ? 0x40 : 0x70;
+
+template <typename T>
+std::optional<T> ReadFrom(HANDLE process, const void* address) {
+  T value{};
+  SIZE_T got = 0;
+  if (!ReadProcessMemory(process, address, &value, sizeof(T), &got) || got != sizeof(T)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::wstring CommandLineOf(DWORD processId) {
+  using QueryInformation = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<QueryInformation>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+  BasicInformation basic{};
+  if (!query || !process || query(process.Get(), 0, &basic, sizeof basic, nullptr) != 0) return {};
+  const auto parameters =
+      ReadFrom<char*>(process.Get(), static_cast<const char*>(basic.pebBaseAddress) + kParametersInPeb);
+  if (!parameters) return {};
+  const auto text = ReadFrom<CountedText>(process.Get(), *parameters + kCommandLineInParameters);
+  if (!text || !text->buffer) return {};
+  std::wstring commandLine(text->length / sizeof(wchar_t), L'\0');
+  SIZE_T got = 0;
+  if (!ReadProcessMemory(process.Get(), text->buffer, commandLine.data(), text->length, &got)) return {};
+  commandLine.resize(got / sizeof(wchar_t));
+  return commandLine;
+}
+
 std::wstring FileNameOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? path : path.substr(slash + 1);

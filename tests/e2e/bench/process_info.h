@@ -21,6 +21,10 @@ std::vector<ProcessEntry> RunningProcesses();
 // (the process has ended).
 std::wstring ImagePathOf(DWORD processId);
 
+// The command line a process was started with, read from its memory (a
+// process of the same bitness); empty when it cannot be read.
+std::wstring CommandLineOf(DWORD processId);
+
 // The file name part of a path ("C:\x\rvo.exe" gives "rvo.exe").
 std::wstring FileNameOf(const std::wstring& path);
 

@@ -113,6 +113,14 @@ std::wstring Window::ClassName() const {
   return std::wstring(name, static_cast<size_t>(std::max(n, 0)));
 }
 
+void Window::SetText(std::wstring_view text) const {
+  const std::wstring terminated(text);
+  DWORD_PTR ignored = 0;
+  if (!hwnd_ || !SendMessageTimeoutW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()),
+                                     SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored))
+    throw BenchError("could not set the text of " + Describe());
+}
+
 std::wstring Window::Text() const {
   DWORD_PTR length = 0;
   if (!hwnd_ || !SendMessageTimeoutW(hwnd_, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length))

@@ -110,6 +110,9 @@ class Window {
   void PostMouseMove(Point client) const;
   void PostDrag(Point fromClient, Point toClient, int steps = 8) const;
   void PostClose() const;   // WM_CLOSE
+  // WM_SETTEXT, sent (the system carries the text across processes): an
+  // edit box's whole content, as a paste would replace it.
+  void SetText(std::wstring_view text) const;
   // BM_CLICK: a button control clicks itself. Wine's buttons obey it even
   // when disabled, where a user could not click; so a disabled or hidden
   // button throws BenchError instead.
