@@ -68,7 +68,7 @@ TEST_F(NameListTextTest, RemembersTheEncodingItWasReadIn) {
       {"", Encoding::kGbk},
       {"甲\r\n", Encoding::kUtf8},
       {"\xEF\xBB\xBF" "Ann", Encoding::kUtf8WithBom},
-      {"\xFF\xFE" "A\0", Encoding::kUtf16Le},
+      {std::string("\xFF\xFE" "A\0", 4), Encoding::kUtf16Le},
       {std::string("\xFE\xFF\0A", 4), Encoding::kUtf16Be},
       // Valid UTF-8 early, GBK later: GBK, and the text is read again whole.
       {"\xC4\xA1\r\n" + std::string(kGbkJia), Encoding::kGbk},
