@@ -1,10 +1,16 @@
 #include "config/win/config_links.h"
 
-namespace ravelo::win::config {
+#include "config/win/about_window.h"
+#include "config/win/name_list_window.h"
+#include "config/win/web_pages.h"
 
-// The name list editor and the about box are added here as they are built.
+namespace ravelo::win::config {
+// One instance of each secondary window at most. A closed window's object
+// stays until the next opening replaces it (it cannot delete itself inside
+// its own message handler).
 struct ConfigLinks::Windows {
-  bool nameListOpen = false;
+  std::unique_ptr<NameListWindow> nameList;
+  std::unique_ptr<AboutWindow> about;
 };
 
 ConfigLinks::ConfigLinks(HWND settingsWindow, ConfigFolders folders)
@@ -12,14 +18,27 @@ ConfigLinks::ConfigLinks(HWND settingsWindow, ConfigFolders folders)
 
 ConfigLinks::~ConfigLinks() = default;
 
-void ConfigLinks::OpenNameList() {}
+void ConfigLinks::OpenNameList() {
+  std::unique_ptr<NameListWindow>& editor = windows_->nameList;
+  if (editor && editor->IsOpen()) {
+    editor->Activate();
+    return;
+  }
+  editor = std::make_unique<NameListWindow>();
+  if (!editor->Open(folders_.baseFolder)) editor.reset();
+}
 
-void ConfigLinks::ShowAbout() {}
+void ConfigLinks::ShowAbout() {
+  std::unique_ptr<AboutWindow>& about = windows_->about;
+  if (about && about->IsOpen()) return;  // the settings form is disabled meanwhile
+  about = std::make_unique<AboutWindow>();
+  if (!about->Open(folders_.baseFolder, settingsWindow_)) about.reset();
+}
 
-void ConfigLinks::OpenHelp() {}
+void ConfigLinks::OpenHelp() { OpenHelpFile(folders_.programFolder); }
 
-void ConfigLinks::OpenUpdatePage() {}
+void ConfigLinks::OpenUpdatePage() { OpenWebPage(kUpdatePage); }
 
-bool ConfigLinks::NameListOpen() const { return windows_->nameListOpen; }
+bool ConfigLinks::NameListOpen() const { return windows_->nameList && windows_->nameList->IsOpen(); }
 
 }  // namespace ravelo::win::config

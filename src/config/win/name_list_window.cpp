@@ -1,0 +1,133 @@
+#include "config/win/name_list_window.h"
+
+#include "config/core/name_list_text.h"
+#include "config/win/secondary_form.h"
+#include "shared/core/file_system.h"
+#include "shared/win/message_box.h"
+
+namespace ravelo::win::config {
+namespace {
+
+using namespace secondary_controls::name_list;
+
+constexpr int kWidth = 369;
+constexpr int kHeight = 305;
+constexpr COLORREF kInk = RGB(0, 0, 0);
+
+constexpr wchar_t kMissingFile[] = L"找不到抽签名单文件";
+constexpr wchar_t kUnreadableFile[] = L"抽签名单文件无法读取,请检查文件属性";
+constexpr wchar_t kSaved[] = L"抽签名单修改成功";
+constexpr wchar_t kSaveFailed[] = L"名单文件无法修改，请检查文件属性";
+
+struct StepText {
+  const wchar_t* text;
+  POINT at;
+  int width;
+};
+constexpr StepText kSteps[] = {
+    {L"1、在左边的文本列表框输入抽签名单，名单以行为单位，即每一行代表一个名称。", {160, 64}, 209},
+    {L"2、每输入一个名称后按回车键输入下一个名称，直到所有名单输入为止。", {160, 112}, 209},
+    {L"3、完成名单的输入按保存按钮即可。", {160, 152}, 209},
+    {L"小提示：您可以用记事本程序写一个文本文件，每一行写一个名字，完成之后保存为name.txt文本文件，保存到和程序相同的目录即可。",
+     {160, 184}, 201},
+};
+
+std::wstring WideOf(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+std::u16string U16Of(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
+
+}  // namespace
+
+bool MultiLineBox::Create(HWND parent, int controlId, const RECT& bounds) {
+  const DWORD style = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN;
+  if (!CreateControl(L"EDIT", style, WS_EX_CLIENTEDGE, L"", parent, controlId, bounds)) return false;
+  SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);  // 0: as much as the system allows
+  return true;
+}
+
+std::wstring MultiLineBox::Text() const {
+  const int length = GetWindowTextLengthW(Handle());
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(Handle(), text.data(), length + 1)));
+  return text;
+}
+
+void MultiLineBox::SetText(const std::wstring& text) const { SetWindowTextW(Handle(), text.c_str()); }
+
+bool NameListWindow::Open(const std::wstring& baseFolder) {
+  baseFolder_ = baseFolder;
+  SkinnedFormDesign design = SecondaryFormDesign(kWindowClass, kCaption, kWidth, kHeight);
+  design.minimiseBox = true;
+  if (!Create(design) || !CreateControls()) return false;
+  onClose = [this] { Close(); };
+  ApplyDialogSkin(*this, baseFolder_, save_);
+  save_.SetPicture(CommonPicture(Pictures(), baseFolder_, L"save.pte"));
+  save_.SetHoverPicture(CommonPicture(Pictures(), baseFolder_, L"msave.pte"));
+  cancel_.SetPicture(CommonPicture(Pictures(), baseFolder_, L"cancel.pte"));
+  cancel_.SetHoverPicture(CommonPicture(Pictures(), baseFolder_, L"mcancel.pte"));
+  cancel_.SetCursor(Hand());
+  const wchar_t* problem = Load();
+  ShowCentred();
+  if (problem) ShowWarning(Handle(), problem);
+  return true;
+}
+
+bool NameListWindow::CreateControls() {
+  if (!text_.Create(Handle(), kText, {24, 40, 24 + 121, 40 + 249})) return false;
+  text_.SetFont(ControlFont());
+  if (!AddLabel(heading_, kHeading, L"名单设置方法", {160, 40}, kInk)) return false;
+  FontSpec small = UiFont();
+  small.points = 8.0f;
+  for (size_t i = 0; i < steps_.size(); ++i) {
+    const StepText& step = kSteps[i];
+    TextLabel::InitialState initial{step.text, small, kInk,
+                                    PointF{static_cast<float>(step.at.x), static_cast<float>(step.at.y)}, step.width};
+    if (!steps_[i].Create(Canvas(), kFirstStep + static_cast<int>(i), initial)) return false;
+  }
+  const struct {
+    ImageButton& button;
+    int id;
+    const wchar_t* name;
+    int left;
+    void (NameListWindow::*action)();
+  } buttons[] = {{save_, kSave, L"保存", 176, &NameListWindow::Save},
+                 {cancel_, kCancel, L"取消", 264, &NameListWindow::Close}};
+  for (const auto& b : buttons) {
+    if (!b.button.Create(Handle(), b.id, b.name, *this)) return false;
+    b.button.onClick = [this, action = b.action] { (this->*action)(); };
+    b.button.Place({b.left, 256, 58, 22});
+    b.button.Show(true);
+    AddTip(b.button.Handle(), b.name);
+  }
+  return true;
+}
+
+const wchar_t* NameListWindow::Load() {
+  const FilePath file(baseFolder_ + L"name.txt");
+  if (const auto read = ReadNameListText(file)) {
+    encoding_ = read->encoding;
+    text_.SetText(WideOf(read->text));
+    return nullptr;
+  }
+  // A list that exists but cannot be read (locked, no access) is not
+  // reported as missing.
+  return IsExistingFile(file) ? kUnreadableFile : kMissingFile;
+}
+
+void NameListWindow::Save() {
+  const FilePath file(baseFolder_ + L"name.txt");
+  if (const auto written = SaveNameListText(file, U16Of(text_.Text()), encoding_)) {
+    encoding_ = *written;
+    ShowInformation(Handle(), kSaved);
+  } else {
+    ShowWarning(Handle(), kSaveFailed);
+  }
+}
+
+void NameListWindow::Close() { DestroyWindow(Handle()); }
+
+void NameListWindow::Activate() const {
+  if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+  SetForegroundWindow(Handle());
+}
+
+}  // namespace ravelo::win::config

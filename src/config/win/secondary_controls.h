@@ -1,0 +1,32 @@
+// Window classes, captions and control ids of rvocfg's name list editor and
+// about box, for the program and for the tools that look for its controls.
+// (The frame's own boxes take the ids of form_frame: Pic_e 11, Pic_s 12.)
+#pragma once
+
+namespace ravelo::secondary_controls {
+
+namespace name_list {
+inline constexpr wchar_t kWindowClass[] = L"RaveloNameList";
+inline constexpr wchar_t kCaption[] = L"添加/删除抽签程序名单";
+inline constexpr int kText = 100;  // Text
+inline constexpr int kSave = 101;  // Pic_ent
+inline constexpr int kCancel = 102;  // Pic_clo
+inline constexpr int kHeading = 110;  // Lt
+inline constexpr int kFirstStep = 111;  // L1 .. L4
+}  // namespace name_list
+
+namespace about {
+inline constexpr wchar_t kWindowClass[] = L"RaveloAbout";
+inline constexpr wchar_t kCaption[] = L"关于Ravelo";
+inline constexpr int kOk = 100;         // Pic_ent
+inline constexpr int kLogo = 101;       // Im
+inline constexpr int kFirstPicture = 102;  // Ia, Ib
+inline constexpr int kProduct = 110;    // La
+inline constexpr int kVersion = 111;    // La2
+inline constexpr int kAuthor = 112;     // La3
+inline constexpr int kRights = 113;     // La4
+inline constexpr int kNotice = 114;     // Lb
+inline constexpr int kHomeLink = 115;   // Lc
+}  // namespace about
+
+}  // namespace ravelo::secondary_controls

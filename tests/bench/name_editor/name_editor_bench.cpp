@@ -1,0 +1,242 @@
+// rvocfg's name list editor against Wine's notepad.exe on the same list of
+// 100,000 names (GBK, CR LF, about 1 MB), in turns in the same run:
+//   name_editor_bench ROUNDS INSTALLATION
+// INSTALLATION is a staged installation (bin\rvocfg.exe); its name.txt is
+// replaced by the generated list.
+//   editor   from the click on L_a (a posted press and release) until the
+//            editor's box holds the whole list;
+//   notepad  from CreateProcess until notepad's box holds the whole file
+//            (its start-up included, so it is the larger task);
+//   save     from the click on Pic_ent until the success message shows.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "../process_window.h"
+#include "config/win/secondary_controls.h"
+#include "config/win/settings_controls.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+namespace settings = ravelo::settings_controls;
+namespace editor = ravelo::secondary_controls::name_list;
+
+constexpr int kNames = 100000;
+constexpr auto kPatience = std::chrono::seconds(30);
+
+double MillisSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Polls until done() holds; false after kPatience.
+bool WaitFor(const std::function<bool()>& done) {
+  const auto start = Clock::now();
+  while (!done()) {
+    if (Clock::now() - start > kPatience) return false;
+    Sleep(1);
+  }
+  return true;
+}
+
+// Names of three to five characters from the first level of GB2312. Returns
+// the file's length in UTF-16 units (every character is one).
+size_t WriteNameFile(const std::wstring& path) {
+  std::mt19937 random(2024);
+  std::uniform_int_distribution<int> length(3, 5);
+  std::uniform_int_distribution<int> lead(0xB0, 0xD6);
+  std::uniform_int_distribution<int> trail(0xA1, 0xFE);
+  std::string bytes;
+  size_t units = 0;
+  for (int i = 0; i < kNames; ++i) {
+    for (int c = length(random); c > 0; --c) {
+      bytes += static_cast<char>(lead(random));
+      bytes += static_cast<char>(trail(random));
+      ++units;
+    }
+    bytes += "\r\n";
+    units += 2;
+  }
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  std::printf("name list: %d names, %.2f MB (GBK, CR LF)\n", kNames, static_cast<double>(bytes.size()) / 1e6);
+  return units;
+}
+
+LRESULT TextLength(HWND box) {
+  DWORD_PTR length = 0;
+  if (!box || !SendMessageTimeoutW(box, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return -1;
+  return static_cast<LRESULT>(length);
+}
+
+HWND ChildOfClass(HWND parent, const wchar_t* className) {
+  return FindWindowExW(parent, nullptr, className, nullptr);
+}
+
+void PostClick(HWND control) {
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+}
+
+struct Started {
+  PROCESS_INFORMATION process{};
+  bool ok = false;
+};
+
+Started Start(const std::wstring& program, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  Started started;
+  started.ok = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &started.process) != FALSE;
+  return started;
+}
+
+void End(Started& started) {
+  if (!started.ok) return;
+  if (WaitForSingleObject(started.process.hProcess, 5000) != WAIT_OBJECT_0)
+    TerminateProcess(started.process.hProcess, 1);
+  CloseHandle(started.process.hThread);
+  CloseHandle(started.process.hProcess);
+  started.ok = false;
+}
+
+// One opening of the editor: milliseconds until its box holds the list;
+// negative when it never does. Leaves the editor open in `window`.
+double OpenEditor(HWND settingsWindow, DWORD processId, LRESULT expected, HWND& window) {
+  const HWND link = GetDlgItem(settingsWindow, settings::kFirstLink);  // L_a
+  const auto start = Clock::now();
+  PostClick(link);
+  window = nullptr;
+  const bool shown = WaitFor([&] {
+    if (!window) window = ravelo::bench::FindProcessWindow(processId, [](HWND w) {
+      wchar_t name[64] = {};
+      GetClassNameW(w, name, 64);
+      return std::wstring(name) == editor::kWindowClass;
+    });
+    return window && TextLength(GetDlgItem(window, editor::kText)) == expected;
+  });
+  return shown ? MillisSince(start) : -1;
+}
+
+// Milliseconds from the click on Pic_ent until the message box shows.
+double Save(HWND window, DWORD processId) {
+  const auto start = Clock::now();
+  PostClick(GetDlgItem(window, editor::kSave));
+  HWND box = nullptr;
+  const bool shown = WaitFor([&] {
+    box = ravelo::bench::FindProcessWindow(processId, [](HWND w) {
+      wchar_t name[16] = {};
+      GetClassNameW(w, name, 16);
+      return std::wstring(name) == L"#32770";
+    });
+    return box != nullptr;
+  });
+  const double millis = MillisSince(start);
+  if (!shown) return -1;
+  wchar_t text[64] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      5000, &copied);  // the static that holds the message
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  WaitFor([&] { return !IsWindow(box); });
+  return std::wstring(text) == L"抽签名单修改成功" ? millis : -1;
+}
+
+double Notepad(const std::wstring& file, LRESULT expected) {
+  Started notepad = Start(L"notepad.exe", L"\"" + file + L"\"");
+  if (!notepad.ok) return -1;
+  const auto start = Clock::now();
+  HWND window = nullptr;
+  const bool shown = WaitFor([&] {
+    if (!window) window = ravelo::bench::FindProcessWindow(notepad.process.dwProcessId, [](HWND w) {
+      return ChildOfClass(w, L"Edit") != nullptr;
+    });
+    return window && TextLength(ChildOfClass(window, L"Edit")) == expected;
+  });
+  const double millis = shown ? MillisSince(start) : -1;
+  if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+  End(notepad);
+  return millis;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t n = values.size();
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void PrintRow(const char* name, const std::vector<double>& millis) {
+  std::printf("%-8s", name);
+  for (double ms : millis) std::printf(" %7.1f", ms);
+  std::printf("\n");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: name_editor_bench ROUNDS INSTALLATION\n");
+    return 2;
+  }
+  const int rounds = std::max(1, _wtoi(argv[1]));
+  std::wstring root = argv[2];
+  if (root.back() != L'\\') root += L'\\';
+  const std::wstring file = root + L"name.txt";
+  const size_t units = WriteNameFile(file);
+  const auto inEditor = static_cast<LRESULT>(units - 2);  // no line end after the last name
+  const auto inNotepad = static_cast<LRESULT>(units);
+
+  Started rvocfg = Start(root + L"bin\\rvocfg.exe", L"");
+  HWND settingsWindow = nullptr;
+  if (!rvocfg.ok || !WaitFor([&] {
+        settingsWindow = FindWindowW(settings::kWindowClass, nullptr);
+        return settingsWindow && IsWindowVisible(settingsWindow);
+      })) {
+    std::fprintf(stderr, "rvocfg showed no settings window\n");
+    return 1;
+  }
+  const DWORD cfgId = rvocfg.process.dwProcessId;
+
+  // One of each first: a first start loads its DLLs from disk.
+  HWND window = nullptr;
+  if (OpenEditor(settingsWindow, cfgId, inEditor, window) < 0 || Notepad(file, inNotepad) < 0) {
+    std::fprintf(stderr, "the editor or notepad never showed the whole list\n");
+    return 1;
+  }
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  WaitFor([&] { return !IsWindow(window); });
+
+  std::vector<double> editorMillis, notepadMillis, saveMillis;
+  for (int round = 0; round < rounds; ++round) {
+    editorMillis.push_back(OpenEditor(settingsWindow, cfgId, inEditor, window));
+    saveMillis.push_back(Save(window, cfgId));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    WaitFor([&] { return !IsWindow(window); });
+    notepadMillis.push_back(Notepad(file, inNotepad));
+  }
+  PostMessageW(settingsWindow, WM_CLOSE, 0, 0);
+  End(rvocfg);
+
+  PrintRow("editor", editorMillis);
+  PrintRow("notepad", notepadMillis);
+  PrintRow("save", saveMillis);
+  const double editorMedian = Median(editorMillis);
+  const double notepadMedian = Median(notepadMillis);
+  std::printf("median until the whole list shows: editor %.1f ms, notepad %.1f ms, ratio %.2f\n", editorMedian,
+              notepadMedian, editorMedian / notepadMedian);
+  std::printf("median save of the list (click to message): %.1f ms\n", Median(saveMillis));
+  const bool allOk = std::none_of(editorMillis.begin(), editorMillis.end(), [](double v) { return v < 0; }) &&
+                     std::none_of(notepadMillis.begin(), notepadMillis.end(), [](double v) { return v < 0; }) &&
+                     std::none_of(saveMillis.begin(), saveMillis.end(), [](double v) { return v < 0; });
+  return allOk ? 0 : 1;
+}
