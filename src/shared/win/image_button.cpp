@@ -167,9 +167,11 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       TrackHover(PointFromLParam(lParam));
       return 0;
     case WM_CAPTURECHANGED:
+      // Wine tells a window that takes the capture it already holds (the
+      // press after a hover) that the capture changed: that loses nothing.
+      if (reinterpret_cast<HWND>(lParam) == Handle()) return 0;
       pressed_ = false;
-      if (hover_ && reinterpret_cast<HWND>(lParam) != Handle() && std::exchange(hovering_, false))
-        InvalidateRect(Handle(), nullptr, FALSE);
+      if (hover_ && std::exchange(hovering_, false)) InvalidateRect(Handle(), nullptr, FALSE);
       return 0;
     default:
       break;
