@@ -7,6 +7,7 @@
 //            editor's box holds the whole list;
 //   notepad  from CreateProcess until notepad's box holds the whole file
 //            (its start-up included, so it is the larger task);
+//   empty    notepad on an empty file: its start-up alone, for comparison;
 //   save     from the click on Pic_ent until the success message shows.
 #include <windows.h>
 
@@ -216,24 +217,31 @@ int wmain(int argc, wchar_t** argv) {
   PostMessageW(window, WM_CLOSE, 0, 0);
   WaitFor([&] { return !IsWindow(window); });
 
-  std::vector<double> editorMillis, notepadMillis, saveMillis;
+  const std::wstring emptyFile = root + L"empty.txt";
+  CloseHandle(CreateFileW(emptyFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+
+  std::vector<double> editorMillis, notepadMillis, emptyMillis, saveMillis;
   for (int round = 0; round < rounds; ++round) {
     editorMillis.push_back(OpenEditor(settingsWindow, cfgId, inEditor, window));
     saveMillis.push_back(Save(window, cfgId));
     PostMessageW(window, WM_CLOSE, 0, 0);
     WaitFor([&] { return !IsWindow(window); });
     notepadMillis.push_back(Notepad(file, inNotepad));
+    emptyMillis.push_back(Notepad(emptyFile, 0));
   }
   PostMessageW(settingsWindow, WM_CLOSE, 0, 0);
   End(rvocfg);
 
   PrintRow("editor", editorMillis);
   PrintRow("notepad", notepadMillis);
+  PrintRow("empty", emptyMillis);
   PrintRow("save", saveMillis);
   const double editorMedian = Median(editorMillis);
   const double notepadMedian = Median(notepadMillis);
   std::printf("median until the whole list shows: editor %.1f ms, notepad %.1f ms, ratio %.2f\n", editorMedian,
               notepadMedian, editorMedian / notepadMedian);
+  std::printf("notepad's start-up alone (empty file): %.1f ms; its load of the list alone: %.1f ms\n",
+              Median(emptyMillis), notepadMedian - Median(emptyMillis));
   std::printf("median save of the list (click to message): %.1f ms\n", Median(saveMillis));
   const bool allOk = std::none_of(editorMillis.begin(), editorMillis.end(), [](double v) { return v < 0; }) &&
                      std::none_of(notepadMillis.begin(), notepadMillis.end(), [](double v) { return v < 0; }) &&
