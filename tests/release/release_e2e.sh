@@ -116,7 +116,7 @@ expect test ! -e "$menu"
 expect test ! -e "$desktop/Ravelo抽签.lnk"
 expect key_gone "$uninstall_key"
 expect key_gone 'HKLM\Software\Ravelo'
-echo "left in the prefix's temporary folder: $(cd "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Temp" 2>/dev/null && find . -mindepth 1 | tr '\n' ' ')"
+echo "left in the temporary folders: $(find "$WINEPREFIX"/drive_c/users/*/Temp "$WINEPREFIX/drive_c/windows/temp" -mindepth 1 | tr '\n' ' ')"
 
 # --- the help file ---------------------------------------------------------------
 extract_chmLib "$stage/bin/rvohelp.chm" "$work/chm" >/dev/null
