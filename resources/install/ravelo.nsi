@@ -74,6 +74,21 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "Ravelo"
     DetailPrint "icacls ${PATH}: $0"
 !macroend
 
+; A running draw window holds rvo.exe open: neither an install over it nor an
+; uninstall could replace or remove it. Both stop before they change anything
+; (exit code 2 when silent).
+!macro REFUSE_WHILE_DRAWING
+  FindWindow $0 "RaveloDrawWindow"
+  StrCmp $0 0 +4
+    MessageBox MB_ICONEXCLAMATION|MB_OK "Ravelo抽签程序正在运行,请先退出它,然后再试。" /SD IDOK
+    SetErrorLevel 2
+    Abort
+!macroend
+
+Function .onInit
+  !insertmacro REFUSE_WHILE_DRAWING
+FunctionEnd
+
 Section "Ravelo" SecProgram
   SectionIn RO
   SetShellVarContext all
@@ -114,6 +129,7 @@ Section "桌面快捷方式" SecDesktop
 SectionEnd
 
 Function un.onInit
+  !insertmacro REFUSE_WHILE_DRAWING
   SetShellVarContext all
   ; The uninstaller lives in bin\; the installation is the folder above it.
   GetFullPathName $INSTDIR "$INSTDIR\.."

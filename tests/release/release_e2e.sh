@@ -87,6 +87,11 @@ for _ in $(seq 1 100); do
 done
 width=$(xdotool getwindowgeometry "$window" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 expect test "${width:-0}" -ge 600  # the draw window, not a message box
+# While it runs, a silent install over it stops before it changes anything.
+before=$(find "$inst" -printf '%p %s %T@\n' | sort)
+wine "$setup" /S
+expect test $? -eq 2
+expect test "$before" = "$(find "$inst" -printf '%p %s %T@\n' | sort)"
 kill $rvo 2>/dev/null
 wait $rvo 2>/dev/null
 
