@@ -1,6 +1,7 @@
 #include "style/core/style_save.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "shared/core/config_schema.h"
 
@@ -13,6 +14,11 @@ StyleWrite Field(ConfigKey key, const std::string& value) {
 }
 
 }  // namespace
+
+float SavedPosition(float position) {
+  const float whole = std::round(position);
+  return whole == 0.0f ? 1.0f : whole;
+}
 
 std::string PositionText(float value) {
   if (value == 0.0f) return " 0";  // negative zero too

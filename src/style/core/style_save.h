@@ -17,6 +17,13 @@ namespace ravelo {
 // " 37.5", -3 "-3").
 std::string PositionText(float value);
 
+// The position a label is saved at: the whole pixel it shows at (halves
+// away from zero, as the label window stands), never 0. The 5-character
+// field would otherwise cut 144.5 to 144 and the draw window would show the
+// label a pixel away from the preview; and a 0 makes the draw window centre
+// both labels.
+float SavedPosition(float position);
+
 struct StyleValues {
   PointF caption;  // left, top in the content area
   PointF text;
@@ -32,7 +39,8 @@ struct StyleWrite {
 inline constexpr std::string_view kStyleSection = "Style";
 
 // The six writes in their order: captiontop, captionleft, texttop, textleft
-// (5 characters: " 123.75" is cut to " 123."), form, caption (10 characters).
+// (5 characters: " 123.75" is cut to " 123."), form, caption (10 characters),
+// of the positions as given.
 std::array<StyleWrite, 6> PlanStyleSave(const StyleValues& values);
 
 }  // namespace ravelo

@@ -134,8 +134,9 @@ void StyleWindow::FinishStartUp() {
 }
 
 void StyleWindow::Save() {
+  const auto saved = [](PointF p) { return PointF{SavedPosition(p.x), SavedPosition(p.y)}; };
   const auto planned = PlanStyleSave(
-      {CaptionLabel().Position(), TextLine().Position(), BodyColour(), Title().Colour()});
+      {saved(CaptionLabel().Position()), saved(TextLine().Position()), BodyColour(), Title().Colour()});
   std::array<ProfileWrite, 6> writes;
   for (std::size_t i = 0; i < writes.size(); ++i) writes[i] = {kStyleSection, planned[i].key, planned[i].field};
   // All six keys reach the file in one replace, or none does.

@@ -27,14 +27,14 @@ StyleStartPlan PlanOf(const std::string& utf8File, std::set<std::string> files =
 TEST(PlanStyleStart, ReadsSizeColoursPositionsAndLimitsTheSize) {
   const StyleStartPlan plan = PlanOf(
       "[Style]\r\nwidth=99999\r\nheight=0\r\nform=8388672\r\ncaption= 255 \r\n"
-      "captiontop= 45\r\ncaptionleft=120.5\r\ntexttop=-3\r\ntextleft=x\r\n"
-      "[Form]\r\ncaption=年会\r\n[Caption]\r\nfontbold=-1\r\n");
+      "captiontop= 45\r\ncaptionleft=12.5\r\ntexttop=-3\r\ntextleft=x\r\n"
+      "[Form]\r\ncaption=年会\r\n[Caption]\r\nfontbold=1\r\n");
   EXPECT_EQ(plan.width, 1004);  // the 5-byte field keeps 9999, then the screen limits it
   EXPECT_EQ(plan.height, 100);
   EXPECT_EQ(plan.frameColour, "8388672");
   EXPECT_EQ(plan.titleColour, "255");
   EXPECT_EQ(plan.positions.captionTop, 45.0f);
-  EXPECT_EQ(plan.positions.captionLeft, 120.5f);
+  EXPECT_EQ(plan.positions.captionLeft, 12.5f);
   EXPECT_EQ(plan.positions.textTop, -3.0f);
   EXPECT_EQ(plan.positions.textLeft, 0.0f);
   EXPECT_EQ(plan.caption.text, "年会");
@@ -99,6 +99,12 @@ TEST(PositionText, SpaceBeforeANonNegativeValueShortestForm) {
   EXPECT_EQ(PositionText(-100.25f), "-100.25");
 }
 
+TEST(SavedPosition, TheWholePixelTheLabelShowsAtNeverZero) {
+  const std::pair<float, float> cases[] = {{144.5f, 145.0f}, {144.49f, 144.0f}, {-3.5f, -4.0f},
+                                           {0.4f, 1.0f},     {-0.4f, 1.0f},     {12.0f, 12.0f}};
+  for (const auto& [position, saved] : cases) EXPECT_EQ(SavedPosition(position), saved) << position;
+}
+
 TEST(PlanStyleSave, SixKeysInOrderCutOrPaddedToTheirFields) {
   const auto writes = PlanStyleSave({{120.0f, 45.0f}, {1234.5f, 123.75f}, 8388672, 255});
   const std::pair<std::string, std::string> expected[] = {
@@ -116,8 +122,10 @@ TEST(PlanStyleSave, TheFileKeepsTheFieldsBytesAndReadsThemBack) {
   const auto writes = PlanStyleSave({{1.0f, 45.0f}, {1234.5f, 123.75f}, 8388672, 255});
   std::string file = "[Style]\r\nwidth=600\r\ncaptiontop=0\r\n";
   for (const StyleWrite& w : writes) file = ApplyProfileWrite(file, kStyleSection, w.key, w.field);
-  EXPECT_NE(file.find("captiontop= 45  \r\n"), std::string::npos) << file;
-  EXPECT_NE(file.find("captionleft= 1   \r\n"), std::string::npos) << file;
+  // The writer drops a value's leading blanks, as the platform's does; the
+  // trailing ones of the field stay.
+  EXPECT_NE(file.find("captiontop=45  \r\n"), std::string::npos) << file;
+  EXPECT_NE(file.find("captionleft=1   \r\n"), std::string::npos) << file;
   const ConfigTexts texts = ConfigTexts::Read(ProfileReader::FromBytes(file));
   EXPECT_EQ(PositionFromText(texts[ConfigKey::StyleTexttop]), 123.0f);
   EXPECT_EQ(PositionFromText(texts[ConfigKey::StyleTextleft]), 1234.0f);
