@@ -15,6 +15,7 @@ namespace {
 constexpr wchar_t kStyleClass[] = L"RaveloStyleWindow";
 constexpr int kSaveId = 110;     // LB_S
 constexpr int kRestoreId = 111;  // LB_R
+constexpr int kMinimizeId = 112;  // LB_M
 constexpr int kCancelId = 113;   // LB_C
 constexpr wchar_t kSaved[] = L"保存显示风格成功";
 constexpr wchar_t kSaveFailed[] = L"保存显示风格失败,请尝试去除程序系统文件夹只读属性";
@@ -166,6 +167,13 @@ TEST_F(StyleEditor, CancelAfterADragLeavesTheFileAsItWas) {
   ClickLabelButton(main, kCancelId);
   EXPECT_EQ(editor_->ExpectExit(), 0u);
   EXPECT_EQ(install_.ReadBytes(Installation::kConfigFile), original);
+}
+
+TEST_F(StyleEditor, TheMinimiseButtonMinimisesTheWindow) {
+  const Window main = StartEditor();
+  ClickLabelButton(main, kMinimizeId);
+  WaitUntil([&] { return IsIconic(main.Handle()) != FALSE; }, kDefaultTimeout,
+            [] { return std::string("the window was not minimised"); });
 }
 
 TEST_F(StyleEditor, AReadOnlyFileIsReportedAndLeftUnchanged) {

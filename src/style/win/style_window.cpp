@@ -58,8 +58,15 @@ bool StyleWindow::Create() {
   };
   MakeDraggable(CaptionLabel());
   MakeDraggable(TextLine());
+  // The built-in layout is what stays when a setting stops the layout early.
+  const FrameLayoutArgs builtIn = BuiltInFrameLayout();
+  const LabelPositions& p = builtIn.positions;
+  ApplyFrameLayout(*this, ButtonRow(), builtIn.width, builtIn.height, builtIn.frameColour, builtIn.titleColour,
+                   p.captionTop, p.captionLeft, p.textTop, p.textLeft);
   return true;
 }
+
+LabelButtonRow StyleWindow::ButtonRow() { return {save_, restore_, minimize_, cancel_, hand_, drag_}; }
 
 bool StyleWindow::CreateButton(TextLabel& button, int id, const wchar_t* text, void (StyleWindow::*onClick)()) {
   if (!button.Create(BodyCanvas(), id, {text, Title().FontOf(), Title().Colour(), PointF{}})) return false;
@@ -117,8 +124,7 @@ void StyleWindow::ApplyStartPlan(const StyleStartPlan& plan) {
   // A picture that cannot be shown leaves the plain ground.
   Content().LoadBackground(Widen(plan.backgroundPath));
   const auto& p = plan.positions;
-  ApplyFrameLayout(*this, LabelButtonRow{save_, restore_, minimize_, cancel_, hand_, drag_}, plan.width,
-                   plan.height, plan.frameColour, plan.titleColour, p.captionTop, p.captionLeft, p.textTop,
+  ApplyFrameLayout(*this, ButtonRow(), plan.width, plan.height, plan.frameColour, plan.titleColour, p.captionTop, p.captionLeft, p.textTop,
                    p.textLeft);
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "shared/core/paths.h"
+#include "shared/win/frame_layout_view.h"
 #include "shared/win/skinned_frame.h"
 #include "shared/win/system_probes.h"
 #include "shared/win/text_label.h"
@@ -36,6 +37,7 @@ class StyleWindow final : public SkinnedFrame {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool CreateButton(TextLabel& button, int id, const wchar_t* text, void (StyleWindow::*onClick)());
   void MakeDraggable(TextLabel& label);
+  LabelButtonRow ButtonRow();
   void ApplyModernTitleFont();
   void ApplyStartPlan(const StyleStartPlan& plan);
   void FinishStartUp();
