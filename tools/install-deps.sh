@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12: MinGW-w64, 32-bit Wine,
-# Xvfb and X tools, Chinese fonts, the zh_CN.UTF-8 locale, GoogleTest.
+# Xvfb and X tools, Chinese fonts, the zh_CN.UTF-8 locale, GoogleTest, and the
+# release tools: NSIS (makensis), chmcmd (fp-utils) and extract_chmLib (libchm-bin).
 # Safe to re-run: it installs only what is missing.
 set -euo pipefail
 
@@ -18,7 +19,8 @@ fi
 for p in cmake ninja-build g++ make git locales \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev \
          wine wine32:i386 xvfb xdotool x11-utils imagemagick fonts-wqy-zenhei \
-         googletest libgtest-dev python3 file; do
+         googletest libgtest-dev python3 file \
+         nsis fp-utils libchm-bin; do
   have "$p" || need+=("$p")
 done
 

@@ -1,5 +1,5 @@
-"""The data files of a demo installation: the name list, the configuration
-file with the built-in defaults, and the uninstall list."""
+"""The data files of a demo installation: the name list and the configuration
+file with the built-in defaults."""
 import os
 
 # About thirty names for demonstrations; GBK text with CR LF line ends.
@@ -22,8 +22,6 @@ DEFAULT_CONFIG = [
     ("Text", [("fontname", "宋体"), ("fontsize", "72"), ("fontbold", "0"), ("fontitalic", "0")]),
 ]
 
-PROGRAMS = ["rvo.exe", "rvocfg.exe", "rvostyle.exe", "rvofilecmd.exe"]
-
 
 def config_text():
     lines = []
@@ -39,10 +37,3 @@ def write_installation(stage):
         f.write(("\r\n".join(DEMO_NAMES) + "\r\n").encode("gbk"))
     with open(os.path.join(common, "rvoconfig.rcf"), "wb") as f:
         f.write(config_text().encode("gbk"))
-    # The uninstall list names contents before their folders, so that each
-    # folder is empty by the time its own line removes it.
-    entries = ["#name.txt", "#common\\*.*"]
-    entries += ["#bin\\" + p for p in PROGRAMS] + ["#bin\\rvohelp.chm", "#bin\\filelist.db"]
-    entries += ["@common", "@bin", "%SOFTWARE\\Ravelo"]
-    with open(os.path.join(stage, "bin", "filelist.db"), "wb") as f:
-        f.write(("\r\n".join(entries) + "\r\n").encode("gbk"))

@@ -2,7 +2,8 @@
 """Generates the suite's skin and the data of a demo installation.
 
 --rc DIR     icon, cursors and bitmaps compiled into the programs
---stage DIR  the installation: name.txt and common\\ in DIR, bin\\filelist.db
+--stage DIR  the installation: name.txt and common\\ in DIR, and bin\\filelist.db
+             from the installation manifest (resources/install)
 """
 import argparse
 import os
@@ -11,8 +12,10 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
+sys.path.insert(0, os.path.join(os.path.dirname(HERE), "install"))
 import images  # noqa: E402
 import demo_data  # noqa: E402
+import manifest  # noqa: E402
 
 
 def main():
@@ -29,6 +32,7 @@ def main():
     shutil.copyfile(os.path.join(HERE, "rendered", "helpbox.bmp"),
                     os.path.join(args.stage, "common", "helpbox.pte"))
     demo_data.write_installation(args.stage)
+    manifest.write_uninstall_list(args.stage)
 
 
 if __name__ == "__main__":

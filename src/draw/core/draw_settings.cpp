@@ -30,12 +30,8 @@ SettingsPlan PlanFromConfig(const ConfigTexts& texts, const ScreenBounds& screen
 
   SettingsPlan plan;
   plan.fromDefaults = false;
-  plan.caption = {texts[K::FormCaption], ColourFromText(texts[K::ColorCaption]),
-                  {FontNameFromText(texts[K::CaptionFontname]), FontPointsFromText(texts[K::CaptionFontsize]),
-                   state.captionBold != 0, state.captionItalic != 0}};
-  plan.text = {texts[K::FormText], ColourFromText(texts[K::ColorText]),
-               {FontNameFromText(texts[K::TextFontname]), FontPointsFromText(texts[K::TextFontsize]),
-                state.textBold != 0, state.textItalic != 0}};
+  plan.caption = CaptionSettingsFrom(texts);
+  plan.text = TextLineSettingsFrom(texts);
   plan.layout = {state.contentWidth, state.contentHeight, state.frameColour, state.titleColour,
                  state.positions,    state.showButtons};
   if (state.drawInterval >= 0) plan.timerInterval = state.drawInterval;

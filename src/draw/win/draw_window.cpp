@@ -6,6 +6,7 @@
 #include "shared/core/ini_file.h"
 #include "shared/core/probes.h"
 #include "shared/version.h"
+#include "shared/win/frame_design.h"
 #include "shared/win/label_settings_view.h"
 #include "shared/win/message_box.h"
 #include "shared/win/process.h"
@@ -15,8 +16,6 @@ namespace ravelo::win {
 namespace {
 
 constexpr wchar_t kTitleText[] = L"Ravelo" RAVELO_VERSION_TEXT;
-constexpr wchar_t kTitleFontName[] = L"宋体";
-constexpr float kTitlePoints = 9.0f;
 constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,系统将为您载入默认设置";
 constexpr std::string_view kConfigProgram = "rvocfg.exe";
 constexpr std::string_view kStyleEditor = "rvostyle.exe";
@@ -37,26 +36,14 @@ DrawWindow::DrawWindow() : engine_(*this, draw::RandomPick::FromSystemClock()) {
 bool DrawWindow::Create() {
   // The design is the built-in look, with the command buttons hidden: it is
   // what stays when a setting stops the layout early.
-  const LabelSettings caption = BuiltInCaption();
-  const LabelSettings text = BuiltInText();
   FrameLayoutArgs designLayout = BuiltInFrameLayout();
   designLayout.showButtons = 0;
-  const FrameColours colours = ResolveFrameColours(designLayout.frameColour, designLayout.titleColour);
 
-  FrameDesign design;
+  FrameDesign design = BuiltInFrameDesign();
   design.className = draw_controls::kWindowClass;
   design.windowCaption = draw_controls::kWindowCaption;
   design.icon = LoadIconW(ThisModule(), MAKEINTRESOURCEW(IDI_APP));
-  design.bodyColour = static_cast<COLORREF>(colours.body.value_or(0));
   design.title = kTitleText;
-  design.titleFont = {kTitleFontName, kTitlePoints, false, false};
-  design.titleColour = static_cast<COLORREF>(colours.title.value_or(0xFFFFFF));
-  design.caption = Widen(caption.text);
-  design.captionFont = FontSpecOf(caption.font);
-  design.captionColour = static_cast<COLORREF>(caption.colour.value_or(0));
-  design.text = Widen(text.text);
-  design.textFont = FontSpecOf(text.font);
-  design.textColour = static_cast<COLORREF>(text.colour.value_or(0));
   if (!SkinnedFrame::Create(design)) return false;
 
   hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND));

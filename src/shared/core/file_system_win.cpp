@@ -1,5 +1,5 @@
-// The Windows half of the file system helpers: paths are UTF-16, and
-// MoveFileExW puts a finished temporary file in place of the target.
+// The Windows half of the file system helpers: paths are UTF-16, and a
+// finished temporary file replaces the target (ReplaceFileW, else a rename).
 #include <windows.h>
 
 #include <atomic>
@@ -30,6 +30,19 @@ std::wstring TemporaryName(const std::wstring& target, unsigned attempt) {
 }
 
 HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+// An existing target is replaced with ReplaceFileW, which keeps its security
+// descriptor: after a per-machine install the folder's inherited rights would
+// leave a renamed-in file writable by its creator alone, and the next user's
+// save would fail. A new target (or a volume without ReplaceFileW) takes the
+// rename.
+bool PutInPlace(const std::wstring& temporary, const std::wstring& target, bool targetExists) {
+  if (targetExists &&
+      ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+    return true;
+  }
+  return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
 
 }  // namespace
 
@@ -109,7 +122,7 @@ bool WriteFileAtomically(const FilePath& path, std::string_view bytes) {
     const DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
     if (kept != 0) SetFileAttributesW(temporary.c_str(), kept);
   }
-  ok = ok && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  ok = ok && PutInPlace(temporary, target, exists);
   if (!ok) {
     SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(temporary.c_str());

@@ -91,6 +91,20 @@ std::string ChooseSkinFile(const std::string& configured, const std::string& def
   return configured;
 }
 
+LabelSettings CaptionSettingsFrom(const ConfigTexts& texts) {
+  using K = ConfigKey;
+  return {texts[K::FormCaption], ColourFromText(texts[K::ColorCaption]),
+          {FontNameFromText(texts[K::CaptionFontname]), FontPointsFromText(texts[K::CaptionFontsize]),
+           Int16FromText(texts[K::CaptionFontbold]) != 0, Int16FromText(texts[K::CaptionFontitalic]) != 0}};
+}
+
+LabelSettings TextLineSettingsFrom(const ConfigTexts& texts) {
+  using K = ConfigKey;
+  return {texts[K::FormText], ColourFromText(texts[K::ColorText]),
+          {FontNameFromText(texts[K::TextFontname]), FontPointsFromText(texts[K::TextFontsize]),
+           Int16FromText(texts[K::TextFontbold]) != 0, Int16FromText(texts[K::TextFontitalic]) != 0}};
+}
+
 LabelSettings BuiltInCaption() {
   return {std::string(kDefaultCaption), kDefaultCaptionColour,
           {std::string(kDefaultFontName), kDefaultCaptionPoints, true, false}};

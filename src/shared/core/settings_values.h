@@ -67,6 +67,11 @@ struct LabelSettings {
   FontChoice font;
 };
 
+// The caption's and the text line's settings as the file gives them: text,
+// colour, font name and size, bold and italic (a flag's number not 0).
+LabelSettings CaptionSettingsFrom(const ConfigTexts& texts);
+LabelSettings TextLineSettingsFrom(const ConfigTexts& texts);
+
 // The arguments of the frame layout. The colours are given as texts and are
 // converted by the layout itself, which is where a bad one stops it.
 struct FrameLayoutArgs {

@@ -1,5 +1,6 @@
 // The paint probe: a message hook DLL that the draw CPU benchmark installs
-// on rvo's window thread. For every draw timer message rvo takes it notes
+// on rvo's window thread (the style drag benchmark on rvostyle's). For every
+// tick (a draw timer message, or a mouse move over the text line) it notes
 // where the text line stands; for every WM_PAINT it measures the window's
 // update region (before the window paints and clears it), in the content
 // area's coordinates, and how much of it lies outside the text line's
@@ -130,7 +131,11 @@ void OnPaint(HWND window) {
 extern "C" __declspec(dllexport) LRESULT CALLBACK GetMessageProbe(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     const MSG* message = reinterpret_cast<const MSG*>(lParam);
-    if (message->message == WM_TIMER && message->wParam == kDrawTimer && !GetParent(message->hwnd))
+    ProbeCounters* c = Counters();
+    const bool dragging = c && c->mouseMovesAreTicks;
+    if (!dragging && message->message == WM_TIMER && message->wParam == kDrawTimer && !GetParent(message->hwnd))
+      OnTick(message->hwnd);
+    else if (dragging && message->message == WM_MOUSEMOVE && GetDlgCtrlID(message->hwnd) == kTextLineId)
       OnTick(message->hwnd);
     else if (message->message == WM_PAINT && message->hwnd)
       OnPaint(message->hwnd);

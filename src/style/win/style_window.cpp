@@ -1,0 +1,210 @@
+#include "style/win/style_window.h"
+
+#include "resource_ids.h"
+#include "shared/core/file_system.h"
+#include "shared/core/ini_file.h"
+#include "shared/core/probes.h"
+#include "shared/win/frame_controls.h"
+#include "shared/win/frame_design.h"
+#include "shared/win/frame_layout_view.h"
+#include "shared/win/label_settings_view.h"
+#include "shared/win/message_box.h"
+#include "shared/win/process.h"
+#include "shared/win/wide_text.h"
+#include "style/core/style_save.h"
+#include "style/win/style_controls.h"
+
+namespace ravelo::win {
+namespace {
+
+constexpr wchar_t kTitleText[] = L"Ravelo风格编辑";
+constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,请运行配置程序重新配置";
+constexpr wchar_t kSaved[] = L"保存显示风格成功";
+constexpr wchar_t kSaveFailed[] = L"保存显示风格失败,请尝试去除程序系统文件夹只读属性";
+constexpr wchar_t kDrawProgramFailed[] = L"无法启动抽签程序rvo.exe,请检查程序文件夹";
+constexpr wchar_t kConfigProgramFailed[] = L"无法启动配置程序rvocfg.exe,请检查程序文件夹";
+
+bool FileExistsAt(const std::string& utf8Path) {
+  return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
+}
+
+POINT OnScreen(HWND window, POINT inWindow) {
+  ClientToScreen(window, &inWindow);
+  return inWindow;
+}
+
+}  // namespace
+
+bool StyleWindow::Create() {
+  FrameDesign design = BuiltInFrameDesign();
+  design.className = style_controls::kWindowClass;
+  design.windowCaption = style_controls::kWindowCaption;
+  design.icon = LoadIconW(ThisModule(), MAKEINTRESOURCEW(IDI_APP));
+  design.title = kTitleText;
+  if (!SkinnedFrame::Create(design)) return false;
+
+  hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND));
+  drag_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_DRAG_ARROW));
+  using namespace style_controls;
+  if (!CreateButton(save_, kSave, L"保存", &StyleWindow::Save) ||
+      !CreateButton(restore_, kRestore, L"还原", &StyleWindow::Restore) ||
+      !CreateButton(minimize_, kMinimize, L"最小化", &StyleWindow::Minimize) ||
+      !CreateButton(cancel_, kCancel, L"取消", &StyleWindow::Cancel))
+    return false;
+  // The title's right button opens the menu; its left button moves the
+  // window (the frame's own move handler stays).
+  Title().onMouseDown = [this](int button, POINT at) {
+    if (button == 2) ShowMenu(OnScreen(Title().Handle(), at));
+  };
+  MakeDraggable(CaptionLabel());
+  MakeDraggable(TextLine());
+  // The built-in layout is what stays when a setting stops the layout early.
+  const FrameLayoutArgs builtIn = BuiltInFrameLayout();
+  const LabelPositions& p = builtIn.positions;
+  ApplyFrameLayout(*this, ButtonRow(), builtIn.width, builtIn.height, builtIn.frameColour, builtIn.titleColour,
+                   p.captionTop, p.captionLeft, p.textTop, p.textLeft);
+  return true;
+}
+
+LabelButtonRow StyleWindow::ButtonRow() { return {save_, restore_, minimize_, cancel_, hand_, drag_}; }
+
+bool StyleWindow::CreateButton(TextLabel& button, int id, const wchar_t* text, void (StyleWindow::*onClick)()) {
+  if (!button.Create(BodyCanvas(), id, {text, Title().FontOf(), Title().Colour(), PointF{}})) return false;
+  button.onMouseUp = [this, &button, onClick](int which, POINT at) {
+    const ravelo::Size size = button.SizeOf();
+    if (which == 1 && at.x >= 0 && at.y >= 0 && at.x < size.width && at.y < size.height) (this->*onClick)();
+  };
+  return true;
+}
+
+void StyleWindow::MakeDraggable(TextLabel& label) {
+  label.onMouseDown = [this](int, POINT at) { grab_.Press({at.x, at.y}); };
+  label.onMouseMove = [this, &label](int buttons, POINT at) {
+    if (const auto moved = grab_.Move(buttons, {at.x, at.y}, label.Position())) label.SetPosition(*moved);
+  };
+  label.onMouseUp = [this, &label](int, POINT) {
+    RECT content{};
+    GetClientRect(Content().Handle(), &content);
+    label.SetPosition(ReleasedPosition(label.Position(), label.SizeOf(), {content.right, content.bottom}));
+  };
+}
+
+bool StyleWindow::StartUp() {
+  paths_ = InstallPaths::FromProgramFolder(ProgramFolder());
+  const std::string configPath = paths_.ConfigPath();
+  if (!FileExistsAt(configPath)) {
+    ShowWarning(Handle(), kNoConfigMessage);
+    return false;
+  }
+  ApplyModernTitleFont();
+  const ConfigTexts texts = ConfigTexts::Read(ProfileReader::Open(PathFromUtf8(configPath)));
+  {
+    Screenrs screen(system_);
+    const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
+    ApplyStartPlan(PlanStyleStart(texts, bounds, paths_, FileExistsAt));
+  }
+  start_ = StyleSnapshot::Take(BodyColour(), Title().Colour(), CaptionLabel().Position(), TextLine().Position());
+  PostMessageW(Handle(), kFinishStartUp, 0, 0);
+  return true;
+}
+
+void StyleWindow::ApplyModernTitleFont() {
+  const getWinVer version(system_);
+  if (!UsesModernUiFont(version.GetWindowsVersion())) return;
+  for (TextLabel* label : {&Title(), &save_, &restore_, &minimize_, &cancel_}) {
+    FontSpec font = label->FontOf();
+    font.name = Widen(kModernUiFontName);
+    label->SetFont(font);
+  }
+}
+
+void StyleWindow::ApplyStartPlan(const StyleStartPlan& plan) {
+  ApplyLabelSettings(CaptionLabel(), plan.caption);
+  ApplyLabelSettings(TextLine(), plan.text);
+  // A picture that cannot be shown leaves the plain ground.
+  Content().LoadBackground(Widen(plan.backgroundPath));
+  const auto& p = plan.positions;
+  ApplyFrameLayout(*this, ButtonRow(), plan.width, plan.height, plan.frameColour, plan.titleColour, p.captionTop, p.captionLeft, p.textTop,
+                   p.textLeft);
+}
+
+void StyleWindow::FinishStartUp() {
+  if (!tooltips_.Create()) return;
+  tooltips_.Add(CaptionLabel().Handle(), L"单击拖动标题修改显示位置");
+  tooltips_.Add(TextLine().Handle(), L"单击拖动内容修改显示位置");
+  tooltips_.Add(Title().Handle(), L"右键选择编辑窗口标题或窗口风格颜色");
+  tooltips_.Add(save_.Handle(), L"保存当前修改");
+  tooltips_.Add(restore_.Handle(), L"还原最初状态");
+  tooltips_.Add(minimize_.Handle(), L"最小化");
+  tooltips_.Add(cancel_.Handle(), L"取消");
+}
+
+void StyleWindow::Save() {
+  const auto saved = [](PointF p) { return PointF{SavedPosition(p.x), SavedPosition(p.y)}; };
+  const auto planned = PlanStyleSave(
+      {saved(CaptionLabel().Position()), saved(TextLine().Position()), BodyColour(), Title().Colour()});
+  std::array<ProfileWrite, 6> writes;
+  for (std::size_t i = 0; i < writes.size(); ++i) writes[i] = {kStyleSection, planned[i].key, planned[i].field};
+  // All six keys reach the file in one replace, or none does.
+  if (WriteProfileValues(PathFromUtf8(paths_.ConfigPath()), writes))
+    ShowInformation(Handle(), kSaved);
+  else
+    ShowWarning(Handle(), kSaveFailed);
+}
+
+void StyleWindow::Restore() {
+  SetFrameColour(start_.FrameColour());
+  SetTitleColour(start_.TitleColour());
+  CaptionLabel().SetPosition(start_.caption);
+  TextLine().SetPosition(start_.text);
+}
+
+void StyleWindow::Minimize() { ShowWindow(Handle(), SW_MINIMIZE); }
+
+void StyleWindow::Cancel() { DestroyWindow(Handle()); }
+
+void StyleWindow::SetFrameColour(COLORREF colour) {
+  SetBodyColour(colour);
+  // The title row's buttons stand on the body and show its colour.
+  for (const TextLabel* button : {&save_, &restore_, &minimize_, &cancel_})
+    RedrawWindow(button->Handle(), nullptr, nullptr, RDW_INVALIDATE);
+}
+
+void StyleWindow::SetTitleColour(COLORREF colour) {
+  for (TextLabel* label : {&Title(), &save_, &restore_, &minimize_, &cancel_}) label->SetColour(colour);
+}
+
+void StyleWindow::ShowMenu(POINT onScreen) {
+  using namespace style_controls;
+  switch (menu_.ChooseAt(Handle(), onScreen)) {
+    case kMenuTitleColour:
+      if (const auto colour = colours_.Choose(Handle())) SetTitleColour(*colour);
+      break;
+    case kMenuFrameColour:
+      if (const auto colour = colours_.Choose(Handle())) SetFrameColour(*colour);
+      break;
+    case kMenuDrawProgram: Launch("rvo.exe", kDrawProgramFailed); break;
+    case kMenuConfig: Launch("rvocfg.exe", kConfigProgramFailed); break;
+    default: break;
+  }
+}
+
+void StyleWindow::Launch(std::string_view program, std::wstring_view failure) {
+  if (!LaunchProgram(paths_.ProgramFile(program))) ShowWarning(Handle(), failure);
+}
+
+LRESULT StyleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kFinishStartUp:
+      FinishStartUp();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return SkinnedFrame::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace ravelo::win

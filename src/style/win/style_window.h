@@ -1,0 +1,69 @@
+// The style editor's window `main`: a preview of the draw window (the same
+// skinned frame, background, caption and text line, read from the same
+// configuration file) in which the operator drags the caption and the text
+// line into place, sets the two frame colours from the title's menu, and
+// saves, restores, minimises or cancels with the title row's text buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "shared/core/paths.h"
+#include "shared/win/frame_layout_view.h"
+#include "shared/win/skinned_frame.h"
+#include "shared/win/system_probes.h"
+#include "shared/win/text_label.h"
+#include "shared/win/tooltips.h"
+#include "style/core/label_drag.h"
+#include "style/core/style_settings.h"
+#include "style/win/colour_dialog.h"
+#include "style/win/style_menu.h"
+
+namespace ravelo::win {
+
+class StyleWindow final : public SkinnedFrame {
+ public:
+  // Creates the window and its controls, hidden, in their design state.
+  bool Create();
+  // Start-up: false when there is no configuration file, after the message:
+  // the program then ends without showing the window.
+  bool StartUp();
+
+ private:
+  static constexpr UINT kFinishStartUp = WM_APP + 1;
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool CreateButton(TextLabel& button, int id, const wchar_t* text, void (StyleWindow::*onClick)());
+  void MakeDraggable(TextLabel& label);
+  LabelButtonRow ButtonRow();
+  void ApplyModernTitleFont();
+  void ApplyStartPlan(const StyleStartPlan& plan);
+  void FinishStartUp();
+
+  void Save();
+  void Restore();
+  void Minimize();
+  void Cancel();
+  void ShowMenu(POINT onScreen);
+  void SetFrameColour(COLORREF colour);
+  void SetTitleColour(COLORREF colour);
+  void Launch(std::string_view program, std::wstring_view failure);
+
+  InstallPaths paths_;
+  Win32SystemQueries system_;
+  TextLabel save_;
+  TextLabel restore_;
+  TextLabel minimize_;
+  TextLabel cancel_;
+  HCURSOR hand_ = nullptr;
+  HCURSOR drag_ = nullptr;
+  LabelDrag grab_;
+  StyleSnapshot start_;
+  StyleMenu menu_;
+  ColourDialog colours_;
+  Tooltips tooltips_;
+};
+
+}  // namespace ravelo::win

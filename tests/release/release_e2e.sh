@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# The release under Wine, in a fresh prefix of its own: a silent install of
+# the setup (files, registry entry, shortcuts, the rights it grants), rvo
+# started from the installed folder, an install over edited data, and a
+# silent uninstall that leaves only what the operator added. Then the help
+# file, decompiled: every topic of its contents and every picture they show.
+#
+# usage: release_e2e.sh SETUP_EXE STAGED_INSTALLATION TOOLS_FOLDER
+set -uo pipefail
+setup=${1:?setup}
+stage=${2:?staged installation}
+tools=${3:?tools folder}
+for f in "$setup" "$stage/bin/rvohelp.chm"; do [ -f "$f" ] || { echo "missing $f"; exit 1; }; done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/ravelo-release.XXXXXX")
+export RAVELO_WINEPREFIX="$work/prefix" RAVELO_WINE_UNMANAGED=1
+. "$tools/wine-env.sh"
+cleanup() { wineserver -k 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+
+checks=0 failures=0
+fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+expect() { checks=$((checks + 1)); "$@" || fail "$*"; }  # expect COMMAND...: it must succeed
+ms_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
+
+t=$(date +%s%N)
+ravelo_wine_prefix
+echo "fresh prefix: $(ms_since "$t") ms"
+
+inst="$WINEPREFIX/drive_c/Program Files/Ravelo"
+inst_win='C:\Program Files\Ravelo'
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Ravelo"
+desktop="$WINEPREFIX/drive_c/users/Public/Desktop"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ravelo'
+shortcuts=("Ravelo抽签:rvo.exe" "Ravelo配置程序:rvocfg.exe" "Ravelo风格编辑:rvostyle.exe"
+  "Ravelo使用帮助:rvohelp.chm" "卸载Ravelo:uninst.exe")
+# Installed files, from the uninstall list (generated from the manifest).
+mapfile -t files < <(iconv -f GBK -t UTF-8 "$stage/bin/filelist.db" | tr -d '\r' | sed -n 's/^#\([^*]*\)$/\1/p' | tr '\\' '/')
+
+# run_setup: a silent install; the icacls stub of Wine logs its arguments.
+run_setup() {
+  local t
+  t=$(date +%s%N)
+  WINEDEBUG=-all,fixme+icacls wine "$setup" /S 2>"$work/setup.log"
+  expect test $? -eq 0
+  echo "silent install: $(ms_since "$t") ms"
+}
+reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | iconv -f GBK -t UTF-8 | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
+key_gone() { ! wine reg query "$1" >/dev/null 2>&1; }
+same_as_stage() { cmp -s "$stage/$1" "$inst/$1"; }
+
+# --- silent install ------------------------------------------------------------
+run_setup
+for f in "${files[@]}"; do expect same_as_stage "$f"; done
+expect test -f "$inst/bin/uninst.exe"
+expect test "$(reg_value "$uninstall_key" DisplayName)" = Ravelo
+expect test "$(reg_value "$uninstall_key" DisplayVersion)" = "$(sed -n 's/.*Ravelo-\(.*\)-setup.exe/\1/p' <<<"$setup")"
+expect test "$(reg_value "$uninstall_key" Publisher)" = Ravelo
+expect test "$(reg_value "$uninstall_key" DisplayIcon)" = "$inst_win\\bin\\rvo.exe,0"
+expect test "$(reg_value "$uninstall_key" InstallLocation)" = "$inst_win"
+expect test "$(reg_value "$uninstall_key" UninstallString)" = "\"$inst_win\\bin\\uninst.exe\""
+expect test "$(reg_value "$uninstall_key" QuietUninstallString)" = "\"$inst_win\\bin\\uninst.exe\" /S"
+size_kb=$(($(du -sk --apparent-size "$inst" | cut -f1)))
+estimated=$(($(reg_value "$uninstall_key" EstimatedSize)))
+expect test "$estimated" -gt $((size_kb / 2)) -a "$estimated" -le "$size_kb"
+expect test "$(reg_value 'HKLM\Software\Ravelo' InstallDir)" = "$inst_win"
+for s in "${shortcuts[@]}"; do
+  expect grep -aq "${s#*:}" "$menu/${s%%:*}.lnk"
+done
+expect grep -aq rvo.exe "$desktop/Ravelo抽签.lnk"
+# Users may create and replace files in the data root and common\, not in bin\.
+grants=$(grep -a 'icacls.*stub:' "$work/setup.log" | sed 's/\\\\/\\/g; s/"//g')
+for g in "$inst_win /grant *S-1-5-32-545:(M)" "$inst_win\\name.txt /grant *S-1-5-32-545:(M)" \
+  "$inst_win\\common /grant *S-1-5-32-545:(OI)(CI)(M)"; do
+  expect grep -qF "$g" <<<"$grants"
+done
+expect test "$(grep -c 'S-1-5-32-545' <<<"$grants")" -eq 3
+
+# --- rvo starts from the installed folder ----------------------------------------
+wine "$inst/bin/rvo.exe" >/dev/null 2>&1 &
+rvo=$!
+window=""
+for _ in $(seq 1 100); do
+  window=$(xdotool search --onlyvisible --name '^Ravelo$' 2>/dev/null | head -1)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+width=$(xdotool getwindowgeometry "$window" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+expect test "${width:-0}" -ge 600  # the draw window, not a message box
+# While it runs, a silent install over it stops before it changes anything.
+before=$(find "$inst" -printf '%p %s %T@\n' | sort)
+wine "$setup" /S
+expect test $? -eq 2
+expect test "$before" = "$(find "$inst" -printf '%p %s %T@\n' | sort)"
+kill $rvo 2>/dev/null
+wait $rvo 2>/dev/null
+
+# --- an install over edited data keeps it ------------------------------------------
+printf '甲\r\n乙\r\n' | iconv -f UTF-8 -t GBK >"$inst/name.txt"
+sed -i 's/^caption=Ravelo/caption=年会/' "$inst/common/rvoconfig.rcf"
+cp "$inst/name.txt" "$work/name.txt" && cp "$inst/common/rvoconfig.rcf" "$work/rvoconfig.rcf"
+rm "$inst/bin/rvocfg.exe" && printf 'x' >>"$inst/common/back.pte"
+run_setup
+expect cmp -s "$work/name.txt" "$inst/name.txt"
+expect cmp -s "$work/rvoconfig.rcf" "$inst/common/rvoconfig.rcf"
+expect same_as_stage bin/rvocfg.exe
+expect same_as_stage common/back.pte
+
+# --- silent uninstall keeps what the operator added ----------------------------------
+printf 'mine' >"$inst/名单备份.txt"
+printf 'mine' >"$inst/common/my-back.jpg"
+t=$(date +%s%N)
+wine "$inst/bin/uninst.exe" /S
+# The uninstaller copies itself away and works in the background.
+while [ -e "$inst/bin" ] && [ "$(ms_since "$t")" -lt 60000 ]; do sleep 0.05; done
+echo "silent uninstall: $(ms_since "$t") ms"
+wineserver -w
+left=$(cd "$inst/.." && find Ravelo | LC_ALL=C sort | tr '\n' ' ')
+expect test "$left" = "Ravelo Ravelo/common Ravelo/common/my-back.jpg Ravelo/名单备份.txt "
+expect test ! -e "$menu"
+expect test ! -e "$desktop/Ravelo抽签.lnk"
+expect key_gone "$uninstall_key"
+expect key_gone 'HKLM\Software\Ravelo'
+echo "left in the temporary folders: $(find "$WINEPREFIX"/drive_c/users/*/Temp "$WINEPREFIX/drive_c/windows/temp" -mindepth 1 | tr '\n' ' ')"
+
+# --- the help file ---------------------------------------------------------------
+extract_chmLib "$stage/bin/rvohelp.chm" "$work/chm" >/dev/null
+decode() { iconv -f GBK -t UTF-8 "$1"; }
+mapfile -t topics < <(decode "$work/chm/toc.hhc" | grep -o 'name="Local" value="[^"]*"' | cut -d'"' -f4)
+expect test "${#topics[@]}" -ge 7
+for topic in "${topics[@]}"; do
+  expect test -s "$work/chm/$topic"
+  expect grep -q 'charset=gb2312' "$work/chm/$topic"
+  for picture in $(decode "$work/chm/$topic" | grep -o '<img [^>]*src="[^"]*"' | sed 's/.*src="//; s/"$//'); do
+    expect test -s "$work/chm/$picture"
+  done
+done
+expect test "$(decode "$work/chm/draw.html" | grep -c '<img ')" -ge 2
+expect test -s "$work/chm/index.hhk"
+
+echo "release e2e: $checks checks, $failures failures; setup $(stat -c %s "$setup") bytes"
+[ $failures -eq 0 ]
