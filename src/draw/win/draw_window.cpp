@@ -1,6 +1,8 @@
 #include "draw/win/draw_window.h"
 
+#include "draw/core/no_repeat_option.h"
 #include "draw/win/draw_controls.h"
+#include "draw/win/history_file.h"
 #include "resource_ids.h"
 #include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
@@ -92,16 +94,23 @@ bool DrawWindow::LoadNames() {
 }
 
 void DrawWindow::LoadSettings() {
+  // The settings start from the configured look, not from a name shrunk to fit.
+  fittedText_.RestoreLayout();
   const std::string configPath = paths_.ConfigPath();
+  noRepeat_ = false;
   if (!FileExistsAt(configPath)) {
     ShowWarning(Handle(), kNoConfigMessage);
     ApplyPlan(PlanDefaults(paths_, FileExistsAt, settings_));
-    return;
+  } else {
+    const ProfileReader reader = ProfileReader::Open(PathFromUtf8(configPath));
+    const ConfigTexts texts = ConfigTexts::Read(reader);
+    noRepeat_ = draw::NoRepeatFromText(reader.Read(draw::kNoRepeatSection, draw::kNoRepeatKey,
+                                                   draw::kNoRepeatFieldBytes));
+    Screenrs screen(system_);
+    const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
+    ApplyPlan(PlanFromConfig(texts, bounds, paths_, FileExistsAt, settings_));
   }
-  const ConfigTexts texts = ConfigTexts::Read(ProfileReader::Open(PathFromUtf8(configPath)));
-  Screenrs screen(system_);
-  const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
-  ApplyPlan(PlanFromConfig(texts, bounds, paths_, FileExistsAt, settings_));
+  fittedText_.RememberLayout();
 }
 
 void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
@@ -205,7 +214,7 @@ void DrawWindow::SetMusicChecked(bool checked) { menu_.SetChecked(draw_controls:
 std::optional<draw::LoadedDraw> DrawWindow::LoadNamesAndSettings() {
   if (!LoadNames()) return std::nullopt;
   LoadSettings();
-  return draw::LoadedDraw{names_.size(), timerInterval_};
+  return draw::LoadedDraw{names_.size(), timerInterval_, noRepeat_};
 }
 
 bool DrawWindow::LaunchCompanion(draw::Companion which) {
@@ -223,10 +232,32 @@ void DrawWindow::ShowName(std::size_t index) {
   // The list keeps UTF-16 text, which is what the W functions take.
   static_assert(sizeof(wchar_t) == sizeof(char16_t));
   const std::u16string_view name = names_[index];
-  TextLine().SetText(std::wstring_view(reinterpret_cast<const wchar_t*>(name.data()), name.size()));
+  RECT content{};
+  GetClientRect(Content().Handle(), &content);
+  fittedText_.Show(std::wstring_view(reinterpret_cast<const wchar_t*>(name.data()), name.size()),
+                   content.right - content.left);
 }
 
 void DrawWindow::ShowMessage(std::string_view text) { ShowWarning(Handle(), Widen(text)); }
+
+void DrawWindow::ShowNotice(std::string_view text) { ShowInformation(Handle(), Widen(text)); }
+
+void DrawWindow::SetNoRepeatChecked(bool checked) { menu_.SetChecked(draw_controls::kMenuNoRepeat, checked); }
+
+void DrawWindow::SaveNoRepeat(bool on) {
+  // Without a configuration file a new one would hold this key alone, and
+  // every other setting would read as missing at the next start.
+  const std::string configPath = paths_.ConfigPath();
+  if (!FileExistsAt(configPath) ||
+      !WriteProfileValue(PathFromUtf8(configPath), draw::kNoRepeatSection, draw::kNoRepeatKey,
+                         draw::NoRepeatFieldText(on)))
+    ShowWarning(Handle(), Widen(draw::kNoRepeatNotSavedMessage));
+}
+
+void DrawWindow::RecordResult(std::size_t index) {
+  if (index >= names_.size()) return;
+  historyFailure_ = AppendHistoryLine(draw::HistoryPath(paths_), draw::HistoryLine(LocalNow(), names_[index]));
+}
 
 // --- The menu ------------------------------------------------------------------
 
@@ -234,6 +265,8 @@ void DrawWindow::OnMenuItem(int itemId) {
   switch (itemId) {
     case draw_controls::kMenuMusic: engine_.OnMusicMenuItem(); break;
     case draw_controls::kMenuTopMost: ToggleTopMost(); break;
+    case draw_controls::kMenuNoRepeat: engine_.OnNoRepeatMenuItem(); break;
+    case draw_controls::kMenuHistory: ShowHistory(); break;
     case draw_controls::kMenuConfig: engine_.OnCompanionMenuItem(draw::Companion::ConfigProgram); break;
     case draw_controls::kMenuStyle: engine_.OnCompanionMenuItem(draw::Companion::StyleEditor); break;
     case draw_controls::kMenuHelp: ShowHelpPicture(); break;
@@ -270,6 +303,16 @@ void DrawWindow::ShowHelpPicture() {
   helpBox_.Place({0, 0, size.width, size.height});
   helpBox_.BringToTop();
   helpBox_.Show(true);
+}
+
+void DrawWindow::ShowHistory() {
+  if (historyFailure_) ShowWarning(Handle(), Widen(draw::HistoryFailureMessage(*historyFailure_)));
+  const std::string path = draw::HistoryPath(paths_);
+  if (!FileExistsAt(path)) {
+    if (!historyFailure_) ShowInformation(Handle(), Widen(draw::kNoHistoryMessage));
+    return;
+  }
+  if (!OpenWithShell(Handle(), path)) ShowWarning(Handle(), Widen(draw::kHistoryNotOpenedMessage));
 }
 
 LRESULT DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
