@@ -264,10 +264,10 @@ TEST_F(RvoMenu, TopMostGoesOnAndOffWithItsCheckMark) {
   EXPECT_FALSE(main.IsTopmost());
   ChooseMenuItem(rvo, main, MenuItem::TopMost);
   main.WaitUntilTopmost(true);
-  EXPECT_EQ(ReadMenu(rvo, main).CheckMarks(), (std::vector<bool>{true, true, false, false, false, false}));
+  EXPECT_EQ(ReadMenu(rvo, main).CheckMarks(), (std::vector<bool>{true, true, false, false, false, false, false, false}));
   ChooseMenuItem(rvo, main, MenuItem::TopMost);
   main.WaitUntilTopmost(false);
-  EXPECT_EQ(ReadMenu(rvo, main).CheckMarks(), (std::vector<bool>{true, false, false, false, false, false}));
+  EXPECT_EQ(ReadMenu(rvo, main).CheckMarks(), (std::vector<bool>{true, false, false, false, false, false, false, false}));
 }
 
 TEST_F(RvoMenu, TopMostFromTheSettingsIsCheckedAndTheMenuTakesItOff) {
