@@ -95,5 +95,20 @@ TEST(RvoCrowd, EveryStopAddsTheShownNameToTheRecord) {
   }
 }
 
+TEST(RvoCrowd, ARecordThatCannotBeWrittenLeavesTheDrawAloneAndTheMenuItemSaysWhy) {
+  Installation install;
+  WriteNames(install, {L"张伟", L"王芳"});
+  install.WriteBytes(L"history.txt\\blocked", "");  // a folder where the file would go
+  Process rvo = install.Start(L"rvo.exe");
+  const Window main = WaitForDrawWindow(rvo);
+  DrawOnce(main);
+  ChooseMenuItem(rvo, main, MenuItem::History);
+  MessageBoxWindow box = rvo.WaitForMessageBox(L"Ravelo");
+  EXPECT_EQ(box.Text().rfind(L"最近的抽签结果未能记入抽签记录文件history.txt:", 0), 0u) << ToUtf8(box.Text());
+  EXPECT_EQ(box.Icon(), MessageBoxIcon::Warning);
+  box.Press(IDOK);
+  DrawOnce(main);  // and the next draw runs as usual
+}
+
 }  // namespace
 }  // namespace ravelo::e2e

@@ -2,7 +2,6 @@
 
 #include "draw/core/no_repeat_option.h"
 #include "draw/win/draw_controls.h"
-#include "draw/win/history_file.h"
 #include "resource_ids.h"
 #include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
@@ -242,22 +241,7 @@ void DrawWindow::ShowMessage(std::string_view text) { ShowWarning(Handle(), Wide
 
 void DrawWindow::ShowNotice(std::string_view text) { ShowInformation(Handle(), Widen(text)); }
 
-void DrawWindow::SetNoRepeatChecked(bool checked) { menu_.SetChecked(draw_controls::kMenuNoRepeat, checked); }
-
-void DrawWindow::SaveNoRepeat(bool on) {
-  // Without a configuration file a new one would hold this key alone, and
-  // every other setting would read as missing at the next start.
-  const std::string configPath = paths_.ConfigPath();
-  if (!FileExistsAt(configPath) ||
-      !WriteProfileValue(PathFromUtf8(configPath), draw::kNoRepeatSection, draw::kNoRepeatKey,
-                         draw::NoRepeatFieldText(on)))
-    ShowWarning(Handle(), Widen(draw::kNoRepeatNotSavedMessage));
-}
-
-void DrawWindow::RecordResult(std::size_t index) {
-  if (index >= names_.size()) return;
-  historyFailure_ = AppendHistoryLine(draw::HistoryPath(paths_), draw::HistoryLine(LocalNow(), names_[index]));
-}
+// SetNoRepeatChecked, SaveNoRepeat and RecordResult: draw_window_results.cpp.
 
 // --- The menu ------------------------------------------------------------------
 
@@ -303,16 +287,6 @@ void DrawWindow::ShowHelpPicture() {
   helpBox_.Place({0, 0, size.width, size.height});
   helpBox_.BringToTop();
   helpBox_.Show(true);
-}
-
-void DrawWindow::ShowHistory() {
-  if (historyFailure_) ShowWarning(Handle(), Widen(draw::HistoryFailureMessage(*historyFailure_)));
-  const std::string path = draw::HistoryPath(paths_);
-  if (!FileExistsAt(path)) {
-    if (!historyFailure_) ShowInformation(Handle(), Widen(draw::kNoHistoryMessage));
-    return;
-  }
-  if (!OpenWithShell(Handle(), path)) ShowWarning(Handle(), Widen(draw::kHistoryNotOpenedMessage));
 }
 
 LRESULT DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
