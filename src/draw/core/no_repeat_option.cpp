@@ -1,7 +1,7 @@
 #include "draw/core/no_repeat_option.h"
 
-#include "draw/core/draw_settings.h"
 #include "shared/core/config_schema.h"
+#include "shared/core/settings_values.h"
 
 namespace ravelo::draw {
 

@@ -2,30 +2,11 @@
 
 #include <shellapi.h>
 
+#include "shared/win/unique_handle.h"
 #include "shared/win/wide_text.h"
 
 namespace ravelo::win {
 namespace {
-
-class AppendedFile {
- public:
-  explicit AppendedFile(const std::wstring& path)
-      // Append-only access: every write lands at the end, whatever else
-      // has the file open; readers (Notepad) may keep it open meanwhile.
-      : handle_(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  AppendedFile(const AppendedFile&) = delete;
-  AppendedFile& operator=(const AppendedFile&) = delete;
-  ~AppendedFile() {
-    if (IsOpen()) CloseHandle(handle_);
-  }
-
-  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 draw::HistoryFailure FailureOf(DWORD error) {
   switch (error) {
@@ -53,8 +34,11 @@ draw::LocalDateTime LocalNow() {
 
 std::optional<draw::HistoryFailure> AppendHistoryLine(const std::string& utf8Path, std::string_view line) {
   const std::wstring path = Widen(utf8Path);
-  const AppendedFile file(path);
-  if (!file.IsOpen()) return FailureOf(GetLastError());
+  // Append-only access: every write lands at the end, whatever else has the
+  // file open; readers (Notepad) may keep it open meanwhile.
+  UniqueHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return FailureOf(GetLastError());
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size)) return FailureOf(GetLastError());
   std::string bytes;
@@ -64,13 +48,16 @@ std::optional<draw::HistoryFailure> AppendHistoryLine(const std::string& utf8Pat
   if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
     return FailureOf(GetLastError());
   if (written != bytes.size()) return draw::HistoryFailure::DiskFull;
+  // A full disk may show only when the data leaves the cache.
+  if (!file.Close()) return FailureOf(GetLastError());
   return std::nullopt;
 }
 
 bool OpenWithShell(HWND owner, const std::string& utf8Path) {
   const std::wstring path = Widen(utf8Path);
-  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  return result > 32;
+  const HINSTANCE result = ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // Values above 32 mean success.
+  return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 }  // namespace ravelo::win
