@@ -1,5 +1,7 @@
 // Load time and peak memory of the name list against a plain getline into a
-// vector of strings, on a generated list of Chinese names (GBK, CR LF).
+// vector of strings, on a generated list of Chinese names (GBK, CR LF); and
+// the same load with the pool of a draw without repeats after its first
+// result (every other name's index held).
 //
 //   ravelo_name_list_bench [--names N] [--repeats R]
 //
@@ -20,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "draw/core/draw_pool.h"
 #include "draw/core/name_list.h"
 
 namespace {
@@ -57,6 +60,15 @@ std::size_t LoadWithLoadname(const fs::path& path) {
   return names.size();
 }
 
+std::size_t LoadWithPool(const fs::path& path) {
+  ravelo::NameList names;
+  if (!ravelo::Loadname(path, names)) return 0;
+  ravelo::draw::DrawPool pool;
+  pool.Reset(names.size());
+  if (!pool.Remove(names.size() / 2)) return 0;
+  return pool.Remaining() + 1;
+}
+
 std::size_t LoadWithGetline(const fs::path& path) {
   std::ifstream in(path);
   std::vector<std::string> lines;
@@ -85,6 +97,8 @@ int RunChild(const std::string& mode, const fs::path& path, int repeats) {
   Timing timing;
   if (mode == "loadname") {
     timing = TimeRepeats(LoadWithLoadname, path, repeats);
+  } else if (mode == "pool") {
+    timing = TimeRepeats(LoadWithPool, path, repeats);
   } else if (mode == "getline") {
     timing = TimeRepeats(LoadWithGetline, path, repeats);
   } else if (mode != "idle") {
@@ -143,9 +157,10 @@ int RunBenchmark(std::size_t count, int repeats) {
 
   const ChildResult idle = RunVariant("idle", file, repeats);
   const ChildResult loadname = RunVariant("loadname", file, repeats);
+  const ChildResult pool = RunVariant("pool", file, repeats);
   const ChildResult getline = RunVariant("getline", file, repeats);
   fs::remove_all(folder);
-  if (!idle.ok || !loadname.ok || !getline.ok) {
+  if (!idle.ok || !loadname.ok || !pool.ok || !getline.ok) {
     std::fprintf(stderr, "a child failed\n");
     return 1;
   }
@@ -159,12 +174,16 @@ int RunBenchmark(std::size_t count, int repeats) {
                 static_cast<double>(r.peakKiB - idle.peakKiB) / 1024.0, r.timing.names);
   };
   row("Loadname", loadname);
+  row("+ pool", pool);
   row("getline", getline);
-  std::printf("Loadname / getline: time %.2f (median), memory above idle %.2f\n",
-              loadname.timing.median / getline.timing.median,
-              static_cast<double>(loadname.peakKiB - idle.peakKiB) /
-                  static_cast<double>(getline.peakKiB - idle.peakKiB));
-  if (loadname.timing.names != count || getline.timing.names != count) {
+  const auto ratios = [&](const char* name, const ChildResult& r) {
+    std::printf("%s / getline: time %.2f (median), memory above idle %.2f\n", name,
+                r.timing.median / getline.timing.median,
+                static_cast<double>(r.peakKiB - idle.peakKiB) / static_cast<double>(getline.peakKiB - idle.peakKiB));
+  };
+  ratios("Loadname", loadname);
+  ratios("Loadname + pool", pool);
+  if (loadname.timing.names != count || pool.timing.names != count || getline.timing.names != count) {
     std::fprintf(stderr, "wrong name count\n");
     return 1;
   }

@@ -170,7 +170,8 @@ class MenuPicture {
   int textLeft_ = 0;
 };
 
-const std::vector<std::wstring> kCaptions{L"开启音乐", L"窗口置顶", L"配置程序", L"编辑风格", L"操作帮助", L"退出"};
+const std::vector<std::wstring> kCaptions{L"开启音乐", L"窗口置顶", L"不重复抽取", L"抽签记录",
+                                          L"配置程序", L"编辑风格", L"操作帮助", L"退出"};
 
 class RvoMenu : public ::testing::Test {
  protected:
@@ -229,8 +230,8 @@ TEST_F(RvoMenu, ListsItsItemsInOrderWithTheMusicChecked) {
   const Window main = WaitForDrawWindow(rvo);
   const MenuPicture menu = ReadMenu(rvo, main);
   ASSERT_EQ(menu.ItemCount(), kCaptions.size());
-  EXPECT_EQ(menu.SeparatorPlaces(), (std::vector<int>{2, 4}));
-  EXPECT_EQ(menu.CheckMarks(), (std::vector<bool>{true, false, false, false, false, false}));
+  EXPECT_EQ(menu.SeparatorPlaces(), (std::vector<int>{4, 6}));
+  EXPECT_EQ(menu.CheckMarks(), (std::vector<bool>{true, false, false, false, false, false, false, false}));
   for (size_t i = 0; i < kCaptions.size(); ++i) {
     const InkMask expected = CaptionInk(kCaptions[i]);
     const InkMask shown = menu.CaptionInkOf(i);
@@ -263,10 +264,10 @@ TEST_F(RvoMenu, TopMostGoesOnAndOffWithItsCheckMark) {
   EXPECT_FALSE(main.IsTopmost());
   ChooseMenuItem(rvo, main, MenuItem::TopMost);
   main.WaitUntilTopmost(true);
-  EXPECT_EQ(ReadMenu(rvo, main).CheckMarks(), (std::vector<bool>{true, true, false, false, false, false}));
+  EXPECT_EQ(ReadMenu(rvo, main).CheckMarks(), (std::vector<bool>{true, true, false, false, false, false, false, false}));
   ChooseMenuItem(rvo, main, MenuItem::TopMost);
   main.WaitUntilTopmost(false);
-  EXPECT_EQ(ReadMenu(rvo, main).CheckMarks(), (std::vector<bool>{true, false, false, false, false, false}));
+  EXPECT_EQ(ReadMenu(rvo, main).CheckMarks(), (std::vector<bool>{true, false, false, false, false, false, false, false}));
 }
 
 TEST_F(RvoMenu, TopMostFromTheSettingsIsCheckedAndTheMenuTakesItOff) {

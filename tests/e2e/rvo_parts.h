@@ -30,7 +30,7 @@ inline constexpr wchar_t kMenuClass[] = L"#32768";  // a pop-up menu on the scre
 
 // The menu's items in their order, separators left out (the keyboard skips
 // them): the n-th item is n presses of the down arrow away.
-enum class MenuItem { Music = 1, TopMost, ConfigProgram, StyleEditor, Help, Exit };
+enum class MenuItem { Music = 1, TopMost, NoRepeat, History, ConfigProgram, StyleEditor, Help, Exit };
 
 inline constexpr wchar_t kNoNameList[] = L"找不到抽签名单文件,请重新设置抽签名单";
 inline constexpr wchar_t kEmptyNameList[] = L"抽签名单中没有名字,请先在配置程序中添加抽签名单";

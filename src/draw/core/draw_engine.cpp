@@ -106,6 +106,15 @@ void DrawEngine::OnMusicMenuItem() {
   effects_.SetMusicChecked(state_.musicOn);
 }
 
+void DrawEngine::OnNoRepeatMenuItem() {
+  if (!Accepting()) return;
+  Busy busy(busy_);
+  state_.noRepeat = !state_.noRepeat;
+  RefillPool();
+  effects_.SetNoRepeatChecked(state_.noRepeat);
+  effects_.SaveNoRepeat(state_.noRepeat);
+}
+
 void DrawEngine::OnCompanionMenuItem(Companion which) {
   if (!Accepting()) return;
   Busy busy(busy_);
@@ -123,6 +132,11 @@ void DrawEngine::StartDraw() {
     effects_.ShowMessage(kEmptyNameListMessage);
     return;
   }
+  if (pool_.Remaining() == 0) {
+    effects_.ShowNotice(kPoolExhaustedMessage);
+    return;
+  }
+  pickedThisDraw_ = false;
   state_.timerOn = true;
   if (drawIntervalMs_ > 0) effects_.EnableTimer(drawIntervalMs_);
   if (state_.musicOn) effects_.StartMusic();
@@ -141,6 +155,12 @@ void DrawEngine::StopDraw() {
   state_.timerOn = false;
   effects_.DisableTimer();
   if (state_.musicOn) effects_.StopMusic();
+  // A draw stopped before its first tick drew nothing.
+  if (pickedThisDraw_ && lastPick_) {
+    effects_.RecordResult(*lastPick_);
+    if (state_.noRepeat) pool_.Remove(*lastPick_);
+  }
+  pickedThisDraw_ = false;
   SetButton(CommandButton::Start, true);
   SetButton(CommandButton::Stop, false);
   SetButton(CommandButton::Reload, true);
@@ -154,6 +174,7 @@ void DrawEngine::StopDraw() {
 
 void DrawEngine::Reload() {
   nameCount_ = 0;
+  pool_.Reset(0);
   lastPick_.reset();
   auto loaded = effects_.LoadNamesAndSettings();
   if (!loaded) {
@@ -179,23 +200,31 @@ void DrawEngine::OpenConfigProgram() {
 
 void DrawEngine::ExitProgram() {
   nameCount_ = 0;
+  pool_.Reset(0);
   ended_ = true;
   effects_.EndProgram();
 }
 
 void DrawEngine::ShowRandomName() {
-  if (nameCount_ == 0) return;
+  if (pool_.Remaining() == 0) return;
+  const std::size_t index = pool_.At(picker_.Pick(static_cast<std::uint32_t>(pool_.Remaining())));
+  lastPick_ = index;
+  pickedThisDraw_ = true;
+  effects_.ShowName(index);
+}
+
+void DrawEngine::RefillPool() {
   // NameCount is a 32-bit signed count; a longer list draws from its head.
   constexpr std::size_t kMaxNames = std::numeric_limits<std::int32_t>::max();
-  const auto count = static_cast<std::uint32_t>(std::min(nameCount_, kMaxNames));
-  const std::size_t index = picker_.Pick(count);
-  lastPick_ = index;
-  effects_.ShowName(index);
+  pool_.Reset(std::min(nameCount_, kMaxNames));
 }
 
 void DrawEngine::Adopt(const LoadedDraw& loaded) {
   nameCount_ = loaded.nameCount;
+  RefillPool();
   drawIntervalMs_ = loaded.drawIntervalMs;
+  state_.noRepeat = loaded.noRepeat;
+  effects_.SetNoRepeatChecked(loaded.noRepeat);
   // Loading the settings always turns the music back on.
   state_.musicOn = true;
   effects_.SetMusicChecked(true);

@@ -15,6 +15,12 @@
 //   keeps what it shows until the draw is stopped.
 // A companion program that cannot be started is reported with a message; the
 // command state changes as it would have after a successful launch.
+//
+// Without repeats ("不重复抽取", off unless the settings turn it on), the name
+// shown at a stop leaves the pool of the following draws; a reload or turning
+// the option off or on puts the whole list back, and with the pool empty a
+// start says kPoolExhaustedMessage instead. Every stop after a draw that
+// showed a name hands that name to the record of results.
 #pragma once
 
 #include <array>
@@ -22,6 +28,7 @@
 #include <optional>
 #include <string_view>
 
+#include "draw/core/draw_pool.h"
 #include "draw/core/random_pick.h"
 
 namespace ravelo::draw {
@@ -43,12 +50,15 @@ inline constexpr std::string_view kNoNameListMessage = "找不到抽签名单文
 inline constexpr std::string_view kEmptyNameListMessage = "抽签名单中没有名字,请先在配置程序中添加抽签名单";
 inline constexpr std::string_view kConfigProgramFailedMessage = "无法启动配置程序rvocfg.exe,请检查程序文件夹";
 inline constexpr std::string_view kStyleEditorFailedMessage = "无法启动风格编辑器rvostyle.exe,请检查程序文件夹";
+// Information icon.
+inline constexpr std::string_view kPoolExhaustedMessage = "名单中的名字已全部抽完,刷新后可重新开始";
 
 // What a successful load of the name list and the settings tells the engine.
 // The names themselves stay with the window; the engine picks indices.
 struct LoadedDraw {
   std::size_t nameCount = 0;  // names in the list (NameCount)
   int drawIntervalMs = 0;     // the configured timer interval
+  bool noRepeat = false;      // [Draw] norepeat
 };
 
 // The window's side. Every call happens on the window's thread, from inside
@@ -81,6 +91,14 @@ class DrawEffects {
   virtual void ShowName(std::size_t index) = 0;
   // A modal warning message box.
   virtual void ShowMessage(std::string_view text) = 0;
+  // A modal message box with the information icon.
+  virtual void ShowNotice(std::string_view text) = 0;
+  // The check mark of "不重复抽取" / storing the choice in the settings.
+  virtual void SetNoRepeatChecked(bool checked) = 0;
+  virtual void SaveNoRepeat(bool on) = 0;
+  // A draw stopped on the name at this index: append it to the record.
+  // Failures stay with the record and never reach the draw.
+  virtual void RecordResult(std::size_t index) = 0;
 };
 
 // The flags and enabled states after the last procedure.
@@ -91,6 +109,7 @@ struct CommandState {
   bool canConfigure = false;
   bool drawing = false;
   bool musicOn = false;
+  bool noRepeat = false;
   bool timerOn = false;  // logically on; with interval 0 it never ticks
   std::array<bool, 4> buttonEnabled{};  // index 0 is I_cmd(1)
 
@@ -120,11 +139,13 @@ class DrawEngine {
   void OnButtonClick(CommandButton b);  // a click on an enabled I_cmd(i)
   void OnTimerTick();                   // a tick of the draw timer
   void OnMusicMenuItem();               // "开启音乐"
+  void OnNoRepeatMenuItem();            // "不重复抽取"
   void OnCompanionMenuItem(Companion which);  // "配置程序", "编辑风格": no state change
   void OnExitRequest();                 // close box, "退出"
 
   const CommandState& State() const { return state_; }
   std::size_t NameCount() const { return nameCount_; }
+  std::size_t NamesLeft() const { return pool_.Remaining(); }
   std::optional<std::size_t> LastPick() const { return lastPick_; }  // NameIndex
   bool Ended() const { return ended_; }
 
@@ -140,15 +161,18 @@ class DrawEngine {
 
   bool Accepting() const { return !ended_ && !busy_; }
   void Adopt(const LoadedDraw& loaded);
+  void RefillPool();  // every name back in the pool
   void SetButton(CommandButton b, bool enabled);
   bool Launch(Companion which);
 
   DrawEffects& effects_;
   RandomPick picker_;
+  DrawPool pool_;
   CommandState state_;
   std::size_t nameCount_ = 0;
   int drawIntervalMs_ = 0;
   std::optional<std::size_t> lastPick_;
+  bool pickedThisDraw_ = false;
   bool ended_ = false;
   bool busy_ = false;
 };

@@ -19,6 +19,8 @@ inline constexpr int kMenuConfig = 203;     // mini "配置程序"
 inline constexpr int kMenuStyle = 204;      // mstyle "编辑风格"
 inline constexpr int kMenuHelp = 205;       // mhelp "操作帮助"
 inline constexpr int kMenuExit = 206;       // mend "退出"
+inline constexpr int kMenuNoRepeat = 207;   // "不重复抽取", after "窗口置顶"
+inline constexpr int kMenuHistory = 208;    // "抽签记录", after "不重复抽取"
 
 // The draw window's class and caption.
 inline constexpr wchar_t kWindowClass[] = L"RaveloDrawWindow";

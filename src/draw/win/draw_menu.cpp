@@ -8,19 +8,25 @@ DrawMenu::~DrawMenu() {
   if (menu_) DestroyMenu(menu_);
 }
 
-bool DrawMenu::Checkable(int itemId) {
-  return itemId == draw_controls::kMenuMusic || itemId == draw_controls::kMenuTopMost;
+std::optional<std::size_t> DrawMenu::CheckSlot(int itemId) {
+  switch (itemId) {
+    case draw_controls::kMenuMusic: return 0;
+    case draw_controls::kMenuTopMost: return 1;
+    case draw_controls::kMenuNoRepeat: return 2;
+    default: return std::nullopt;
+  }
 }
 
 void DrawMenu::SetChecked(int itemId, bool checked) {
-  if (!Checkable(itemId)) return;
-  (itemId == draw_controls::kMenuMusic ? musicChecked_ : topMostChecked_) = checked;
+  const auto slot = CheckSlot(itemId);
+  if (!slot) return;
+  checked_[*slot] = checked;
   if (menu_) CheckMenuItem(menu_, static_cast<UINT>(itemId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 bool DrawMenu::IsChecked(int itemId) const {
-  if (!Checkable(itemId)) return false;
-  return itemId == draw_controls::kMenuMusic ? musicChecked_ : topMostChecked_;
+  const auto slot = CheckSlot(itemId);
+  return slot && checked_[*slot];
 }
 
 bool DrawMenu::Build() {
@@ -33,7 +39,8 @@ bool DrawMenu::Build() {
     const wchar_t* text;
   };
   static constexpr Item kItems[] = {
-      {kMenuMusic, L"开启音乐"}, {kMenuTopMost, L"窗口置顶"}, {0, nullptr},
+      {kMenuMusic, L"开启音乐"}, {kMenuTopMost, L"窗口置顶"}, {kMenuNoRepeat, L"不重复抽取"},
+      {kMenuHistory, L"抽签记录"}, {0, nullptr},
       {kMenuConfig, L"配置程序"}, {kMenuStyle, L"编辑风格"},   {0, nullptr},
       {kMenuHelp, L"操作帮助"},  {kMenuExit, L"退出"},
   };
@@ -46,8 +53,7 @@ bool DrawMenu::Build() {
     }
   }
   menu_ = menu;
-  SetChecked(kMenuMusic, musicChecked_);
-  SetChecked(kMenuTopMost, topMostChecked_);
+  for (int item : {kMenuMusic, kMenuTopMost, kMenuNoRepeat}) SetChecked(item, IsChecked(item));
   return true;
 }
 

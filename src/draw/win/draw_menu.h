@@ -1,4 +1,5 @@
-// The draw window's pop-up menu: music on or off, window on top, the two
+// The draw window's pop-up menu: music on or off, window on top, draws
+// without repeats, the record of results, the two
 // companion programs, the help picture and exit. It shows at the pointer and
 // sends the chosen item to its window as WM_COMMAND (the IDs are in
 // draw_controls.h); the check marks are its only state. The menu itself is
@@ -8,6 +9,8 @@
 #include <windows.h>
 
 #include <array>
+#include <cstddef>
+#include <optional>
 
 namespace ravelo::win {
 
@@ -28,11 +31,12 @@ class DrawMenu {
 
  private:
   bool Build();
-  static bool Checkable(int itemId);
+  // The item's place in checked_; nullopt for an item without a check mark.
+  static std::optional<std::size_t> CheckSlot(int itemId);
 
   HMENU menu_ = nullptr;
-  bool musicChecked_ = true;
-  bool topMostChecked_ = false;
+  // Music, top-most, no repeats: music is checked from the start.
+  std::array<bool, 3> checked_{true, false, false};
 };
 
 }  // namespace ravelo::win

@@ -1,5 +1,6 @@
 #include "draw/win/draw_window.h"
 
+#include "draw/core/no_repeat_option.h"
 #include "draw/win/draw_controls.h"
 #include "resource_ids.h"
 #include "shared/core/file_system.h"
@@ -92,16 +93,23 @@ bool DrawWindow::LoadNames() {
 }
 
 void DrawWindow::LoadSettings() {
+  // The settings start from the configured look, not from a name shrunk to fit.
+  fittedText_.RestoreLayout();
   const std::string configPath = paths_.ConfigPath();
+  noRepeat_ = false;
   if (!FileExistsAt(configPath)) {
     ShowWarning(Handle(), kNoConfigMessage);
     ApplyPlan(PlanDefaults(paths_, FileExistsAt, settings_));
-    return;
+  } else {
+    const ProfileReader reader = ProfileReader::Open(PathFromUtf8(configPath));
+    const ConfigTexts texts = ConfigTexts::Read(reader);
+    noRepeat_ = draw::NoRepeatFromText(reader.Read(draw::kNoRepeatSection, draw::kNoRepeatKey,
+                                                   draw::kNoRepeatFieldBytes));
+    Screenrs screen(system_);
+    const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
+    ApplyPlan(PlanFromConfig(texts, bounds, paths_, FileExistsAt, settings_));
   }
-  const ConfigTexts texts = ConfigTexts::Read(ProfileReader::Open(PathFromUtf8(configPath)));
-  Screenrs screen(system_);
-  const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
-  ApplyPlan(PlanFromConfig(texts, bounds, paths_, FileExistsAt, settings_));
+  fittedText_.RememberLayout();
 }
 
 void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
@@ -205,7 +213,7 @@ void DrawWindow::SetMusicChecked(bool checked) { menu_.SetChecked(draw_controls:
 std::optional<draw::LoadedDraw> DrawWindow::LoadNamesAndSettings() {
   if (!LoadNames()) return std::nullopt;
   LoadSettings();
-  return draw::LoadedDraw{names_.size(), timerInterval_};
+  return draw::LoadedDraw{names_.size(), timerInterval_, noRepeat_};
 }
 
 bool DrawWindow::LaunchCompanion(draw::Companion which) {
@@ -223,10 +231,17 @@ void DrawWindow::ShowName(std::size_t index) {
   // The list keeps UTF-16 text, which is what the W functions take.
   static_assert(sizeof(wchar_t) == sizeof(char16_t));
   const std::u16string_view name = names_[index];
-  TextLine().SetText(std::wstring_view(reinterpret_cast<const wchar_t*>(name.data()), name.size()));
+  RECT content{};
+  GetClientRect(Content().Handle(), &content);
+  fittedText_.Show(std::wstring_view(reinterpret_cast<const wchar_t*>(name.data()), name.size()),
+                   content.right - content.left);
 }
 
 void DrawWindow::ShowMessage(std::string_view text) { ShowWarning(Handle(), Widen(text)); }
+
+void DrawWindow::ShowNotice(std::string_view text) { ShowInformation(Handle(), Widen(text)); }
+
+// SetNoRepeatChecked, SaveNoRepeat and RecordResult: draw_window_results.cpp.
 
 // --- The menu ------------------------------------------------------------------
 
@@ -234,6 +249,8 @@ void DrawWindow::OnMenuItem(int itemId) {
   switch (itemId) {
     case draw_controls::kMenuMusic: engine_.OnMusicMenuItem(); break;
     case draw_controls::kMenuTopMost: ToggleTopMost(); break;
+    case draw_controls::kMenuNoRepeat: engine_.OnNoRepeatMenuItem(); break;
+    case draw_controls::kMenuHistory: ShowHistory(); break;
     case draw_controls::kMenuConfig: engine_.OnCompanionMenuItem(draw::Companion::ConfigProgram); break;
     case draw_controls::kMenuStyle: engine_.OnCompanionMenuItem(draw::Companion::StyleEditor); break;
     case draw_controls::kMenuHelp: ShowHelpPicture(); break;

@@ -20,7 +20,9 @@
 #include "draw/core/draw_engine.h"
 #include "draw/core/draw_settings.h"
 #include "draw/core/name_list.h"
+#include "draw/core/draw_history.h"
 #include "draw/win/draw_menu.h"
+#include "draw/win/fitted_text_line.h"
 #include "draw/win/music_player.h"
 #include "draw/win/window_box.h"
 #include "shared/core/paths.h"
@@ -68,6 +70,10 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   void EndProgram() override;
   void ShowName(std::size_t index) override;
   void ShowMessage(std::string_view text) override;
+  void ShowNotice(std::string_view text) override;
+  void SetNoRepeatChecked(bool checked) override;
+  void SaveNoRepeat(bool on) override;
+  void RecordResult(std::size_t index) override;
 
   // Loadname on the name list file, after emptying the list; false when the
   // file is missing or unreadable.
@@ -89,11 +95,17 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   void ToggleTopMost();
   bool CreateHelpBox();
   void ShowHelpPicture();
+  void ShowHistory();
 
   InstallPaths paths_;
   NameList names_;
   DrawSettingsState settings_;
   int timerInterval_ = 0;
+  bool noRepeat_ = false;  // [Draw] norepeat as last read
+  // Why the last line of the record could not be written; cleared by the
+  // next line that could.
+  std::optional<draw::HistoryFailure> historyFailure_;
+  FittedTextLine fittedText_{TextLine()};
 
   Win32SystemQueries system_;
   WindowBox minimizeBox_;

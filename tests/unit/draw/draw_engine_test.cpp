@@ -48,6 +48,15 @@ class RecordingWindow : public DrawEffects {
     if (duringMessage) duringMessage();
   }
 
+  void ShowNotice(std::string_view text) override { log.push_back("notice " + std::string(text)); }
+  // Kept apart from the log, which the older cases compare whole.
+  void SetNoRepeatChecked(bool checked) override { noRepeatChecked = checked; }
+  void SaveNoRepeat(bool on) override { saved.push_back(on); }
+  void RecordResult(std::size_t index) override { recorded.push_back(index); }
+  bool noRepeatChecked = false;
+  std::vector<bool> saved;
+  std::vector<std::size_t> recorded;
+
   // The log since the last call, then cleared.
   std::vector<std::string> Take() { return std::exchange(log, {}); }
 };
@@ -391,6 +400,64 @@ TEST_F(DrawEngineTest, NoTickAfterTheEnd) {
   window.Take();
   engine.OnTimerTick();
   EXPECT_TRUE(window.Take().empty());
+}
+
+// --- Draws without repeats and the record of results -------------------------
+
+// One draw of a few ticks; the name shown last is the result.
+std::size_t DrawOnce(DrawEngine& engine) {
+  engine.OnKey(kKeyEnter);
+  for (int i = 0; i < 5; ++i) engine.OnTimerTick();
+  engine.OnKey(kKeySpace);
+  return *engine.LastPick();
+}
+
+TEST_F(DrawEngineTest, WithoutRepeatsEveryNameComesOnceThenStartingSaysSo) {
+  window.nextLoad = LoadedDraw{3, 10, true};
+  StartUpIdle();
+  EXPECT_TRUE(engine.State().noRepeat);
+  EXPECT_TRUE(window.noRepeatChecked);
+  std::set<std::size_t> drawn;
+  for (int i = 0; i < 3; ++i) drawn.insert(DrawOnce(engine));
+  EXPECT_EQ(drawn, (std::set<std::size_t>{0, 1, 2}));
+  EXPECT_EQ(window.recorded.size(), 3u);
+  window.Take();
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(window.Take(), Log{"notice 名单中的名字已全部抽完,刷新后可重新开始"});
+  EXPECT_EQ(engine.State(), [] {
+    CommandState idle = IdleState();
+    idle.noRepeat = true;
+    return idle;
+  }()) << "nothing started";
+}
+
+TEST_F(DrawEngineTest, ReloadOrTogglingTheOptionPutsEveryNameBack) {
+  window.nextLoad = LoadedDraw{2, 10, true};
+  StartUpIdle();
+  DrawOnce(engine);
+  engine.OnKey(kKeyReload);
+  EXPECT_EQ(engine.NamesLeft(), 2u) << "reload";
+
+  DrawOnce(engine);
+  engine.OnNoRepeatMenuItem();
+  EXPECT_FALSE(window.noRepeatChecked);
+  DrawOnce(engine);
+  EXPECT_EQ(engine.NamesLeft(), 2u) << "turned off: nobody leaves";
+  engine.OnNoRepeatMenuItem();
+  EXPECT_TRUE(engine.State().noRepeat);
+  EXPECT_EQ(window.saved, (std::vector<bool>{false, true}));
+}
+
+TEST_F(DrawEngineTest, AStopRecordsTheShownNameOnlyWhenTheDrawShowedOne) {
+  StartUpIdle();
+  engine.OnKey(kKeyEnter);
+  engine.OnKey(kKeySpace);  // before the first tick
+  EXPECT_TRUE(window.recorded.empty());
+  const std::size_t shown = DrawOnce(engine);
+  EXPECT_EQ(window.recorded, std::vector<std::size_t>{shown});
+  engine.OnKey(kKeyEnter);
+  engine.OnKey(kKeySpace);
+  EXPECT_EQ(window.recorded.size(), 1u) << "the earlier result is not recorded twice";
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 #include "draw/core/random_pick.h"
 
+#include "draw/core/draw_pool.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <random>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace ravelo::draw {
@@ -184,6 +188,56 @@ TEST(RandomPick, TheChecksRejectFlawedPickers) {
   std::vector<std::uint32_t> stuck;
   for (int i = 0; i < 100; ++i) stuck.push_back(clockOnly(2));
   EXPECT_TRUE(HasShortPeriod(stuck, 10));
+}
+
+// Draws without repeats: the pick over what is left of a shrinking pool.
+// Each row leaves `remaining` of `total` names; every pick must be one of
+// them, and each of them must come equally often.
+TEST(RandomPick, APoolStaysUniformOverTheNamesLeftAsItShrinks) {
+  struct Row {
+    std::uint32_t total;
+    std::uint32_t remaining;
+  };
+  const Row rows[] = {{3, 3}, {3, 2}, {10, 3}, {20, 10}, {17, 16}, {300, 2}};
+  RandomPick pick(4242, CountingClock());
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.total) + " names, " + std::to_string(row.remaining) + " left");
+    DrawPool pool;
+    pool.Reset(row.total);
+    // Take out every third name first, then from the top, so that the
+    // names left are spread over the list and the slots are reordered.
+    std::set<std::size_t> left;
+    for (std::uint32_t i = 0; i < row.total; ++i) left.insert(i);
+    for (std::uint32_t i = 0; left.size() > row.remaining && i < row.total; i += 3) {
+      ASSERT_TRUE(pool.Remove(i));
+      left.erase(i);
+    }
+    for (std::uint32_t i = row.total; left.size() > row.remaining;) {
+      --i;
+      if (left.erase(i)) {
+        ASSERT_TRUE(pool.Remove(i));
+      }
+    }
+    ASSERT_EQ(pool.Remaining(), row.remaining);
+    EXPECT_FALSE(pool.Remove(row.total)) << "no such name";
+    for (std::uint32_t i = 0; i < row.total; ++i) {
+      if (left.count(i) == 0) {
+        EXPECT_FALSE(pool.Remove(i)) << "name " << i << " left twice";
+        break;
+      }
+    }
+
+    const std::vector<std::size_t> names(left.begin(), left.end());
+    std::vector<std::uint64_t> observed(names.size(), 0);
+    const int samples = 3000 * static_cast<int>(names.size());
+    for (int i = 0; i < samples; ++i) {
+      const std::size_t name = pool.At(pick.Pick(static_cast<std::uint32_t>(pool.Remaining())));
+      const auto at = std::find(names.begin(), names.end(), name);
+      ASSERT_NE(at, names.end()) << "name " << name << " had left the pool";
+      ++observed[static_cast<std::size_t>(at - names.begin())];
+    }
+    EXPECT_LT(ChiSquare(observed), ChiSquareCritical(names.size() - 1));
+  }
 }
 
 TEST(SystemClockReading, AdvancesBetweenReadings) {

@@ -1,0 +1,43 @@
+// The record of results, history.txt in the data root beside name.txt: one
+// line per stopped draw, "YYYY-MM-DD HH:MM:SS<TAB>name<CR LF>", in UTF-8; a
+// new file starts with the UTF-8 byte-order mark, so Notepad shows the
+// Chinese names on every Windows. The file is only ever appended to.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "shared/core/paths.h"
+
+namespace ravelo::draw {
+
+inline constexpr std::string_view kHistoryFileName = "history.txt";
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Information ("抽签记录" before any draw has been recorded).
+inline constexpr std::string_view kNoHistoryMessage = "还没有抽签记录";
+// Warning: the shell found no program to show it.
+inline constexpr std::string_view kHistoryNotOpenedMessage = "无法打开抽签记录文件history.txt,请用记事本打开数据文件夹中的该文件";
+
+struct LocalDateTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+std::string HistoryPath(const InstallPaths& paths);
+
+// One line of the record, CR LF included.
+std::string HistoryLine(const LocalDateTime& at, std::u16string_view name);
+
+// Why the last line could not be written.
+enum class HistoryFailure { NoAccess, DiskFull, InUse, Other };
+
+// What "抽签记录" says after a line could not be written (the draw itself
+// went on as usual).
+std::string HistoryFailureMessage(HistoryFailure why);
+
+}  // namespace ravelo::draw

@@ -1,0 +1,42 @@
+// The draw window's part in draws without repeats and in the record of
+// results: the option's check mark and its line in the configuration file,
+// the line each stop appends to history.txt, and the menu item that opens it.
+#include "draw/core/draw_history.h"
+#include "draw/core/no_repeat_option.h"
+#include "draw/win/draw_controls.h"
+#include "draw/win/draw_window.h"
+#include "draw/win/history_file.h"
+#include "shared/core/file_system.h"
+#include "shared/core/ini_file.h"
+#include "shared/win/message_box.h"
+#include "shared/win/wide_text.h"
+
+namespace ravelo::win {
+
+void DrawWindow::SetNoRepeatChecked(bool checked) { menu_.SetChecked(draw_controls::kMenuNoRepeat, checked); }
+
+void DrawWindow::SaveNoRepeat(bool on) {
+  // Without a configuration file a new one would hold this key alone, and
+  // every other setting would read as missing at the next start.
+  const FilePath config = PathFromUtf8(paths_.ConfigPath());
+  if (!IsExistingFile(config) ||
+      !WriteProfileValue(config, draw::kNoRepeatSection, draw::kNoRepeatKey, draw::NoRepeatFieldText(on)))
+    ShowWarning(Handle(), Widen(draw::kNoRepeatNotSavedMessage));
+}
+
+void DrawWindow::RecordResult(std::size_t index) {
+  if (index >= names_.size()) return;
+  historyFailure_ = AppendHistoryLine(draw::HistoryPath(paths_), draw::HistoryLine(LocalNow(), names_[index]));
+}
+
+void DrawWindow::ShowHistory() {
+  if (historyFailure_) ShowWarning(Handle(), Widen(draw::HistoryFailureMessage(*historyFailure_)));
+  const std::string path = draw::HistoryPath(paths_);
+  if (!IsExistingFile(PathFromUtf8(path))) {
+    if (!historyFailure_) ShowInformation(Handle(), Widen(draw::kNoHistoryMessage));
+    return;
+  }
+  if (!OpenWithShell(Handle(), path)) ShowWarning(Handle(), Widen(draw::kHistoryNotOpenedMessage));
+}
+
+}  // namespace ravelo::win

@@ -1,0 +1,36 @@
+// The text line as it shows drawn names: each name is fitted (FitTextLine)
+// from the place and font that the settings gave the line, so a name that
+// fits stands exactly where the layout put it, and a long one is moved or
+// shrunk only while it shows.
+#pragma once
+
+#include <string_view>
+
+#include "shared/win/text_label.h"
+
+namespace ravelo::win {
+
+class FittedTextLine {
+ public:
+  explicit FittedTextLine(TextLabel& line) : line_(line) {}
+
+  // Takes the line's current place and font as the configured ones.
+  void RememberLayout();
+  // Gives the line the configured place and font back (before the
+  // settings are applied again, which start from the label's font).
+  void RestoreLayout();
+
+  // Shows name whole in a content area of this width.
+  void Show(std::wstring_view name, int contentWidth);
+
+ private:
+  void Apply(PointF place, float points);
+
+  TextLabel& line_;
+  PointF place_;
+  FontSpec font_;
+  bool remembered_ = false;
+  bool fitted_ = false;  // the line shows a name fitted from place_ and font_
+};
+
+}  // namespace ravelo::win
