@@ -154,8 +154,8 @@ enum class PieceResult { kAppended, kNotUtf8, kTooLarge };
 
 class NameFileReader {
  public:
-  NameFileReader(InputFile& file, std::uintmax_t fileSize, NameList& list)
-      : file_(file), fileSize_(fileSize), list_(list), loader_(list) {}
+  NameFileReader(InputFile& file, std::uintmax_t fileSize, std::size_t chunkBytes, NameList& list)
+      : file_(file), fileSize_(fileSize), chunkBytes_(chunkBytes), list_(list), loader_(list) {}
 
   bool Read() {
     if (ReadAs(TextEncoding::kUndecided)) return true;
@@ -171,11 +171,11 @@ class NameFileReader {
     std::size_t pending = 0;  // bytes kept from the last chunk
     bool first = true;
     for (;;) {
-      buffer.resize(pending + kChunkBytes);
-      const auto read = file_.Read(buffer.data() + pending, kChunkBytes);
+      buffer.resize(pending + chunkBytes_);
+      const auto read = file_.Read(buffer.data() + pending, chunkBytes_);
       if (!read) return false;
       const std::size_t got = *read;
-      const bool atEnd = got < kChunkBytes;
+      const bool atEnd = got < chunkBytes_;
       std::string_view bytes(buffer.data(), pending + got);
 
       if (first && encoding == TextEncoding::kUndecided) {
@@ -240,6 +240,7 @@ class NameFileReader {
 
   InputFile& file_;
   std::uintmax_t fileSize_;
+  std::size_t chunkBytes_;
   NameList& list_;
   NameListLoader loader_;
   bool notUtf8_ = false;
@@ -247,15 +248,18 @@ class NameFileReader {
 
 }  // namespace
 
-bool Loadname(const FilePath& file, NameList& into) {
+bool Loadname(const FilePath& file, NameList& into) { return LoadnameInPieces(file, into, kChunkBytes); }
+
+bool LoadnameInPieces(const FilePath& file, NameList& into, std::size_t chunkBytes) {
   if (file.empty()) return false;
+  chunkBytes = std::max<std::size_t>(chunkBytes, 4);  // the first piece holds any byte order mark
   auto stream = InputFile::Open(file);
   if (!stream) return false;
   const auto size = stream->Size();
   if (!size) return false;
 
   NameList loaded;
-  if (!NameFileReader(*stream, *size, loaded).Read()) return false;
+  if (!NameFileReader(*stream, *size, chunkBytes, loaded).Read()) return false;
   into.swap(loaded);
   return true;
 }
