@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12: MinGW-w64, 32-bit Wine,
-# Xvfb and X tools, Chinese fonts, the zh_CN.UTF-8 locale, GoogleTest, and the
-# release tools: NSIS (makensis), chmcmd (fp-utils) and extract_chmLib (libchm-bin).
+# Xvfb and X tools, Chinese fonts, the zh_CN.UTF-8 locale, GoogleTest, Clang with
+# libFuzzer for the fuzz targets, and the release tools: NSIS (makensis), chmcmd
+# (fp-utils) and extract_chmLib (libchm-bin).
 # Safe to re-run: it installs only what is missing.
 set -euo pipefail
 
@@ -19,7 +20,7 @@ fi
 for p in cmake ninja-build g++ make git locales \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev \
          wine wine32:i386 xvfb xdotool x11-utils imagemagick fonts-wqy-zenhei \
-         googletest libgtest-dev python3 file \
+         googletest libgtest-dev python3 file clang libclang-rt-14-dev \
          nsis fp-utils libchm-bin; do
   have "$p" || need+=("$p")
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the unit tests natively (with
-# AddressSanitizer and UBSan), then the same unit tests, the agreement table
-# and the end-to-end tests under 32-bit Wine on a private virtual screen.
+# AddressSanitizer and UBSan), each fuzz target for a few seconds, then the
+# same unit tests, the agreement table and the end-to-end tests under 32-bit
+# Wine on a private virtual screen.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -19,6 +20,10 @@ t1=$(date +%s)
 (cd build/host && ctest --output-on-failure -j "$jobs")
 t2=$(date +%s)
 
+stage "fuzz targets: build and a few seconds each"
+bash tools/fuzz.sh 3
+t2=$(date +%s)
+
 stage "Windows build (i686-w64-mingw32)"
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 cmake --build build/win -j "$jobs"
@@ -33,5 +38,5 @@ tools/with-display --own bash -c 'cd build/win && ctest --output-on-failure -j '
 t4=$(date +%s)
 
 stage "times"
-echo "host build $((t1 - t0))s (with dependencies), host tests $((t2 - t1))s,"
+echo "host build $((t1 - t0))s (with dependencies), host tests and fuzz smoke $((t2 - t1))s,"
 echo "Windows build $((t3 - t2))s, Wine tests $((t4 - t3))s, total $((t4 - t0))s"

@@ -85,10 +85,12 @@ class NameListLoader final : public NameTextSink {
   LineSplitter lines_;
 };
 
-bool Loadname(const FilePath& file, NameList& into) {
+bool Loadname(const FilePath& file, NameList& into) { return LoadnameInPieces(file, into, kNameFileChunkBytes); }
+
+bool LoadnameInPieces(const FilePath& file, NameList& into, std::size_t chunkBytes) {
   NameList loaded;
   NameListLoader loader(loaded);
-  if (!ReadNameFile(file, loader) || !loader.Finish()) return false;
+  if (!ReadNameFile(file, loader, chunkBytes) || !loader.Finish()) return false;
   into.swap(loaded);
   return true;
 }

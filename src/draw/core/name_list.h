@@ -42,4 +42,8 @@ class NameList {
 // back before the new one is read calls into.Clear() first.
 bool Loadname(const FilePath& file, NameList& into);
 
+// Loadname reading the file in pieces of chunkBytes (at least 4) instead of
+// 256 KiB, so that tests can put piece boundaries anywhere in a small file.
+bool LoadnameInPieces(const FilePath& file, NameList& into, std::size_t chunkBytes);
+
 }  // namespace ravelo

@@ -138,12 +138,21 @@ ProfileLines SplitFile(std::string_view bytes) {
   return file;
 }
 
+bool StartsWithByteOrderMark(std::string_view bytes) {
+  return bytes.starts_with(kUtf8Bom) || bytes.starts_with(kUtf16LeBom) || bytes.starts_with(kUtf16BeBom);
+}
+
 std::string JoinFile(const ProfileLines& file) {
   size_t size = file.encoding == FileEncoding::Utf8 ? kUtf8Bom.size() : 0;
   for (const auto& line : file.raw) size += line.size() + 2;
   std::string bytes;
-  bytes.reserve(size);
+  bytes.reserve(size + 2);
   if (file.encoding == FileEncoding::Utf8) bytes.append(kUtf8Bom);
+  // A GBK file whose first bytes spell a byte order mark (the key "锘靠"
+  // starts with EF BB BF) would read back as UTF-8 or UTF-16 next time; an
+  // empty first line keeps it GBK and reads as nothing.
+  if (file.encoding == FileEncoding::Gbk && !file.raw.empty() && StartsWithByteOrderMark(file.raw.front()))
+    bytes.append("\r\n");
   for (const auto& line : file.raw) {
     bytes.append(line);
     bytes.append("\r\n");

@@ -8,8 +8,6 @@
 namespace ravelo {
 namespace {
 
-constexpr std::size_t kChunkBytes = 256 * 1024;
-
 enum class Decoding {
   kUndecided,  // no byte-order mark: UTF-8 while the bytes stay valid UTF-8
   kUtf8,
@@ -68,8 +66,8 @@ enum class PieceResult { kAppended, kNotUtf8, kRefused };
 
 class NameFileReader {
  public:
-  NameFileReader(InputFile& file, std::uint64_t fileSize, NameTextSink& sink)
-      : file_(file), fileSize_(fileSize), sink_(sink) {}
+  NameFileReader(InputFile& file, std::uint64_t fileSize, std::size_t chunkBytes, NameTextSink& sink)
+      : file_(file), fileSize_(fileSize), chunkBytes_(chunkBytes), sink_(sink) {}
 
   std::optional<NameFileEncoding> Read() {
     if (ReadAs(Decoding::kUndecided)) return encoding_;
@@ -86,11 +84,11 @@ class NameFileReader {
     std::size_t pending = 0;  // bytes kept from the last chunk
     bool first = true;
     for (;;) {
-      buffer.resize(pending + kChunkBytes);
-      const auto read = file_.Read(buffer.data() + pending, kChunkBytes);
+      buffer.resize(pending + chunkBytes_);
+      const auto read = file_.Read(buffer.data() + pending, chunkBytes_);
       if (!read) return false;
       const std::size_t got = *read;
-      const bool atEnd = got < kChunkBytes;
+      const bool atEnd = got < chunkBytes_;
       std::string_view bytes(buffer.data(), pending + got);
 
       if (first && decoding == Decoding::kUndecided) {
@@ -151,6 +149,7 @@ class NameFileReader {
 
   InputFile& file_;
   std::uint64_t fileSize_;
+  std::size_t chunkBytes_;
   NameTextSink& sink_;
   NameFileEncoding encoding_ = NameFileEncoding::kGbk;  // all ASCII reads the same either way
   bool notUtf8_ = false;
@@ -158,13 +157,13 @@ class NameFileReader {
 
 }  // namespace
 
-std::optional<NameFileEncoding> ReadNameFile(const FilePath& file, NameTextSink& sink) {
+std::optional<NameFileEncoding> ReadNameFile(const FilePath& file, NameTextSink& sink, std::size_t chunkBytes) {
   if (file.empty()) return std::nullopt;
   auto stream = InputFile::Open(file);
   if (!stream) return std::nullopt;
   const auto size = stream->Size();
   if (!size) return std::nullopt;
-  return NameFileReader(*stream, *size, sink).Read();
+  return NameFileReader(*stream, *size, std::max<std::size_t>(chunkBytes, 4), sink).Read();
 }
 
 }  // namespace ravelo

@@ -3,6 +3,7 @@
 // editor shows exactly the names that the draw will use.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -41,10 +42,15 @@ class NameTextSink {
   }
 };
 
-// Decodes the file into sink. Nullopt when the file is missing, a folder,
+inline constexpr std::size_t kNameFileChunkBytes = 256 * 1024;
+
+// Decodes the file into sink, reading it in pieces of chunkBytes (at least 4,
+// so that the first holds any byte-order mark; tests put the boundaries
+// anywhere with small pieces). Nullopt when the file is missing, a folder,
 // cannot be opened or read, or the sink refused a piece; otherwise the
 // encoding it was read in.
-std::optional<NameFileEncoding> ReadNameFile(const FilePath& file, NameTextSink& sink);
+std::optional<NameFileEncoding> ReadNameFile(const FilePath& file, NameTextSink& sink,
+                                             std::size_t chunkBytes = kNameFileChunkBytes);
 
 // Splits decoded text into lines. CR LF, CR and LF each end one line, also
 // when a CR ends one piece and the LF begins the next; nothing is trimmed.

@@ -88,11 +88,13 @@ std::optional<T> ValueOf(std::string_view number) {
   return negative ? -value : value;
 }
 
-// The whole text, surrounding blanks aside, as a number; nullopt otherwise.
-std::optional<double> WholeNumber(std::string_view text) {
+// The whole text, surrounding blanks aside, as a number of type T, rounded
+// once to T; nullopt otherwise.
+template <typename T>
+std::optional<T> WholeNumber(std::string_view text) {
   text = TrimBlanks(text);
   if (text.empty() || NumberLength(text) != text.size()) return std::nullopt;
-  return ValueOf<double>(text);
+  return ValueOf<T>(text);
 }
 
 }  // namespace
@@ -117,7 +119,7 @@ std::optional<int16_t> RoundToInt16(double value) {
 }
 
 std::optional<int32_t> ParseColour(std::string_view text) {
-  const auto value = WholeNumber(text);
+  const auto value = WholeNumber<double>(text);
   if (!value || !std::isfinite(*value)) return std::nullopt;
   const double rounded = std::nearbyint(*value);
   if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
@@ -125,10 +127,11 @@ std::optional<int32_t> ParseColour(std::string_view text) {
 }
 
 std::optional<float> ParseFontSize(std::string_view text) {
-  const auto value = WholeNumber(text);
+  // Read straight as a float: through a double, the shortest text of the
+  // largest float is a little above it until rounded.
+  const auto value = WholeNumber<float>(text);
   if (!value || !std::isfinite(*value)) return std::nullopt;
-  if (std::fabs(*value) > static_cast<double>(std::numeric_limits<float>::max())) return std::nullopt;
-  return static_cast<float>(*value);
+  return *value;
 }
 
 std::string FormatSingleShortest(float value) {

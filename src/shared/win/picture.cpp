@@ -7,7 +7,7 @@
 #include <vector>
 #include <limits>
 
-#include "shared/win/bitmap_file.h"
+#include "shared/core/bitmap_file.h"
 #include "shared/win/unique_handle.h"
 
 namespace ravelo::win {

@@ -9,22 +9,34 @@
 
 namespace ravelo::win {
 
-std::string ProgramFolder() {
+namespace {
+
+// The full path of the running program file; empty when it cannot be had.
+std::wstring ProgramPath() {
   // Long paths do not fit MAX_PATH: grow until the whole name fits.
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return {};
-    if (length < buffer.size()) {
-      std::wstring path(buffer.data(), length);
-      const auto slash = path.rfind(L'\\');
-      if (slash == std::wstring::npos) return {};
-      // "D:\rvo.exe" keeps its backslash: the root is "D:\", not "D:".
-      const bool driveRoot = slash == 2 && path[1] == L':';
-      return Narrow(std::wstring_view(path).substr(0, driveRoot ? slash + 1 : slash));
-    }
+    if (length < buffer.size()) return std::wstring(buffer.data(), length);
     buffer.resize(buffer.size() * 2);
   }
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+  const std::wstring path = ProgramPath();
+  const auto slash = path.rfind(L'\\');
+  if (slash == std::wstring::npos) return {};
+  // "D:\rvo.exe" keeps its backslash: the root is "D:\", not "D:".
+  const bool driveRoot = slash == 2 && path[1] == L':';
+  return Narrow(std::wstring_view(path).substr(0, driveRoot ? slash + 1 : slash));
+}
+
+std::wstring ProgramFileName() {
+  const std::wstring path = ProgramPath();
+  return path.substr(path.rfind(L'\\') + 1);  // npos + 1: the whole path
 }
 
 bool LaunchProgram(const std::string& path) {

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "shared/win/failure_report.h"
+
 namespace ravelo::win {
 
 HINSTANCE ThisModule() { return GetModuleHandleW(nullptr); }
@@ -66,6 +68,11 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     result = self->HandleMessage(message, wParam, lParam);
   } catch (...) {
+    // The window's state is unknown now: the operator is told and the
+    // program ends. A window failing while it is created is not created.
+    ReportFailureAndQuit(hwnd);
+    if (message == WM_NCCREATE) return FALSE;
+    if (message == WM_CREATE) return -1;
     result = DefWindowProcW(hwnd, message, wParam, lParam);
   }
   if (message == WM_NCDESTROY) {

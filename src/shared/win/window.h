@@ -1,6 +1,7 @@
 // One C++ object per window: the object arrives with WM_NCCREATE, is kept in
 // the window's user data and receives every later message in
-// HandleMessage. No exception leaves the window procedure.
+// HandleMessage. No exception leaves the window procedure: one that reaches
+// it is reported and ends the program (failure_report.h).
 #pragma once
 
 #include <windows.h>

@@ -193,6 +193,17 @@ TEST(ProfileWriteText, KeepsTheFileEncoding) {
   EXPECT_EQ(bom, "\xEF\xBB\xBF[Form]\r\ntext=旧\r\ncaption=开始啦\r\n");
 }
 
+TEST(ProfileWriteText, AGbkFileNeverStartsWithWhatReadsAsAByteOrderMark) {
+  // The GBK bytes of "锘靠" begin with EF BB BF; written first into the
+  // file, they would make it read as UTF-8 from then on.
+  const std::string before = "[Form]\r\ntext=\xBF\xAA\xCA\xBC\xC0\xB2\r\n";
+  const std::string after = ApplyProfileWrite(before, "", "锘靠", "v");
+  EXPECT_EQ(after, "\r\n\xEF\xBB\xBF\xBF=v\r\n" + before);
+  EXPECT_EQ(Read(after, "", "锘靠"), "v");
+  EXPECT_EQ(Read(after, "Form", "text"), "开始啦");
+  EXPECT_EQ(Read(ApplyProfileWrite(after, "Form", "text", "再来"), "Form", "text"), "再来");
+}
+
 TEST(ProfileWriteText, LinesItDoesNotTouchStayByteForByte) {
   // Invalid bytes and odd spacing elsewhere in the file survive a write.
   const std::string before = "[Form]\r\n  odd  =  spacing  \r\nbad=\xFF\x81\r\ncaption=x\r\n";

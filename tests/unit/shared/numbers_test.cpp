@@ -108,6 +108,10 @@ TEST(ParseFontSize, TakesTheWholeTextAsANumber) {
   EXPECT_EQ(ParseFontSize("12pt"), std::nullopt);
   EXPECT_EQ(ParseFontSize("big"), std::nullopt);
   EXPECT_EQ(ParseFontSize("1e39"), std::nullopt);  // beyond single precision
+  // Rounded once, to float: the shortest texts of the largest floats.
+  EXPECT_EQ(ParseFontSize("3.4028235e+38"), std::numeric_limits<float>::max());
+  EXPECT_EQ(ParseFontSize("-3.4028235e+38"), -std::numeric_limits<float>::max());
+  EXPECT_EQ(ParseFontSize("3.4028236e+38"), std::nullopt);
 }
 
 TEST(FormatSingleShortest, GivesTheShortestTextThatReadsBack) {

@@ -1,8 +1,8 @@
-#include "shared/win/bitmap_file.h"
+#include "shared/core/bitmap_file.h"
 
 #include <cstdint>
 
-namespace ravelo::win {
+namespace ravelo {
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
@@ -91,4 +91,4 @@ void CopySimpleBmpPixels(std::string_view file, const SimpleBmp& bmp, std::uint3
   }
 }
 
-}  // namespace ravelo::win
+}  // namespace ravelo

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-namespace ravelo::win {
+namespace ravelo {
 
 // Where the pixels of a simple BMP file are.
 struct SimpleBmp {
@@ -29,4 +29,4 @@ std::optional<SimpleBmp> ParseSimpleBmp(std::string_view file);
 // destination, which holds width x height pixels.
 void CopySimpleBmpPixels(std::string_view file, const SimpleBmp& bmp, std::uint32_t* destination);
 
-}  // namespace ravelo::win
+}  // namespace ravelo

@@ -1,0 +1,14 @@
+// What every fuzz target shares: a broken invariant aborts with a message,
+// so libFuzzer reports it and keeps the input.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                          \
+  do {                                                                                 \
+    if (!(condition)) {                                                                \
+      std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                    \
+    }                                                                                  \
+  } while (false)

@@ -1,0 +1,97 @@
+// An exception reaching a window procedure: the operator is told once, in a
+// message box naming the program, and the message loop is asked to end.
+#include "shared/win/failure_report.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "shared/win/window.h"
+
+namespace ravelo::win {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr UINT kThrowOutOfMemory = WM_APP;
+constexpr UINT kThrowOther = WM_APP + 1;
+
+class ThrowingWindow : public Window {
+ public:
+  bool Create() {
+    return CreateWindowOf({L"RaveloThrowingWindow"}, {0, WS_OVERLAPPEDWINDOW | WS_VISIBLE, L"", {0, 0, 200, 100}});
+  }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == kThrowOutOfMemory) throw std::bad_alloc();
+    if (message == kThrowOther) throw std::runtime_error("broken");
+    return Window::HandleMessage(message, wParam, lParam);
+  }
+};
+
+BOOL CALLBACK FindOwnMessageBox(HWND window, LPARAM found) {
+  DWORD process = 0;
+  wchar_t className[16] = {};
+  GetWindowThreadProcessId(window, &process);
+  GetClassNameW(window, className, 16);
+  if (process != GetCurrentProcessId() || std::wstring(className) != L"#32770") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// The text of the first message box this process shows within the wait,
+// which is then answered with OK; empty when none appears.
+std::wstring AnswerMessageBox(std::chrono::milliseconds wait) {
+  const auto until = std::chrono::steady_clock::now() + wait;
+  while (std::chrono::steady_clock::now() < until) {
+    HWND box = nullptr;
+    EnumWindows(FindOwnMessageBox, reinterpret_cast<LPARAM>(&box));
+    wchar_t text[256] = {};
+    // The box is answered once it shows its text (the static control 0xFFFF).
+    if (box != nullptr && IsWindowVisible(box) && GetDlgItemTextW(box, 0xFFFF, text, 256) > 0) {
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return text;
+    }
+    std::this_thread::sleep_for(50ms);
+  }
+  return {};
+}
+
+// Whether the thread's queue holds the request to end with exit code 1.
+bool QuitRequested() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) return message.wParam == 1;
+  }
+  return false;
+}
+
+TEST(FailureReport, AnUnhandledErrorIsShownOnceNamingTheProgramAndEndsTheLoop) {
+  ThrowingWindow window;
+  ASSERT_TRUE(window.Create());
+  std::wstring shown;
+  std::thread answer([&] { shown = AnswerMessageBox(10s); });
+  SendMessageW(window.Handle(), kThrowOutOfMemory, 0, 0);
+  answer.join();
+  EXPECT_EQ(shown, L"failure_report_tests.exe 内存不足,程序将关闭");
+  EXPECT_TRUE(QuitRequested());
+
+  // A later failure is not shown again; the loop is still asked to end.
+  std::thread none([&] { shown = AnswerMessageBox(1s); });
+  SendMessageW(window.Handle(), kThrowOther, 0, 0);
+  none.join();
+  EXPECT_EQ(shown, L"");
+  EXPECT_TRUE(QuitRequested());
+  EXPECT_TRUE(IsWindow(window.Handle()));
+}
+
+}  // namespace
+}  // namespace ravelo::win
