@@ -1,6 +1,7 @@
 #include "shared/win/image_button.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "shared/win/control_messages.h"
 
@@ -38,6 +39,30 @@ void ImageButton::SetPicture(std::optional<Picture> picture) {
   greyed_.reset();
   if (picture_) greyed_ = picture_->Greyed();
   InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ImageButton::SetHoverPicture(std::optional<Picture> picture) {
+  hover_ = std::move(picture);
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ImageButton::ShowNormal() {
+  if (GetCapture() == Handle() && !pressed_) ReleaseCapture();
+  if (std::exchange(hovering_, false)) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ImageButton::TrackHover(POINT at) {
+  if (!hover_) return;
+  RECT client;
+  GetClientRect(Handle(), &client);
+  // Both edges count as inside.
+  const bool inside = at.x >= 0 && at.x <= client.right && at.y >= 0 && at.y <= client.bottom;
+  if (inside) {
+    if (GetCapture() != Handle()) SetCapture(Handle());
+  } else if (GetCapture() == Handle()) {
+    ReleaseCapture();  // WM_CAPTURECHANGED clears the press
+  }
+  if (std::exchange(hovering_, inside) != inside) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 ravelo::Size ImageButton::NaturalSize() const {
@@ -78,7 +103,7 @@ void ImageButton::Paint(HDC dc) {
   if (backdrop_) backdrop_->PaintBackdrop(buffer, inParent);
   const bool enabled = IsWindowEnabled(Handle()) != FALSE;
   if (picture_) {
-    const Picture& shown = enabled || !greyed_ ? *picture_ : *greyed_;
+    const Picture& shown = !enabled && greyed_ ? *greyed_ : hovering_ && hover_ ? *hover_ : *picture_;
     shown.Draw(buffer, inParent.left, inParent.top);
   } else {
     PaintPlainFace(buffer, inParent, enabled);
@@ -138,8 +163,13 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Clicked by a program or an accessibility tool; a disabled button stays dead.
       if (IsWindowEnabled(Handle()) && onClick) onClick();
       return 0;
+    case WM_MOUSEMOVE:
+      TrackHover(PointFromLParam(lParam));
+      return 0;
     case WM_CAPTURECHANGED:
       pressed_ = false;
+      if (hover_ && reinterpret_cast<HWND>(lParam) != Handle() && std::exchange(hovering_, false))
+        InvalidateRect(Handle(), nullptr, FALSE);
       return 0;
     default:
       break;

@@ -27,6 +27,13 @@ class ImageButton final : public Window {
 
   // Empty: the plain face.
   void SetPicture(std::optional<Picture> picture);
+  // A picture shown while the pointer is over the button, edges included.
+  // While it shows, the button holds the mouse capture, so the move that
+  // leaves it (however fast, even past the window's edge) still arrives and
+  // puts the normal picture back and releases the capture.
+  void SetHoverPicture(std::optional<Picture> picture);
+  // Back to the normal picture (after a click that opened a menu or a dialog).
+  void ShowNormal();
   bool HasPicture() const { return picture_.has_value(); }
   // The picture's size, or the plain face's.
   ravelo::Size NaturalSize() const;
@@ -42,12 +49,15 @@ class ImageButton final : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Paint(HDC dc);
   void PaintPlainFace(HDC dc, const RECT& face, bool enabled) const;
+  void TrackHover(POINT at);
   HGDIOBJ FaceFont() const;
 
   std::wstring name_;
   const Backdrop* backdrop_ = nullptr;
   std::optional<Picture> picture_;
   std::optional<Picture> greyed_;
+  std::optional<Picture> hover_;
+  bool hovering_ = false;
   mutable Font faceFont_;  // the system's message font, made on first use
   HCURSOR cursor_ = nullptr;
   bool pressed_ = false;

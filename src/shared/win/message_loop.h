@@ -15,4 +15,13 @@ bool RouteKeyMessage(HWND keyOwner, MSG& message);
 // Runs until WM_QUIT and returns its exit code.
 int RunMessageLoop(HWND keyOwner);
 
+// Forms (settings windows, editors) move the focus with Tab and Shift+Tab
+// through their text boxes and check boxes, and Space ticks a check box:
+// IsDialogMessage sees the keys of a marked window's descendants first.
+void MarkAsForm(HWND window);
+// Gives a key message to the form it belongs to; true when the form used it.
+bool IsFormMessage(MSG& message);
+// The message loop of a program made of forms; runs until WM_QUIT.
+int RunFormMessageLoop();
+
 }  // namespace ravelo::win

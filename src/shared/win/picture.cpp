@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 #include <limits>
 
 #include "shared/core/bitmap_file.h"
@@ -167,6 +168,30 @@ std::optional<Picture> PictureDecoder::LoadWithWic(const std::wstring& path) {
   if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(dib->second))))
     return std::nullopt;
   return Picture(std::move(dib->first), dib->second, static_cast<int>(width), static_cast<int>(height));
+}
+
+std::optional<Picture> PictureFromBitmapResource(int resourceId) {
+  const Bitmap source(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  BITMAP info{};
+  if (!source || !GetObjectW(source.Get(), sizeof(info), &info) || info.bmWidth <= 0 || info.bmHeight == 0)
+    return std::nullopt;
+  const int width = info.bmWidth;
+  const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+  BITMAPINFO request{};
+  request.bmiHeader.biSize = sizeof(request.bmiHeader);
+  request.bmiHeader.biWidth = width;
+  request.bmiHeader.biHeight = -height;  // top row first
+  request.bmiHeader.biPlanes = 1;
+  request.bmiHeader.biBitCount = 32;
+  request.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+  const WindowDc screen(nullptr);
+  if (GetDIBits(screen.Get(), source.Get(), 0, static_cast<UINT>(height), pixels.data(), &request, DIB_RGB_COLORS) !=
+      height)
+    return std::nullopt;
+  for (auto& pixel : pixels) pixel |= 0xFF000000u;  // opaque
+  return Picture::FromPixels(width, height, pixels.data());
 }
 
 }  // namespace ravelo::win

@@ -53,6 +53,10 @@ class Picture {
   bool opaque_ = true;
 };
 
+// A bitmap resource of the running program (any colour depth), opaque;
+// empty when it is missing.
+std::optional<Picture> PictureFromBitmapResource(int resourceId);
+
 // Reads picture files. Plain 24- and 32-bit BMP files (the shipped skin) are
 // decoded directly; everything else goes to WIC, whose COM library is loaded
 // the first time it is needed, so a program showing only the skin starts

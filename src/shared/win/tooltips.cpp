@@ -24,15 +24,30 @@ bool Tooltips::Create() {
   return tooltip_ != nullptr;
 }
 
-void Tooltips::Add(HWND window, const std::wstring& text) {
-  if (!tooltip_) return;
+namespace {
+
+TTTOOLINFOW ToolOf(HWND window, const std::wstring& text) {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = GetParent(window);
   tool.uId = reinterpret_cast<UINT_PTR>(window);
   tool.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the control
+  return tool;
+}
+
+}  // namespace
+
+void Tooltips::Add(HWND window, const std::wstring& text) {
+  if (!tooltip_) return;
+  TTTOOLINFOW tool = ToolOf(window, text);
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Tooltips::SetText(HWND window, const std::wstring& text) {
+  if (!tooltip_) return;
+  TTTOOLINFOW tool = ToolOf(window, text);
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace ravelo::win

@@ -25,6 +25,8 @@ class Tooltips {
   bool Created() const { return tooltip_ != nullptr; }
   // Shows text while the pointer rests on window.
   void Add(HWND window, const std::wstring& text);
+  // Replaces the text of a window added before.
+  void SetText(HWND window, const std::wstring& text);
 
  private:
   UniqueModule commonControls_;

@@ -64,12 +64,19 @@ struct GdiObjectTraits {
   static BOOL Close(HGDIOBJ object) { return DeleteObject(object); }
 };
 
+struct MenuTraits {
+  static HMENU Adopt(HMENU menu) { return menu; }
+  static BOOL Close(HMENU menu) { return DestroyMenu(menu); }
+};
+
 // Process, thread, job, snapshot, file and mapping handles.
 using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 // Searches begun with FindFirstFileW.
 using UniqueFindHandle = UniqueResource<HANDLE, FindHandleTraits>;
 // DLLs loaded at run time.
 using UniqueModule = UniqueResource<HMODULE, ModuleTraits>;
+// Menus built at run time (a submenu goes with its parent).
+using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
 // A GDI object (font, brush, pen, bitmap, region) deleted with DeleteObject.
 template <typename T>
 using GdiObject = UniqueResource<T, GdiObjectTraits>;

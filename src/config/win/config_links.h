@@ -1,0 +1,40 @@
+// The windows and pages the settings form opens beside itself: the name
+// list editor, the about box, the help file and the update page. The
+// settings form asks NameListOpen before the program may end.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace ravelo::win::config {
+
+struct ConfigFolders {
+  std::wstring baseFolder;     // the data root, ending in a backslash
+  std::wstring programFolder;  // the folder of rvocfg.exe, no trailing backslash
+};
+
+class ConfigLinks {
+ public:
+  ConfigLinks(HWND settingsWindow, ConfigFolders folders);
+  ConfigLinks(const ConfigLinks&) = delete;
+  ConfigLinks& operator=(const ConfigLinks&) = delete;
+  ~ConfigLinks();
+
+  void OpenNameList();    // L_a, aodnl
+  void ShowAbout();       // mabout
+  void OpenHelp();        // L_h, mhelp
+  void OpenUpdatePage();  // down
+
+  // True while the name list editor is open: the program must not end.
+  bool NameListOpen() const;
+
+ private:
+  struct Windows;  // the secondary windows, defined with them
+  HWND settingsWindow_;
+  ConfigFolders folders_;
+  std::unique_ptr<Windows> windows_;
+};
+
+}  // namespace ravelo::win::config

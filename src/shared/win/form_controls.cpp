@@ -1,0 +1,178 @@
+#include "shared/win/form_controls.h"
+
+#include <vector>
+
+#include "shared/win/control_messages.h"
+#include "shared/win/system_library.h"
+
+namespace ravelo::win {
+namespace {
+
+constexpr wchar_t kControlProperty[] = L"RaveloFormControl";
+constexpr wchar_t kSwatchClass[] = L"RaveloColourSwatch";
+
+FormControl* ControlOf(HWND window) {
+  return window ? static_cast<FormControl*>(GetPropW(window, kControlProperty)) : nullptr;
+}
+
+}  // namespace
+
+FormControl::~FormControl() {
+  if (hwnd_ && IsWindow(hwnd_)) {
+    RemovePropW(hwnd_, kControlProperty);
+    DestroyWindow(hwnd_);
+  }
+}
+
+bool FormControl::CreateControl(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& text,
+                                HWND parent, int controlId, const RECT& bounds) {
+  hwnd_ = CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+                          bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), ThisModule(), nullptr);
+  if (!hwnd_) return false;
+  SetPropW(hwnd_, kControlProperty, this);
+  return true;
+}
+
+void FormControl::SetFont(HFONT font) const { SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+
+void FormControl::Place(const RECT& bounds) const {
+  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::optional<LRESULT> DispatchToControl(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (FormControl* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
+        control->OnCommand(HIWORD(wParam));
+        return 0;
+      }
+      return std::nullopt;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (FormControl* control = header ? ControlOf(header->hwndFrom) : nullptr) return control->OnNotify(*header);
+      return std::nullopt;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      if (FormControl* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH brush = control->OnControlColour(reinterpret_cast<HDC>(wParam)))
+          return reinterpret_cast<LRESULT>(brush);
+      }
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool EditBox::Create(HWND parent, int controlId, const RECT& bounds, int maxCharacters) {
+  if (!CreateControl(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, L"", parent, controlId, bounds))
+    return false;
+  if (maxCharacters > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxCharacters), 0);
+  return true;
+}
+
+std::wstring EditBox::Text() const {
+  const int length = GetWindowTextLengthW(Handle());
+  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
+  const int got = GetWindowTextW(Handle(), buffer.data(), length + 1);
+  return std::wstring(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
+}
+
+void EditBox::SetText(const std::wstring& text) const { SetWindowTextW(Handle(), text.c_str()); }
+
+void EditBox::OnCommand(WORD code) {
+  if (code == EN_CHANGE && onChange) onChange();
+}
+
+bool CheckBox::Create(HWND parent, int controlId, const std::wstring& text, const RECT& bounds, COLORREF textColour,
+                      COLORREF groundColour) {
+  textColour_ = textColour;
+  groundColour_ = groundColour;
+  ground_ = Brush(CreateSolidBrush(groundColour));
+  if (!CreateControl(L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, text, parent, controlId, bounds)) return false;
+  // Themed check boxes ignore the text colour.
+  UseClassicLook(Handle());
+  return true;
+}
+
+bool CheckBox::Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void CheckBox::SetChecked(bool checked) const {
+  SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CheckBox::OnCommand(WORD code) {
+  if (code == BN_CLICKED && onToggle) onToggle();
+}
+
+HBRUSH CheckBox::OnControlColour(HDC dc) {
+  SetTextColor(dc, textColour_);
+  SetBkColor(dc, groundColour_);
+  return ground_.Get();
+}
+
+bool ColourSwatch::Create(HWND parent, int controlId, const RECT& bounds) {
+  const WindowClassSpec windowClass{kSwatchClass, 0, nullptr, nullptr};
+  WindowCreateSpec createSpec;
+  createSpec.style = WS_CHILD | WS_VISIBLE;
+  createSpec.bounds = bounds;
+  createSpec.parent = parent;
+  createSpec.controlId = controlId;
+  return CreateWindowOf(windowClass, createSpec);
+}
+
+void ColourSwatch::SetColour(COLORREF colour) {
+  colour_ = colour & 0xFFFFFF;
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+LRESULT ColourSwatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto paint = [this](const PaintDc& dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    // A sunken frame around the colour, as a picture box shows it.
+    DrawEdge(dc.Get(), &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    SetBkColor(dc.Get(), colour_);
+    ExtTextOutW(dc.Get(), 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+  };
+  if (auto answer = AnswerPaintMessages(Handle(), message, paint)) return *answer;
+  switch (message) {
+    case WM_SETCURSOR:
+      if (ShowOwnCursor(cursor_, lParam)) return TRUE;
+      break;
+    case WM_LBUTTONDOWN:
+      pressed_ = true;
+      SetCapture(Handle());
+      return 0;
+    case WM_LBUTTONUP: {
+      const bool wasPressed = pressed_;
+      pressed_ = false;
+      if (GetCapture() == Handle()) ReleaseCapture();
+      RECT client;
+      GetClientRect(Handle(), &client);
+      if (wasPressed && PtInRect(&client, PointFromLParam(lParam)) && onClick) onClick();
+      return 0;
+    }
+    case BM_CLICK:
+      if (onClick) onClick();
+      return 0;
+    case WM_CAPTURECHANGED:
+      pressed_ = false;
+      return 0;
+    default:
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+void UseClassicLook(HWND control) {
+  static const UniqueModule uxtheme = LoadSystemLibrary(L"uxtheme.dll");
+  using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+  if (const auto setTheme = ProcAddress<SetWindowThemeFn>(uxtheme.Get(), "SetWindowTheme"))
+    setTheme(control, L"", L"");
+}
+
+}  // namespace ravelo::win

@@ -1,0 +1,108 @@
+// The controls of a form: standard edit boxes and check boxes, and colour
+// swatches. A form hands every WM_COMMAND and WM_NOTIFY a control sends, and
+// the control's WM_CTLCOLOR* question, to the control's own object
+// (DispatchToControl), so a form never switches over control ids.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "shared/win/gdi.h"
+#include "shared/win/window.h"
+
+namespace ravelo::win {
+
+// A standard control created by its object. The object is found from the
+// control's window through a window property.
+class FormControl {
+ public:
+  FormControl() = default;
+  FormControl(const FormControl&) = delete;
+  FormControl& operator=(const FormControl&) = delete;
+  virtual ~FormControl();
+
+  HWND Handle() const { return hwnd_; }
+  void Focus() const { SetFocus(hwnd_); }
+  void SetFont(HFONT font) const;
+  void Place(const RECT& bounds) const;
+
+  // WM_COMMAND with the notification code (EN_CHANGE, BN_CLICKED, ...).
+  virtual void OnCommand(WORD) {}
+  virtual LRESULT OnNotify(const NMHDR&) { return 0; }
+  // WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN: the brush of the
+  // ground, or nullptr for the system's colours.
+  virtual HBRUSH OnControlColour(HDC) { return nullptr; }
+
+ protected:
+  // Creates a control of a system class as a child of parent; false when
+  // the system refused.
+  bool CreateControl(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& text,
+                     HWND parent, int controlId, const RECT& bounds);
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+// For a form's window procedure: the answer of the control that sent a
+// WM_COMMAND, WM_NOTIFY or WM_CTLCOLOR* message, or nullopt when the message
+// is none of these or comes from no FormControl.
+std::optional<LRESULT> DispatchToControl(UINT message, WPARAM wParam, LPARAM lParam);
+
+// A single-line edit box that takes at most maxCharacters characters
+// (0: the system's limit). Black on white; a Tab stop.
+class EditBox final : public FormControl {
+ public:
+  std::function<void()> onChange;
+
+  bool Create(HWND parent, int controlId, const RECT& bounds, int maxCharacters);
+  std::wstring Text() const;
+  void SetText(const std::wstring& text) const;
+  void OnCommand(WORD code) override;
+};
+
+// A check box in the given colours (drawn unthemed, so the colours hold on
+// every Windows); a Tab stop, toggled by a click or Space.
+class CheckBox final : public FormControl {
+ public:
+  std::function<void()> onToggle;
+
+  bool Create(HWND parent, int controlId, const std::wstring& text, const RECT& bounds, COLORREF textColour,
+              COLORREF groundColour);
+  bool Checked() const;
+  void SetChecked(bool checked) const;
+  void OnCommand(WORD code) override;
+  HBRUSH OnControlColour(HDC dc) override;
+
+ private:
+  COLORREF textColour_ = RGB(0, 0, 0);
+  COLORREF groundColour_ = RGB(255, 255, 255);
+  Brush ground_;
+};
+
+// A picture box whose background is the value: a colour sample with a thin
+// frame, clicked with the left button.
+class ColourSwatch final : public Window {
+ public:
+  std::function<void()> onClick;
+
+  bool Create(HWND parent, int controlId, const RECT& bounds);
+  COLORREF Colour() const { return colour_; }
+  void SetColour(COLORREF colour);
+  void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  COLORREF colour_ = RGB(0, 0, 0);
+  HCURSOR cursor_ = nullptr;
+  bool pressed_ = false;
+};
+
+// Turns the visual styles off for one control (uxtheme loaded at run time;
+// nothing happens where it is missing).
+void UseClassicLook(HWND control);
+
+}  // namespace ravelo::win

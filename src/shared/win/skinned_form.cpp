@@ -1,0 +1,241 @@
+#include "shared/win/skinned_form.h"
+
+#include "resource_ids.h"
+#include "shared/win/control_messages.h"
+#include "shared/win/form_controls.h"
+#include "shared/win/message_loop.h"
+#include "shared/win/window_drag.h"
+
+namespace ravelo::win {
+namespace {
+
+using namespace form_frame;
+
+constexpr int kHeadlineTop = 1;
+constexpr int kHeadlineHeight = 28;
+constexpr int kBoxSize = 12;
+constexpr int kBoxTop = 8;
+constexpr COLORREF kPlainGround = RGB(246, 249, 255);
+constexpr COLORREF kPlainHeadline = RGB(86, 128, 196);
+constexpr COLORREF kBorder = RGB(70, 110, 180);
+constexpr COLORREF kGroupLine = RGB(168, 188, 222);
+
+void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
+  SetBkColor(dc, colour);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
+void HorizontalLine(HDC dc, int left, int right, int y, COLORREF colour) {
+  if (right > left) FillSolid(dc, RECT{left, y, right, y + 1}, colour);
+}
+
+void VerticalLine(HDC dc, int x, int top, int bottom, COLORREF colour) {
+  if (bottom > top) FillSolid(dc, RECT{x, top, x + 1, bottom}, colour);
+}
+
+}  // namespace
+
+bool SkinnedForm::Create(const SkinnedFormDesign& design) {
+  design_ = design;
+  uiFont_ = design.uiFont;
+  controlFont_ = CreateLabelFont(uiFont_);
+  hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND));
+  const WindowClassSpec windowClass{design.className, 0, nullptr, design.icon};
+  WindowCreateSpec createSpec;
+  createSpec.style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+  createSpec.text = design_.windowCaption.c_str();
+  // The window has no frame: its size is the client size.
+  createSpec.bounds = {0, 0, design.width, design.height};
+  if (!CreateWindowOf(windowClass, createSpec)) return false;
+  MarkAsForm(Handle());
+  canvas_.Attach(Handle(), *this);
+
+  if (!AddLabel(title_, kTitle, design_.title, {16, 10}, RGB(0, 0, 0))) return false;
+  title_.onMouseMove = [this](int buttons, POINT) {
+    if (StartsWindowDrag(buttons)) BeginWindowDrag(Handle());
+  };
+  const int right = design.width - 13;
+  if (!AddBox(closeBox_, kCloseBox, L"关闭", right, IDB_CLOSE, IDB_CLOSE_HOVER, [this] {
+        if (onClose) onClose();
+      }))
+    return false;
+  if (design.minimiseBox &&
+      !AddBox(minimiseBox_, kMinimiseBox, L"最小化", right - 16, IDB_MINIMIZE, IDB_MINIMIZE_HOVER, [this] {
+        minimiseBox_.ShowNormal();
+        if (onMinimise) onMinimise();
+        else ShowWindow(Handle(), SW_MINIMIZE);
+      }))
+    return false;
+  if (design.menuBox && !AddBox(menuBox_, kMenuBox, L"菜单", right - 32, IDB_MENU, IDB_MENU_HOVER, [this] {
+        if (onMenu) onMenu();
+        menuBox_.ShowNormal();
+      }))
+    return false;
+  return true;
+}
+
+bool SkinnedForm::AddBox(ImageButton& box, int controlId, const wchar_t* name, int right, int normalBitmap,
+                         int hoverBitmap, std::function<void()> onClick) {
+  if (!box.Create(Handle(), controlId, name, *this)) return false;
+  box.SetPicture(PictureFromBitmapResource(normalBitmap));
+  box.SetHoverPicture(PictureFromBitmapResource(hoverBitmap));
+  box.SetCursor(hand_);
+  box.onClick = std::move(onClick);
+  box.Place({right - kBoxSize, kBoxTop, kBoxSize, kBoxSize});
+  box.Show(true);
+  AddTip(box.Handle(), name);
+  return true;
+}
+
+bool SkinnedForm::AddLabel(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour) {
+  return label.Create(canvas_, controlId,
+                      {text, uiFont_, colour, PointF{static_cast<float>(at.x), static_cast<float>(at.y)}});
+}
+
+bool SkinnedForm::AddLink(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour,
+                          std::function<void()> onClick) {
+  if (!AddLabel(label, controlId, text, at, colour)) return false;
+  label.SetCursor(hand_);
+  label.onMouseUp = [&label, onClick = std::move(onClick)](int button, POINT where) {
+    const ravelo::Size size = label.SizeOf();
+    if (button == 1 && where.x >= 0 && where.y >= 0 && where.x < size.width && where.y < size.height && onClick)
+      onClick();
+  };
+  return true;
+}
+
+void SkinnedForm::SetBackground(std::optional<Picture> picture) {
+  background_ = std::move(picture);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void SkinnedForm::SetHeadline(std::optional<Picture> picture) {
+  headline_ = std::move(picture);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void SkinnedForm::AddGroupBox(const RECT& box, const TextLabel& caption) { groups_.push_back({box, &caption}); }
+
+void SkinnedForm::ShowCentred() {
+  RECT bounds;
+  GetWindowRect(Handle(), &bounds);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - (bounds.right - bounds.left)) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - (bounds.bottom - bounds.top)) / 2;
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  UpdateWindow(Handle());
+  if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
+  if (tips_.Create()) {
+    for (const auto& [window, text] : pendingTips_) tips_.Add(window, text);
+    pendingTips_.clear();
+  }
+}
+
+void SkinnedForm::AddTip(HWND window, const std::wstring& text) {
+  if (tips_.Created()) tips_.Add(window, text);
+  else pendingTips_.emplace_back(window, text);
+}
+
+void SkinnedForm::ChangeTip(HWND window, const std::wstring& text) {
+  if (tips_.Created()) {
+    tips_.SetText(window, text);
+    return;
+  }
+  for (auto& [pending, pendingText] : pendingTips_)
+    if (pending == window) {
+      pendingText = text;
+      return;
+    }
+  pendingTips_.emplace_back(window, text);
+}
+
+void SkinnedForm::PaintBackdrop(HDC dc, const RECT& area) const {
+  FillSolid(dc, area, kPlainGround);
+  if (background_) background_->DrawPart(dc, area);
+  const RECT strip{0, kHeadlineTop, design_.width, kHeadlineTop + kHeadlineHeight};
+  RECT headlineArea;
+  if (IntersectRect(&headlineArea, &strip, &area)) {
+    if (headline_) {
+      POINT previous{};
+      OffsetWindowOrgEx(dc, 0, -kHeadlineTop, &previous);
+      RECT inPicture = headlineArea;
+      OffsetRect(&inPicture, 0, -kHeadlineTop);
+      headline_->DrawPart(dc, inPicture);
+      SetWindowOrgEx(dc, previous.x, previous.y, nullptr);
+    } else {
+      FillSolid(dc, headlineArea, kPlainHeadline);
+    }
+  }
+  for (const GroupBox& group : groups_) {
+    const RECT& b = group.box;
+    const RECT caption = group.caption->Bounds();
+    HorizontalLine(dc, b.left, caption.left - 4, b.top, kGroupLine);
+    HorizontalLine(dc, caption.right + 4, b.right, b.top, kGroupLine);
+    HorizontalLine(dc, b.left, b.right + 1, b.bottom, kGroupLine);
+    VerticalLine(dc, b.left, b.top, b.bottom, kGroupLine);
+    VerticalLine(dc, b.right, b.top, b.bottom, kGroupLine);
+  }
+  // L(1)..L(4): the border.
+  const int w = design_.width;
+  const int h = design_.height;
+  HorizontalLine(dc, 0, w, 0, kBorder);
+  HorizontalLine(dc, 0, w, h - 1, kBorder);
+  VerticalLine(dc, 0, 0, h, kBorder);
+  VerticalLine(dc, w - 1, 0, h, kBorder);
+}
+
+bool SkinnedForm::InHeadline(POINT at) const {
+  return at.y >= kHeadlineTop && at.y < kHeadlineTop + kHeadlineHeight && at.x >= 0 && at.x < design_.width;
+}
+
+LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto answer = DispatchToControl(message, wParam, lParam)) return *answer;
+  if (auto answer = AnswerPaintMessages(Handle(), message,
+                                        [this](const PaintDc& paint) { canvas_.PaintHost(paint.Get(), paint.Area()); }))
+    return *answer;
+  switch (message) {
+    case WM_ACTIVATE:
+      // A window that is no dialog forgets its focused control when it is
+      // deactivated: keep it and give it back.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+      } else if (lastFocus_ && IsWindow(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    case WM_MOUSEMOVE:
+      if (StartsWindowDrag(MouseButtons(wParam)) && InHeadline(PointFromLParam(lParam))) BeginWindowDrag(Handle());
+      return 0;
+    case WM_RBUTTONDOWN:
+      if (onRightClick) {
+        POINT at = PointFromLParam(lParam);
+        ClientToScreen(Handle(), &at);
+        onRightClick(at);
+      }
+      return 0;
+    case WM_CLOSE:
+      // Alt+F4 and the task bar's close act as the close box.
+      if (!onClose) break;
+      onClose();
+      return 0;
+    default:
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+std::optional<Picture> CommonPicture(PictureDecoder& pictures, const std::wstring& baseFolder,
+                                     std::wstring_view name) {
+  return pictures.Load(baseFolder + L"common\\" + std::wstring(name));
+}
+
+void ApplyDialogSkin(SkinnedForm& form, const std::wstring& baseFolder, ImageButton& enterButton) {
+  form.SetBackground(CommonPicture(form.Pictures(), baseFolder, L"ibg.pte"));
+  form.SetHeadline(CommonPicture(form.Pictures(), baseFolder, L"ihc.pte"));
+  form.CloseBox().SetPicture(PictureFromBitmapResource(IDB_CLOSE));
+  enterButton.SetCursor(form.Hand());
+}
+
+}  // namespace ravelo::win

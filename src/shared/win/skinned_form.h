@@ -1,0 +1,137 @@
+// The skinned borderless windows of the configuration program (the settings
+// form, the name list editor, the about box): a background picture, a
+// headline strip with the title, a one-pixel border, group boxes drawn on the
+// background, and small picture buttons in the top right corner (close
+// always; minimise and menu when asked for). Dragging the headline or the
+// title moves the window. Text boxes and check boxes placed on it are
+// reached with Tab (the window is a form, see MarkAsForm), and their
+// notifications go to their own objects (DispatchToControl).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shared/win/gdi.h"
+#include "shared/win/image_button.h"
+#include "shared/win/label_font.h"
+#include "shared/win/picture.h"
+#include "shared/win/text_label.h"
+#include "shared/win/tooltips.h"
+#include "shared/win/window.h"
+
+namespace ravelo::win {
+
+// Ids of the frame's own controls; a form's controls take ids from 100 on.
+namespace form_frame {
+inline constexpr int kTitle = 10;        // Label_Caption
+inline constexpr int kCloseBox = 11;     // Pic_e
+inline constexpr int kMinimiseBox = 12;  // Pic_s
+inline constexpr int kMenuBox = 13;      // Pic_m
+}  // namespace form_frame
+
+struct SkinnedFormDesign {
+  const wchar_t* className = nullptr;
+  std::wstring windowCaption;  // the task bar text
+  HICON icon = nullptr;
+  int width = 0;  // client size
+  int height = 0;
+  std::wstring title;  // Label_Caption, at (16, 10)
+  // The labels' and inputs' font: "宋体" 9 points, or the modern UI font
+  // where the font rule asks for it.
+  FontSpec uiFont{L"宋体", 9.0f, false, false};
+  bool minimiseBox = false;
+  bool menuBox = false;
+};
+
+class SkinnedForm : public Window, public Backdrop {
+ public:
+  std::function<void()> onClose;     // the close box (Pic_e)
+  std::function<void()> onMinimise;  // the minimise box; unset: minimises
+  std::function<void()> onMenu;      // the menu box (Pic_m)
+  // The right button went down on the body, at a point on the screen.
+  std::function<void(POINT onScreen)> onRightClick;
+
+  // Creates the window hidden, with its title and window boxes.
+  bool Create(const SkinnedFormDesign& design);
+
+  PictureDecoder& Pictures() { return pictures_; }
+  LabelCanvas& Canvas() { return canvas_; }
+  TextLabel& Title() { return title_; }
+  ImageButton& CloseBox() { return closeBox_; }
+  ImageButton& MinimiseBox() { return minimiseBox_; }
+  ImageButton& MenuBox() { return menuBox_; }
+  // Tooltips: kept until the window shows, then given to the tooltip
+  // control (the common controls load after the window is on the screen).
+  void AddTip(HWND window, const std::wstring& text);
+  void ChangeTip(HWND window, const std::wstring& text);
+  HCURSOR Hand() const { return hand_; }
+  const FontSpec& UiFont() const { return uiFont_; }
+  // For standard controls (edit boxes, check boxes).
+  HFONT ControlFont() const { return controlFont_.Get(); }
+
+  // A label in the form's font; false when it could not be made.
+  bool AddLabel(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour);
+  // A label that acts on a left click, with the hand cursor.
+  bool AddLink(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour,
+               std::function<void()> onClick);
+
+  // Empty: a plain ground (or a plain strip) instead of the picture.
+  void SetBackground(std::optional<Picture> picture);
+  void SetHeadline(std::optional<Picture> picture);
+  // A group box drawn on the background; its top line is broken behind the
+  // caption label.
+  void AddGroupBox(const RECT& box, const TextLabel& caption);
+
+  // Shows the window in the middle of the screen, the focus on its first
+  // Tab stop, then makes the tooltips.
+  void ShowCentred();
+
+  void PaintBackdrop(HDC dc, const RECT& area) const override;
+
+ protected:
+  // Derived forms answer their own messages first and pass the rest here.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  struct GroupBox {
+    RECT box;
+    const TextLabel* caption;
+  };
+  bool InHeadline(POINT at) const;
+  bool AddBox(ImageButton& box, int controlId, const wchar_t* name, int right, int normalBitmap, int hoverBitmap,
+              std::function<void()> onClick);
+
+  SkinnedFormDesign design_;
+  FontSpec uiFont_;
+  Font controlFont_;
+  HCURSOR hand_ = nullptr;
+  PictureDecoder pictures_;
+  std::optional<Picture> background_;
+  std::optional<Picture> headline_;
+  std::vector<GroupBox> groups_;
+  LabelCanvas canvas_;
+  TextLabel title_;
+  ImageButton closeBox_;
+  ImageButton minimiseBox_;
+  ImageButton menuBox_;
+  Tooltips tips_;
+  std::vector<std::pair<HWND, std::wstring>> pendingTips_;
+  HWND lastFocus_ = nullptr;
+};
+
+// The skin of a secondary window: background "ibg.pte" and headline
+// "ihc.pte" from baseFolder + "common\" (plain fallbacks when a picture is
+// missing or damaged), the close glyph (bitmap 101) on the close box, and
+// the hand cursor on the window's OK button.
+void ApplyDialogSkin(SkinnedForm& form, const std::wstring& baseFolder, ImageButton& enterButton);
+
+// A picture of baseFolder + "common\" + name; empty when missing or damaged.
+std::optional<Picture> CommonPicture(PictureDecoder& pictures, const std::wstring& baseFolder,
+                                     std::wstring_view name);
+
+}  // namespace ravelo::win
