@@ -1,3 +1,13 @@
+// rvocfg, the configuration program.
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include "config/win/settings_window.h"
+#include "shared/win/message_loop.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  ravelo::win::config::SettingsWindow window;
+  if (!window.Create()) return 1;
+  window.StartUp();
+  // Tab and Space work in every form of the program.
+  return ravelo::win::RunFormMessageLoop();
+}

@@ -1,0 +1,429 @@
+#include "config/win/settings_window.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include "config/core/settings_form.h"
+#include "config/core/settings_save.h"
+#include "config/win/settings_controls.h"
+#include "resource_ids.h"
+#include "shared/core/ini_file.h"
+#include "shared/core/probes.h"
+#include "shared/version.h"
+#include "shared/win/message_box.h"
+#include "shared/win/process.h"
+#include "shared/win/wide_text.h"
+
+namespace ravelo::win::config {
+namespace {
+
+namespace ids = ravelo::settings_controls;
+using ravelo::config::FontTexts;
+using ravelo::config::FormValues;
+
+static_assert(ids::kTitle == form_frame::kTitle && ids::kCloseBox == form_frame::kCloseBox &&
+              ids::kMinimiseBox == form_frame::kMinimiseBox && ids::kMenuBox == form_frame::kMenuBox);
+
+constexpr int kWidth = 649;
+constexpr int kHeight = 449;
+constexpr COLORREF kCaptionInk = RGB(128, 64, 64);
+constexpr COLORREF kHintInk = RGB(192, 64, 0);
+constexpr COLORREF kLinkInk = RGB(128, 128, 255);
+constexpr COLORREF kBrowseInk = RGB(0, 0, 128);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+struct LabelSpec {
+  std::wstring_view text;
+  POINT at;
+};
+
+// La(1)..La(16).
+constexpr LabelSpec kCaptions[] = {
+    {L"基本配置", {32, 48}},  {L"标题:", {40, 80}},     {L"内容:", {40, 112}},     {L"背景:", {40, 144}},
+    {L"音乐:", {40, 176}},    {L"速度:", {40, 208}},     {L"系统提示", {440, 48}},  {L"界面设计", {32, 256}},
+    {L"窗口大小:", {40, 288}}, {L"风格颜色:", {40, 320}}, {L"标题颜色:", {40, 352}}, {L"(宽)", {144, 288}},
+    {L"(高)", {224, 288}},    {L"其它设置", {440, 256}},  {L"附加选项", {432, 320}},  {L"推荐风格", {432, 272}},
+};
+
+// Lt(1)..Lt(8).
+constexpr LabelSpec kHints[] = {
+    {L"(显示在程序上方的标题)", {216, 80}},
+    {L"(准备抽签时显示的内容)", {216, 112}},
+    {L"(背景图片,未设置保持默认)", {248, 144}},
+    {L"(背景音乐,未设置保持默认)", {248, 176}},
+    {L"(抽签循环速度,数值越小速度越快,1-50)", {120, 208}},
+    {L"(抽签窗口的界面大小)", {256, 288}},
+    {L"(界面的边框风格颜色)", {136, 320}},
+    {L"(窗口的标题颜色)", {136, 352}},
+};
+
+// The group boxes and the index of their caption in La.
+struct GroupSpec {
+  RECT box;
+  int caption;
+};
+constexpr GroupSpec kGroups[] = {
+    {{16, 56, 416, 240}, 0}, {{424, 56, 632, 240}, 6}, {{16, 264, 416, 384}, 7}, {{424, 264, 632, 384}, 13}};
+
+struct LinkSpec {
+  std::wstring_view text;
+  std::wstring_view tip;
+  int y;
+};
+// L_a, L_s, L_d, L_h.
+constexpr LinkSpec kLinks[] = {
+    {L"添加删除抽签名单", L"添加或删除抽签名单", 72},
+    {L"编辑界面显示风格", L"编辑Ravelo界面显示风格", 96},
+    {L"运行显示Ravelo", L"运行显示Ravelo主程序", 120},
+    {L"查看系统使用帮助", L"帮助", 144},
+};
+
+struct SwatchSpec {
+  RECT bounds;
+  std::wstring_view tip;
+};
+// Pic(1)..Pic(4).
+constexpr SwatchSpec kSwatches[] = {
+    {{352, 72, 377, 97}, L"单击设置标题颜色或字体"},
+    {{352, 104, 377, 129}, L"单击设置内容颜色或字体"},
+    {{104, 312, 129, 337}, L"窗口风格背景色,单击设置"},
+    {{104, 344, 129, 369}, L"窗口标题颜色,单击设置"},
+};
+
+constexpr MenuEntry kCaptionMenu[] = {{ids::kMenuCaptionColour, L"设置标题颜色"},
+                                      {ids::kMenuCaptionFont, L"设置标题字体"}};  // msetbt
+constexpr MenuEntry kTextMenu[] = {{ids::kMenuTextColour, L"设置内容颜色"},
+                                   {ids::kMenuTextFont, L"设置内容字体"}};  // msettxt
+constexpr MenuEntry kMainMenu[] = {
+    {ids::kMenuNameList, L"添加/删除抽签名单"}, {ids::kMenuEditStyle, L"编辑界面显示风格"},
+    {ids::kMenuRunDraw, L"运行Ravelo"},          {ids::kMenuUpdate, L"官方更新"},
+    {ids::kMenuAbout, L"关于"},                  {ids::kMenuHelp, L"帮助"},
+    {ids::kMenuClose, L"关闭"}};  // mymenu
+
+constexpr wchar_t kStyleEditor[] = L"rvostyle.exe";
+constexpr wchar_t kDrawProgram[] = L"rvo.exe";
+
+std::wstring LaunchFailedMessage(const wchar_t* fileName) {
+  const std::wstring name = fileName;
+  return name == kDrawProgram ? L"无法启动抽签程序rvo.exe,请检查程序文件夹"
+                              : L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹";
+}
+
+std::wstring TitleText() { return std::wstring(L"Ravelo ") + kVersionText + L" 配置程序"; }
+
+// A preset swatch whose picture is missing shows its colours: the style
+// colour with a band of the title colour.
+std::optional<Picture> PresetFallback(const ravelo::config::StylePreset& preset) {
+  constexpr int kSide = 25;
+  std::uint32_t pixels[kSide * kSide];
+  const auto bgra = [](std::uint32_t rgb) {
+    return 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+  };
+  for (int y = 0; y < kSide; ++y)
+    for (int x = 0; x < kSide; ++x)
+      pixels[y * kSide + x] = bgra(y >= 3 && y < 8 && x >= 3 && x < 22 ? preset.titleColour : preset.frameColour);
+  return Picture::FromPixels(kSide, kSide, pixels);
+}
+
+}  // namespace
+
+bool SettingsWindow::Create() {
+  paths_ = InstallPaths::FromProgramFolder(ProgramFolder());
+  baseFolder_ = Widen(paths_.baseFolder);
+  SkinnedFormDesign design;
+  design.className = ids::kWindowClass;
+  design.windowCaption = ids::kWindowCaption;
+  design.icon = LoadIconW(ThisModule(), MAKEINTRESOURCEW(IDI_APP));
+  design.width = kWidth;
+  design.height = kHeight;
+  design.title = TitleText();
+  // The font rule: the modern UI font from Windows Vista on.
+  if (UsesModernUiFont(getWinVer(system_).GetWindowsVersion())) design.uiFont.name = Widen(kModernUiFontName);
+  design.minimiseBox = true;
+  design.menuBox = true;
+  if (!SkinnedForm::Create(design)) return false;
+  links_ = std::make_unique<ConfigLinks>(Handle(), ConfigFolders{baseFolder_, Widen(paths_.programFolder)});
+  onClose = [this] { QuitProgram(); };
+  onMenu = [this] { ShowMainMenu(PointerOnScreen()); };
+  onRightClick = [this](POINT at) { ShowMainMenu(at); };
+  if (!CreateLabels() || !CreateInputs() || !CreateSwatches() || !CreateButtons()) return false;
+  ApplySkin();
+  return true;
+}
+
+bool SettingsWindow::CreateLabels() {
+  for (size_t i = 0; i < captions_.size(); ++i)
+    if (!AddLabel(captions_[i], ids::kFirstCaption + static_cast<int>(i), kCaptions[i].text, kCaptions[i].at,
+                  kCaptionInk))
+      return false;
+  for (size_t i = 0; i < hints_.size(); ++i)
+    if (!AddLabel(hints_[i], ids::kFirstHint + static_cast<int>(i), kHints[i].text, kHints[i].at, kHintInk))
+      return false;
+  for (const GroupSpec& group : kGroups) AddGroupBox(group.box, captions_[static_cast<size_t>(group.caption)]);
+
+  if (!AddLink(browsePicture_, ids::kBrowsePicture, L"浏览", {216, 144}, kBrowseInk, [this] { Browse(true); }) ||
+      !AddLink(browseMusic_, ids::kBrowseMusic, L"浏览", {216, 176}, kBrowseInk, [this] { Browse(false); }))
+    return false;
+  AddTip(browsePicture_.Handle(), L"选择背景文件");
+  AddTip(browseMusic_.Handle(), L"选择音乐文件");
+
+  const std::function<void()> actions[] = {
+      [this] { links_->OpenNameList(); },
+      [this] { LaunchCompanion(kStyleEditor); },
+      [this] { LaunchCompanion(kDrawProgram); },
+      [this] { links_->OpenHelp(); },
+  };
+  for (size_t i = 0; i < linkLabels_.size(); ++i) {
+    if (!AddLink(linkLabels_[i], ids::kFirstLink + static_cast<int>(i), kLinks[i].text, {448, kLinks[i].y},
+                 kLinkInk, actions[i]))
+      return false;
+    AddTip(linkLabels_[i].Handle(), std::wstring(kLinks[i].tip));
+  }
+  return true;
+}
+
+bool SettingsWindow::CreateInputs() {
+  struct EditSpec {
+    EditBox& box;
+    int id;
+    RECT bounds;
+    int limit;
+  };
+  // Creation order is the Tab order.
+  const EditSpec edits[] = {
+      {caption_, ids::kCaptionBox, {80, 72, 209, 97}, 30},  {text_, ids::kTextBox, {80, 104, 209, 129}, 30},
+      {backPicture_, ids::kPictureBox, {80, 136, 209, 161}, 0}, {music_, ids::kMusicBox, {80, 168, 209, 193}, 0},
+      {speed_, ids::kSpeedBox, {80, 200, 113, 225}, 2},     {width_, ids::kWidthBox, {104, 280, 137, 305}, 4},
+      {height_, ids::kHeightBox, {184, 280, 217, 305}, 4},
+  };
+  for (const EditSpec& edit : edits) {
+    if (!edit.box.Create(Handle(), edit.id, edit.bounds, edit.limit)) return false;
+    edit.box.SetFont(ControlFont());
+  }
+  if (!stayOnTop_.Create(Handle(), ids::kStayOnTop, L"程序运行时的窗口保持在最前端", {432, 336, 625, 353}, kHintInk,
+                         kWhite) ||
+      !showButtons_.Create(Handle(), ids::kShowButtons, L"程序在运行时显示控制操作按钮", {432, 360, 625, 377},
+                           kHintInk, kWhite))
+    return false;
+  stayOnTop_.SetFont(ControlFont());
+  showButtons_.SetFont(ControlFont());
+  return true;
+}
+
+bool SettingsWindow::CreateSwatches() {
+  for (size_t i = 0; i < swatches_.size(); ++i) {
+    ColourSwatch& swatch = swatches_[i];
+    if (!swatch.Create(Handle(), ids::PicId(static_cast<int>(i) + 1), kSwatches[i].bounds)) return false;
+    swatch.SetCursor(Hand());
+    AddTip(swatch.Handle(), std::wstring(kSwatches[i].tip));
+  }
+  swatches_[0].onClick = [this] {
+    RunMenuCommand(ShowPopupMenu(Handle(), kCaptionMenu, PointerOnScreen()));
+  };
+  swatches_[1].onClick = [this] { RunMenuCommand(ShowPopupMenu(Handle(), kTextMenu, PointerOnScreen())); };
+  swatches_[2].onClick = [this] { ChooseColour(swatches_[2]); };
+  swatches_[3].onClick = [this] { ChooseColour(swatches_[3]); };
+
+  const auto& presets = ravelo::config::StylePresets();
+  for (size_t i = 0; i < presets_.size(); ++i) {
+    ImageButton& preset = presets_[i];
+    const std::wstring name = Widen(presets[i].name);
+    if (!preset.Create(Handle(), ids::PicId(static_cast<int>(i) + 5), name, *this)) return false;
+    preset.SetCursor(Hand());
+    preset.Place({440 + 32 * static_cast<int>(i), 288, 25, 25});
+    preset.Show(true);
+    AddTip(preset.Handle(), name);
+    preset.onClick = [this, i] {
+      const auto& chosen = ravelo::config::StylePresets()[i];
+      swatches_[2].SetColour(chosen.frameColour);
+      swatches_[3].SetColour(chosen.titleColour);
+    };
+  }
+  return true;
+}
+
+bool SettingsWindow::CreateButtons() {
+  struct ButtonSpec {
+    ImageButton& button;
+    int index;
+    const wchar_t* name;
+    int left;
+  };
+  const ButtonSpec buttons[] = {{ok_, 11, L"确定", 200}, {cancel_, 12, L"取消", 295}, {defaults_, 13, L"默认", 392}};
+  for (const ButtonSpec& spec : buttons) {
+    if (!spec.button.Create(Handle(), ids::PicId(spec.index), spec.name, *this)) return false;
+    spec.button.SetCursor(Hand());
+    spec.button.Place({spec.left, 408, 58, 22});
+    spec.button.Show(true);
+    AddTip(spec.button.Handle(), spec.name);
+  }
+  ok_.onClick = [this] { Save(); };
+  cancel_.onClick = [this] { QuitProgram(); };
+  defaults_.onClick = [this] { ShowValues(ravelo::config::DefaultFormValues()); };
+  return true;
+}
+
+void SettingsWindow::ApplySkin() {
+  ApplyDialogSkin(*this, baseFolder_, ok_);
+  struct Skin {
+    ImageButton& button;
+    const wchar_t* normal;
+    const wchar_t* hover;
+  };
+  const Skin skins[] = {{ok_, L"enter.pte", L"menter.pte"},
+                        {cancel_, L"cancel.pte", L"mcancel.pte"},
+                        {defaults_, L"mor.pte", L"mmor.pte"}};
+  for (const Skin& skin : skins) {
+    // A missing picture leaves the plain face with the button's name.
+    auto normal = CommonPicture(Pictures(), baseFolder_, skin.normal);
+    auto hover = normal ? CommonPicture(Pictures(), baseFolder_, skin.hover) : std::nullopt;
+    skin.button.SetPicture(std::move(normal));
+    skin.button.SetHoverPicture(std::move(hover));
+  }
+  const auto& presets = ravelo::config::StylePresets();
+  for (size_t i = 0; i < presets_.size(); ++i) {
+    auto picture = CommonPicture(Pictures(), baseFolder_, L"style" + std::to_wstring(i + 1) + L".pte");
+    presets_[i].SetPicture(picture ? std::move(picture) : PresetFallback(presets[i]));
+  }
+}
+
+void SettingsWindow::StartUp() {
+  const ProfileReader reader = ProfileReader::Open(PathFromUtf8(paths_.ConfigPath()));
+  const ravelo::config::LoadedSettings loaded = ravelo::config::LoadSettings(reader);
+  if (!loaded.fileFound) ShowWarning(nullptr, Widen(ravelo::config::kConfigMissingMessage));
+  sizes_.emplace(loaded.loadedWidth, loaded.loadedHeight);
+  ShowValues(loaded.values);
+  ShowCentred();
+}
+
+void SettingsWindow::ShowValues(const FormValues& values) {
+  caption_.SetText(Widen(values.caption));
+  text_.SetText(Widen(values.text));
+  backPicture_.SetText(Widen(values.backPicture));
+  music_.SetText(Widen(values.music));
+  speed_.SetText(Widen(values.speed));
+  width_.SetText(Widen(values.width));
+  height_.SetText(Widen(values.height));
+  swatches_[0].SetColour(values.captionColour);
+  swatches_[1].SetColour(values.textColour);
+  swatches_[2].SetColour(values.frameColour);
+  swatches_[3].SetColour(values.titleColour);
+  showButtons_.SetChecked(values.showButtons);
+  stayOnTop_.SetChecked(values.stayOnTop);
+  ShowFont(true, values.captionFont);
+  ShowFont(false, values.textFont);
+}
+
+FormValues SettingsWindow::ReadValues() const {
+  FormValues values;
+  values.caption = Narrow(caption_.Text());
+  values.text = Narrow(text_.Text());
+  values.backPicture = Narrow(backPicture_.Text());
+  values.music = Narrow(music_.Text());
+  values.speed = Narrow(speed_.Text());
+  values.width = Narrow(width_.Text());
+  values.height = Narrow(height_.Text());
+  values.captionColour = swatches_[0].Colour();
+  values.textColour = swatches_[1].Colour();
+  values.frameColour = swatches_[2].Colour();
+  values.titleColour = swatches_[3].Colour();
+  values.showButtons = showButtons_.Checked();
+  values.stayOnTop = stayOnTop_.Checked();
+  values.captionFont = captionFont_;
+  values.textFont = textFont_;
+  return values;
+}
+
+void SettingsWindow::ShowFont(bool isCaption, const FontTexts& font) {
+  (isCaption ? captionFont_ : textFont_) = font;
+  const EditBox& box = isCaption ? caption_ : text_;
+  ChangeTip(box.Handle(), Widen(ravelo::config::DescribeFont(font, isCaption)));
+}
+
+void SettingsWindow::Save() {
+  FormValues values = ReadValues();
+  ravelo::config::NormaliseNumbers(values);
+  speed_.SetText(Widen(values.speed));
+  width_.SetText(Widen(values.width));
+  height_.SetText(Widen(values.height));
+  Screenrs screen(system_);
+  const ravelo::config::ScreenLimits limits{screen.dmPelsWidth().value_or(INT16_MAX),
+                                            screen.dmPelsHeight().value_or(INT16_MAX)};
+  if (const auto refusal = ravelo::config::CheckLimits(values, limits)) {
+    ShowWarning(Handle(), Widen(refusal->message));
+    const EditBox& box = refusal->box == ravelo::config::CheckedBox::Speed   ? speed_
+                         : refusal->box == ravelo::config::CheckedBox::Width ? width_
+                                                                             : height_;
+    box.SetText(L"");
+    box.Focus();
+    ok_.ShowNormal();
+    return;
+  }
+  const bool sizeChanged = sizes_->SizeChanged(values);
+  const std::vector<ravelo::config::ConfigWrite> planned = ravelo::config::PlanWrites(values, sizeChanged);
+  std::vector<ProfileWrite> writes;
+  for (const auto& write : planned) writes.push_back({write.section, write.key, write.value});
+  // One replace of the whole file: either every key is stored or none.
+  const bool written = WriteProfileValues(PathFromUtf8(paths_.ConfigPath()), writes);
+  for (const EditBox* path : {&backPicture_, &music_})
+    if (path->Text() == L"0") path->SetText(L"");
+  const std::wstring report = Widen(ravelo::config::SaveReport(written, sizeChanged));
+  if (written) ShowInformation(Handle(), report);
+  else ShowWarning(Handle(), report);
+  ok_.ShowNormal();
+}
+
+void SettingsWindow::QuitProgram() {
+  if (links_->NameListOpen()) {
+    ShowWarning(Handle(), L"当前添加/删除抽签名单窗口未关闭.\r\n请关闭添加/删除抽签名单窗口再退出.");
+    CloseBox().ShowNormal();
+    return;
+  }
+  // Nothing is saved; the other windows go with the process.
+  PostQuitMessage(0);
+}
+
+void SettingsWindow::ShowMainMenu(POINT onScreen) { RunMenuCommand(ShowPopupMenu(Handle(), kMainMenu, onScreen)); }
+
+void SettingsWindow::RunMenuCommand(UINT command) {
+  switch (command) {
+    case ids::kMenuNameList: links_->OpenNameList(); break;
+    case ids::kMenuEditStyle: LaunchCompanion(kStyleEditor); break;
+    case ids::kMenuRunDraw: LaunchCompanion(kDrawProgram); break;
+    case ids::kMenuUpdate: links_->OpenUpdatePage(); break;
+    case ids::kMenuAbout: links_->ShowAbout(); break;
+    case ids::kMenuHelp: links_->OpenHelp(); break;
+    case ids::kMenuClose: QuitProgram(); break;
+    case ids::kMenuCaptionColour: ChooseColour(swatches_[0]); break;
+    case ids::kMenuCaptionFont: ChooseLabelFont(true); break;
+    case ids::kMenuTextColour: ChooseColour(swatches_[1]); break;
+    case ids::kMenuTextFont: ChooseLabelFont(false); break;
+    default: break;  // dismissed
+  }
+}
+
+void SettingsWindow::ChooseColour(ColourSwatch& swatch) {
+  if (const auto colour = dialogs_.ChooseColour(Handle())) swatch.SetColour(*colour);
+}
+
+void SettingsWindow::ChooseLabelFont(bool isCaption) {
+  const ravelo::config::FontPreset preset = ravelo::config::FontDialogPreset(isCaption);
+  const auto chosen = dialogs_.ChooseLabelFont(Handle(), FontSpec{Widen(preset.name), preset.points, preset.bold,
+                                                             preset.italic});
+  if (!chosen) return;
+  ShowFont(isCaption, ravelo::config::FontTextsOf(Narrow(chosen->name), chosen->points, chosen->bold,
+                                                  chosen->italic));
+}
+
+void SettingsWindow::Browse(bool picture) {
+  const OpenFileRequest request =
+      picture ? OpenFileRequest{L"选择背景图片", L"BMP(*.bmp)|*.bmp|JPG(*.jpg)|*.jpg|JPEG(*.jpeg)|*.jpeg|GIF(*.gif)|*.gif", 2}
+              : OpenFileRequest{L"选择背景音乐", L"WAV(*.wav)|*.wav|MP3(*.mp3)|*.mp3|WMA(*.wma)|*.wma", 1};
+  if (const auto path = dialogs_.OpenFile(Handle(), request)) (picture ? backPicture_ : music_).SetText(*path);
+}
+
+void SettingsWindow::LaunchCompanion(const wchar_t* fileName) {
+  if (!LaunchProgram(paths_.ProgramFile(Narrow(fileName)))) ShowWarning(Handle(), LaunchFailedMessage(fileName));
+}
+
+}  // namespace ravelo::win::config

@@ -1,0 +1,86 @@
+// main: the settings form of rvocfg. It shows the values of the settings
+// model, lets the operator change them through its boxes, swatches,
+// presets, menus and dialogs, and saves them with OK.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "config/core/settings_form.h"
+#include "config/core/settings_save.h"
+#include "config/win/config_links.h"
+#include "shared/core/paths.h"
+#include "shared/win/common_dialogs.h"
+#include "shared/win/form_controls.h"
+#include "shared/win/image_button.h"
+#include "shared/win/popup_menu.h"
+#include "shared/win/skinned_form.h"
+#include "shared/win/system_probes.h"
+#include "shared/win/text_label.h"
+
+namespace ravelo::win::config {
+
+class SettingsWindow final : public SkinnedForm {
+ public:
+  // Creates the window hidden with every control and its skin.
+  bool Create();
+  // Fills the form from the configuration file (or the defaults, after
+  // telling the operator) and shows it.
+  void StartUp();
+
+ private:
+  bool CreateLabels();
+  bool CreateInputs();
+  bool CreateSwatches();
+  bool CreateButtons();
+  void ApplySkin();
+
+  void ShowValues(const ravelo::config::FormValues& values);
+  ravelo::config::FormValues ReadValues() const;
+  void ShowFont(bool isCaption, const ravelo::config::FontTexts& font);
+
+  void Save();               // Pic(11)
+  void QuitProgram();        // Pic(12), Pic_e, close
+  void ShowMainMenu(POINT onScreen);  // mymenu
+  void RunMenuCommand(UINT command);
+  void ChooseColour(ColourSwatch& swatch);
+  void ChooseLabelFont(bool isCaption);
+  void Browse(bool picture);  // Label_bjll, Label_yyll
+  void LaunchCompanion(const wchar_t* fileName);
+
+  Win32SystemQueries system_;
+  InstallPaths paths_;
+  std::wstring baseFolder_;
+  std::unique_ptr<ConfigLinks> links_;
+  CommonDialogs dialogs_;
+  std::optional<ravelo::config::SizeTracker> sizes_;
+  ravelo::config::FontTexts captionFont_;
+  ravelo::config::FontTexts textFont_;
+
+  std::array<TextLabel, 16> captions_;  // La(1)..La(16)
+  std::array<TextLabel, 8> hints_;      // Lt(1)..Lt(8)
+  TextLabel browsePicture_;             // Label_bjll
+  TextLabel browseMusic_;               // Label_yyll
+  std::array<TextLabel, 4> linkLabels_;  // L_a, L_s, L_d, L_h
+  EditBox caption_;                     // txt_caption
+  EditBox text_;                        // txt_nr
+  EditBox backPicture_;                 // txt_bj
+  EditBox music_;                       // txt_yy
+  EditBox speed_;                       // txt_time
+  EditBox width_;                       // txt_w
+  EditBox height_;                      // txt_h
+  std::array<ColourSwatch, 4> swatches_;  // Pic(1)..Pic(4)
+  std::array<ImageButton, 6> presets_;    // Pic(5)..Pic(10)
+  ImageButton ok_;                        // Pic(11)
+  ImageButton cancel_;                    // Pic(12)
+  ImageButton defaults_;                  // Pic(13)
+  CheckBox stayOnTop_;                    // Chk_zq
+  CheckBox showButtons_;                  // Chk_rw
+};
+
+}  // namespace ravelo::win::config
