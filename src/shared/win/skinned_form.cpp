@@ -200,9 +200,12 @@ LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
-      } else if (lastFocus_ && IsWindow(lastFocus_)) {
-        SetFocus(lastFocus_);
-        return 0;
+      } else {
+        HWND focus = lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+        if (focus) {
+          SetFocus(focus);
+          return 0;
+        }
       }
       break;
     case WM_MOUSEMOVE:
