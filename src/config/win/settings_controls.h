@@ -13,8 +13,6 @@ inline constexpr int kCloseBox = 11;  // Pic_e
 inline constexpr int kMinimiseBox = 12;  // Pic_s
 inline constexpr int kMenuBox = 13;   // Pic_m
 
-inline constexpr int kFirstCaption = 100;  // La(i): 99 + i
-inline constexpr int kFirstHint = 120;     // Lt(i): 119 + i
 inline constexpr int kBrowsePicture = 130;  // Label_bjll
 inline constexpr int kBrowseMusic = 131;    // Label_yyll
 inline constexpr int kFirstLink = 140;      // L_a, L_s, L_d, L_h

@@ -152,14 +152,12 @@ bool SettingsWindow::Create() {
 }
 
 bool SettingsWindow::CreateLabels() {
-  for (size_t i = 0; i < captions_.size(); ++i)
-    if (!AddLabel(captions_[i], ids::kFirstCaption + static_cast<int>(i), kCaptions[i].text, kCaptions[i].at,
-                  kCaptionInk))
-      return false;
-  for (size_t i = 0; i < hints_.size(); ++i)
-    if (!AddLabel(hints_[i], ids::kFirstHint + static_cast<int>(i), kHints[i].text, kHints[i].at, kHintInk))
-      return false;
-  for (const GroupSpec& group : kGroups) AddGroupBox(group.box, captions_[static_cast<size_t>(group.caption)]);
+  // La(1)..La(16) and Lt(1)..Lt(8) only show text: drawn on the background.
+  std::array<RECT, std::size(kCaptions)> captionBounds{};
+  for (size_t i = 0; i < std::size(kCaptions); ++i)
+    captionBounds[i] = AddText(kCaptions[i].text, kCaptions[i].at, kCaptionInk);
+  for (const LabelSpec& hint : kHints) AddText(hint.text, hint.at, kHintInk);
+  for (const GroupSpec& group : kGroups) AddGroupBox(group.box, captionBounds[static_cast<size_t>(group.caption)]);
 
   if (!AddLink(browsePicture_, ids::kBrowsePicture, L"浏览", {216, 144}, kBrowseInk, [this] { Browse(true); }) ||
       !AddLink(browseMusic_, ids::kBrowseMusic, L"浏览", {216, 176}, kBrowseInk, [this] { Browse(false); }))

@@ -62,8 +62,6 @@ class SettingsWindow final : public SkinnedForm {
   ravelo::config::FontTexts captionFont_;
   ravelo::config::FontTexts textFont_;
 
-  std::array<TextLabel, 16> captions_;  // La(1)..La(16)
-  std::array<TextLabel, 8> hints_;      // Lt(1)..Lt(8)
   TextLabel browsePicture_;             // Label_bjll
   TextLabel browseMusic_;               // Label_yyll
   std::array<TextLabel, 4> linkLabels_;  // L_a, L_s, L_d, L_h

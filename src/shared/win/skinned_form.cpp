@@ -114,7 +114,23 @@ void SkinnedForm::SetHeadline(std::optional<Picture> picture) {
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void SkinnedForm::AddGroupBox(const RECT& box, const TextLabel& caption) { groups_.push_back({box, &caption}); }
+void SkinnedForm::AddGroupBox(const RECT& box, const TextLabel& caption) { groups_.push_back({box, &caption, {}}); }
+
+void SkinnedForm::AddGroupBox(const RECT& box, const RECT& captionBounds) {
+  groups_.push_back({box, nullptr, captionBounds});
+}
+
+RECT SkinnedForm::AddText(std::wstring_view text, POINT at, COLORREF colour) {
+  SIZE size{};
+  {
+    ScopedSelect select(measure_.Get(), controlFont_.Get());
+    GetTextExtentPoint32W(measure_.Get(), text.data(), static_cast<int>(text.size()), &size);
+  }
+  const RECT bounds{at.x, at.y, at.x + size.cx, at.y + size.cy};
+  texts_.push_back({std::wstring(text), bounds, colour});
+  InvalidateRect(Handle(), &bounds, FALSE);
+  return bounds;
+}
 
 void SkinnedForm::ShowCentred() {
   RECT bounds;
@@ -168,12 +184,22 @@ void SkinnedForm::PaintBackdrop(HDC dc, const RECT& area) const {
   }
   for (const GroupBox& group : groups_) {
     const RECT& b = group.box;
-    const RECT caption = group.caption->Bounds();
+    const RECT caption = group.caption ? group.caption->Bounds() : group.captionBounds;
     HorizontalLine(dc, b.left, caption.left - 4, b.top, kGroupLine);
     HorizontalLine(dc, caption.right + 4, b.right, b.top, kGroupLine);
     HorizontalLine(dc, b.left, b.right + 1, b.bottom, kGroupLine);
     VerticalLine(dc, b.left, b.top, b.bottom, kGroupLine);
     VerticalLine(dc, b.right, b.top, b.bottom, kGroupLine);
+  }
+  if (!texts_.empty()) {
+    ScopedSelect select(dc, controlFont_.Get());
+    SetBkMode(dc, TRANSPARENT);
+    for (const StaticText& t : texts_) {
+      RECT overlap;
+      if (!IntersectRect(&overlap, &t.bounds, &area)) continue;
+      SetTextColor(dc, t.colour);
+      ExtTextOutW(dc, t.bounds.left, t.bounds.top, 0, nullptr, t.text.c_str(), static_cast<UINT>(t.text.size()), nullptr);
+    }
   }
   // L(1)..L(4): the border.
   const int w = design_.width;

@@ -80,12 +80,18 @@ class SkinnedForm : public Window, public Backdrop {
   bool AddLink(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour,
                std::function<void()> onClick);
 
+  // Text drawn on the background in the form's font: for captions and hints
+  // that never change or take input (no window each, which keeps the
+  // form's start short). Returns where the text stands.
+  RECT AddText(std::wstring_view text, POINT at, COLORREF colour);
+
   // Empty: a plain ground (or a plain strip) instead of the picture.
   void SetBackground(std::optional<Picture> picture);
   void SetHeadline(std::optional<Picture> picture);
   // A group box drawn on the background; its top line is broken behind the
   // caption label.
   void AddGroupBox(const RECT& box, const TextLabel& caption);
+  void AddGroupBox(const RECT& box, const RECT& captionBounds);
 
   // Shows the window in the middle of the screen, the focus on its first
   // Tab stop, then makes the tooltips.
@@ -100,7 +106,13 @@ class SkinnedForm : public Window, public Backdrop {
  private:
   struct GroupBox {
     RECT box;
-    const TextLabel* caption;
+    const TextLabel* caption;  // or, when null, the text at captionBounds
+    RECT captionBounds;
+  };
+  struct StaticText {
+    std::wstring text;
+    RECT bounds;
+    COLORREF colour;
   };
   bool InHeadline(POINT at) const;
   bool AddBox(ImageButton& box, int controlId, const wchar_t* name, int right, int normalBitmap, int hoverBitmap,
@@ -114,6 +126,8 @@ class SkinnedForm : public Window, public Backdrop {
   std::optional<Picture> background_;
   std::optional<Picture> headline_;
   std::vector<GroupBox> groups_;
+  std::vector<StaticText> texts_;
+  MemoryDc measure_;
   LabelCanvas canvas_;
   TextLabel title_;
   ImageButton closeBox_;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Start-up benchmark: rvo (from a staged installation with the shipped
-# settings and skin) against a minimal one-window Win32 program, started in
-# turns under Wine on a private virtual screen. Prints the times and the
-# ratio of the medians.
+# Start-up benchmark: rvo and rvocfg (from a staged installation with the
+# shipped settings and skin) against a minimal one-window Win32 program,
+# started in turns under Wine on a private virtual screen. Prints the times
+# and the ratio of each median to the minimal program's.
 #   tests/bench/startup/run.sh [ROUNDS]     (default 20)
 # RAVELO_BENCH_WIN_BUILD names the cross build to take rvo from (default
 # build/win, built here when needed).
@@ -12,7 +12,7 @@ here="$root/tests/bench/startup"
 rounds="${1:-20}"
 # shellcheck source=../rvo_stage.sh
 . "$root/tests/bench/rvo_stage.sh"
-stage_rvo bench-startup
+stage_rvo bench-startup rvocfg
 
 # The two bench programs are one file each; they need no project settings.
 "$cxx" -std=c++20 -O2 -municode -mwindows -static -DUNICODE -D_UNICODE \
@@ -22,4 +22,5 @@ stage_rvo bench-startup
 
 "$root/tools/with-display" --own \
   "$root/tools/wine-run" "$out/startup_bench.exe" "$rounds" \
-  "$(to_windows "$stage/bin/rvo.exe")" "$(to_windows "$out/minimal_window.exe")"
+  "$(to_windows "$stage/bin/rvo.exe")" "$(to_windows "$out/minimal_window.exe")" \
+  "$(to_windows "$stage/bin/rvocfg.exe")"
