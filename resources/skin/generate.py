@@ -31,6 +31,10 @@ def main():
     # Pictures with rendered Chinese text are committed (see render_*.sh).
     shutil.copyfile(os.path.join(HERE, "rendered", "helpbox.bmp"),
                     os.path.join(args.stage, "common", "helpbox.pte"))
+    for name in ("enter", "cancel", "mor", "save"):
+        for form in (name, "m" + name):
+            shutil.copyfile(os.path.join(HERE, "rendered", form + ".bmp"),
+                            os.path.join(args.stage, "common", form + ".pte"))
     demo_data.write_installation(args.stage)
     manifest.write_uninstall_list(args.stage)
 
