@@ -247,6 +247,39 @@ TEST_F(RvocfgSettings, TabWalksTheBoxesAndSpaceTicksACheckBox) {
             [] { return std::string("Space did not clear the check box"); });
 }
 
+TEST_F(RvocfgSettings, MissingOrDamagedSkinPicturesLeavePlainFacesThatWork) {
+  install_.Remove(L"common\\ibg.pte");
+  install_.Remove(L"common\\enter.pte");
+  install_.Remove(L"common\\style2.pte");
+  install_.WriteBytes(L"common\\ihc.pte", "BM not a picture");
+  const Window form = StartForm();
+  // The black preset shows its colour without its picture, and still works.
+  form.ChildById(ids::PicId(6)).ClickButton();
+  EXPECT_EQ(SwatchColour(form, 3), (Color{0, 0, 0}));
+  const Window ok = form.ChildById(ids::PicId(11));
+  EXPECT_EQ(ok.Text(), L"确定");
+  MessageBoxWindow box = PressOk(form);
+  EXPECT_EQ(box.Text(), L"修改成功,请重新运行Ravelo或进行刷新.");
+  box.Press(IDOK);
+  EXPECT_EQ(install_.IniValue(L"Style", L"form"), L"0");
+}
+
+// The pointer over a picture button shows its hover picture; leaving it,
+// even straight past the window's edge, brings the normal one back.
+TEST_F(RvocfgSettings, APictureButtonShowsItsHoverPictureWhileThePointerIsOnIt) {
+  const Window form = StartForm();
+  form.Activate();
+  const Window ok = form.ChildById(ids::PicId(11));
+  ok.WaitUntilPainted();
+  const Point sample = ok.ToScreen({4, 11});
+  const Color normal = ScreenPixel(sample);
+  mouse::MoveTo(ok.WindowRect().Center());
+  WaitUntil([&] { return ScreenPixel(sample) != normal; }, kDefaultTimeout,
+            [] { return std::string("no hover picture"); });
+  mouse::MoveTo({2, 2});  // outside the window in one jump
+  WaitForPixel(sample, normal);
+}
+
 TEST_F(RvocfgSettings, ALaunchLinkWithItsProgramMissingSaysSo) {
   install_.Remove(L"bin\\rvostyle.exe");
   const Window form = StartForm();
