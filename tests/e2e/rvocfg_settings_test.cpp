@@ -198,19 +198,21 @@ TEST_F(RvocfgSettings, AColourAndAFontChosenInTheDialogsAreSaved) {
   keyboard::Press(VK_DOWN);
   keyboard::Press(VK_RETURN);  // "设置标题字体"
   const Window fontDialog = process_->WaitForWindow({.className = L"#32770"});
-  // Typed as the operator does: Alt+S to the size, Alt+Y to the style,
-  // whose fourth entry is bold italic; each step waits for the dialog.
-  const auto focusOn = [&](wchar_t accelerator, int comboId) {
-    keyboard::Down(VK_MENU);
-    keyboard::Press(static_cast<WORD>(accelerator));
-    keyboard::Up(VK_MENU);
+  // Typed as the operator does: a click into the size box, then into the
+  // style box, whose fourth entry is bold italic; each step waits for the
+  // dialog.
+  const auto focusOn = [&](int comboId) {
+    const Rect combo = fontDialog.ChildById(comboId).WindowRect();
+    mouse::Click({combo.left + 8, combo.top + 8});
     WaitUntil([&] { return fontDialog.Focus().Parent().ControlId() == comboId; }, kDefaultTimeout,
               [] { return std::string("the font dialog's box did not take the focus"); });
   };
-  focusOn(L'S', 0x472);
+  focusOn(0x472);
+  keyboard::Press(VK_END);
+  for (int i = 0; i < 4; ++i) keyboard::Press(VK_BACK);
   keyboard::Type(L"12");
   fontDialog.ChildById(0x472).WaitForText(L"12");
-  focusOn(L'Y', 0x471);
+  focusOn(0x471);
   for (int i = 0; i < 3; ++i) keyboard::Press(VK_DOWN);
   fontDialog.ChildById(0x471).WaitForText(L"粗斜体");
   keyboard::Press(VK_RETURN);
