@@ -198,19 +198,21 @@ TEST_F(RvocfgSettings, AColourAndAFontChosenInTheDialogsAreSaved) {
   keyboard::Press(VK_DOWN);
   keyboard::Press(VK_RETURN);  // "设置标题字体"
   const Window fontDialog = process_->WaitForWindow({.className = L"#32770"});
-  // Typed as the operator does: Alt+S to the size, Alt+Y to the style,
-  // whose fourth entry is bold italic; each step waits for the dialog.
-  const auto focusOn = [&](wchar_t accelerator, int comboId) {
-    keyboard::Down(VK_MENU);
-    keyboard::Press(static_cast<WORD>(accelerator));
-    keyboard::Up(VK_MENU);
+  // Typed as the operator does: a click into the size box, then into the
+  // style box, whose fourth entry is bold italic; each step waits for the
+  // dialog.
+  const auto focusOn = [&](int comboId) {
+    const Rect combo = fontDialog.ChildById(comboId).WindowRect();
+    mouse::Click({combo.left + 8, combo.top + 8});
     WaitUntil([&] { return fontDialog.Focus().Parent().ControlId() == comboId; }, kDefaultTimeout,
               [] { return std::string("the font dialog's box did not take the focus"); });
   };
-  focusOn(L'S', 0x472);
+  focusOn(0x472);
+  keyboard::Press(VK_END);
+  for (int i = 0; i < 4; ++i) keyboard::Press(VK_BACK);
   keyboard::Type(L"12");
   fontDialog.ChildById(0x472).WaitForText(L"12");
-  focusOn(L'Y', 0x471);
+  focusOn(0x471);
   for (int i = 0; i < 3; ++i) keyboard::Press(VK_DOWN);
   fontDialog.ChildById(0x471).WaitForText(L"粗斜体");
   keyboard::Press(VK_RETURN);
@@ -245,6 +247,39 @@ TEST_F(RvocfgSettings, TabWalksTheBoxesAndSpaceTicksACheckBox) {
   keyboard::Press(VK_SPACE);
   WaitUntil([&] { return !IsChecked(Box(form, ids::kShowButtons)); }, kDefaultTimeout,
             [] { return std::string("Space did not clear the check box"); });
+}
+
+TEST_F(RvocfgSettings, MissingOrDamagedSkinPicturesLeavePlainFacesThatWork) {
+  install_.Remove(L"common\\ibg.pte");
+  install_.Remove(L"common\\enter.pte");
+  install_.Remove(L"common\\style2.pte");
+  install_.WriteBytes(L"common\\ihc.pte", "BM not a picture");
+  const Window form = StartForm();
+  // The black preset shows its colour without its picture, and still works.
+  form.ChildById(ids::PicId(6)).ClickButton();
+  EXPECT_EQ(SwatchColour(form, 3), (Color{0, 0, 0}));
+  const Window ok = form.ChildById(ids::PicId(11));
+  EXPECT_EQ(ok.Text(), L"确定");
+  MessageBoxWindow box = PressOk(form);
+  EXPECT_EQ(box.Text(), L"修改成功,请重新运行Ravelo或进行刷新.");
+  box.Press(IDOK);
+  EXPECT_EQ(install_.IniValue(L"Style", L"form"), L"0");
+}
+
+// The pointer over a picture button shows its hover picture; leaving it,
+// even straight past the window's edge, brings the normal one back.
+TEST_F(RvocfgSettings, APictureButtonShowsItsHoverPictureWhileThePointerIsOnIt) {
+  const Window form = StartForm();
+  form.Activate();
+  const Window ok = form.ChildById(ids::PicId(11));
+  ok.WaitUntilPainted();
+  const Point sample = ok.ToScreen({4, 11});
+  const Color normal = ScreenPixel(sample);
+  mouse::MoveTo(ok.WindowRect().Center());
+  WaitUntil([&] { return ScreenPixel(sample) != normal; }, kDefaultTimeout,
+            [] { return std::string("no hover picture"); });
+  mouse::MoveTo({2, 2});  // outside the window in one jump
+  WaitForPixel(sample, normal);
 }
 
 TEST_F(RvocfgSettings, ALaunchLinkWithItsProgramMissingSaysSo) {

@@ -178,10 +178,10 @@ void StyleWindow::ShowMenu(POINT onScreen) {
   using namespace style_controls;
   switch (menu_.ChooseAt(Handle(), onScreen)) {
     case kMenuTitleColour:
-      if (const auto colour = colours_.Choose(Handle())) SetTitleColour(*colour);
+      if (const auto colour = dialogs_.ChooseColour(Handle())) SetTitleColour(*colour);
       break;
     case kMenuFrameColour:
-      if (const auto colour = colours_.Choose(Handle())) SetFrameColour(*colour);
+      if (const auto colour = dialogs_.ChooseColour(Handle())) SetFrameColour(*colour);
       break;
     case kMenuDrawProgram: Launch("rvo.exe", kDrawProgramFailed); break;
     case kMenuConfig: Launch("rvocfg.exe", kConfigProgramFailed); break;

@@ -18,7 +18,7 @@
 #include "shared/win/tooltips.h"
 #include "style/core/label_drag.h"
 #include "style/core/style_settings.h"
-#include "style/win/colour_dialog.h"
+#include "shared/win/common_dialogs.h"
 #include "style/win/style_menu.h"
 
 namespace ravelo::win {
@@ -62,7 +62,7 @@ class StyleWindow final : public SkinnedFrame {
   LabelDrag grab_;
   StyleSnapshot start_;
   StyleMenu menu_;
-  ColourDialog colours_;
+  CommonDialogs dialogs_;
   Tooltips tooltips_;
 };
 
