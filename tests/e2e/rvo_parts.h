@@ -115,6 +115,7 @@ inline Window OpenMenuAt(const Process& rvo, const Window& main, Point screen) {
 // Opens the menu from the window body and chooses an item with the keyboard.
 inline void ChooseMenuItem(const Process& rvo, const Window& main, MenuItem item) {
   const Window menu = OpenMenuAt(rvo, main, BodyPoint(main));
+  menu.WaitUntilPainted();  // keys pressed earlier can be lost
   for (int i = 0; i < static_cast<int>(item); ++i) keyboard::Press(VK_DOWN);
   keyboard::Press(VK_RETURN);
   WaitUntil([&] { return !menu.Exists() || !menu.IsVisible(); }, kDefaultTimeout,

@@ -43,7 +43,6 @@ struct Color {
   std::uint8_t g = 0;
   std::uint8_t b = 0;
 
-  static Color FromColorref(COLORREF c) { return {GetRValue(c), GetGValue(c), GetBValue(c)}; }
   COLORREF ToColorref() const { return RGB(r, g, b); }
   // True when every channel differs by at most tolerance.
   bool Near(Color other, int tolerance) const;

@@ -26,13 +26,14 @@ void SendMouse(DWORD flags) {
   Send(input);
 }
 
-void SendKey(WORD vk, wchar_t unicode, DWORD flags) {
+void SendKey(WORD vk, DWORD flags) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = vk;
-  input.ki.wScan = unicode ? unicode : static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = flags;
   Send(input);
+  Sleep(kStepPauseMs);
 }
 
 }  // namespace
@@ -45,12 +46,6 @@ void MoveTo(Point screen) {
   // the window under it hears of it even where SetCursorPos alone is quiet.
   SendMouse(MOUSEEVENTF_MOVE);
   Sleep(kStepPauseMs);
-}
-
-Point Position() {
-  POINT p{};
-  GetCursorPos(&p);
-  return {p.x, p.y};
 }
 
 void Press(MouseButton button) {
@@ -84,15 +79,8 @@ void Drag(Point from, Point to, MouseButton button, int steps) {
 
 namespace keyboard {
 
-void Down(WORD vk) {
-  SendKey(vk, 0, 0);
-  Sleep(kStepPauseMs);
-}
-
-void Up(WORD vk) {
-  SendKey(vk, 0, KEYEVENTF_KEYUP);
-  Sleep(kStepPauseMs);
-}
+void Down(WORD vk) { SendKey(vk, 0); }
+void Up(WORD vk) { SendKey(vk, KEYEVENTF_KEYUP); }
 
 void Press(WORD vk) {
   Down(vk);
@@ -101,8 +89,15 @@ void Press(WORD vk) {
 
 void Type(std::wstring_view text) {
   for (wchar_t c : text) {
-    SendKey(0, c, KEYEVENTF_UNICODE);
-    SendKey(0, c, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+    INPUT input[2]{};
+    for (INPUT& i : input) {
+      i.type = INPUT_KEYBOARD;
+      i.ki.wScan = c;
+      i.ki.dwFlags = KEYEVENTF_UNICODE;
+    }
+    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    Send(input[0]);
+    Send(input[1]);
     Sleep(kStepPauseMs);
   }
 }
@@ -114,7 +109,7 @@ void ResetInput() {
   if (held(VK_LBUTTON)) mouse::Release(MouseButton::Left);
   if (held(VK_RBUTTON)) mouse::Release(MouseButton::Right);
   for (int vk : {VK_SHIFT, VK_CONTROL, VK_MENU})
-    if (held(vk)) keyboard::Up(static_cast<WORD>(vk));
+    if (held(vk)) SendKey(static_cast<WORD>(vk), KEYEVENTF_KEYUP);
   const Rect screen = ScreenBounds();
   mouse::MoveTo({screen.right - 1, screen.bottom - 1});
 }

@@ -13,7 +13,6 @@ namespace ravelo::e2e::mouse {
 
 // Moves the pointer there (a hover: the window under it gets WM_MOUSEMOVE).
 void MoveTo(Point screen);
-Point Position();
 void Press(MouseButton button = MouseButton::Left);
 void Release(MouseButton button = MouseButton::Left);
 // Moves there, presses and releases.

@@ -51,18 +51,9 @@ double Difference(const Image& shown, const std::vector<Color>& drawn) {
 
 }  // namespace
 
-void PrintTo(MessageBoxIcon icon, std::ostream* os) { *os << ToString(icon); }
-
-const char* ToString(MessageBoxIcon icon) {
-  switch (icon) {
-    case MessageBoxIcon::None: return "none";
-    case MessageBoxIcon::Information: return "information";
-    case MessageBoxIcon::Warning: return "warning";
-    case MessageBoxIcon::Error: return "error";
-    case MessageBoxIcon::Question: return "question";
-    case MessageBoxIcon::Unknown: break;
-  }
-  return "unknown";
+void PrintTo(MessageBoxIcon icon, std::ostream* os) {
+  constexpr const char* kNames[] = {"none", "information", "warning", "error", "question", "unknown"};
+  *os << kNames[static_cast<int>(icon)];
 }
 
 std::wstring MessageBoxWindow::Text() const {
@@ -117,18 +108,6 @@ MessageBoxIcon MessageBoxWindow::IconOnScreen(const Window& iconControl) {
   return bestDifference < 16.0 ? best : MessageBoxIcon::Unknown;
 }
 
-std::vector<std::wstring> MessageBoxWindow::ButtonTexts() const {
-  std::vector<std::wstring> texts;
-  for (const auto& w : dialog_.Children({.className = L"Button"})) texts.push_back(w.Text());
-  return texts;
-}
-
-std::vector<int> MessageBoxWindow::ButtonIds() const {
-  std::vector<int> ids;
-  for (const auto& w : dialog_.Children({.className = L"Button"})) ids.push_back(w.ControlId());
-  return ids;
-}
-
 void MessageBoxWindow::Press(int buttonId, Milliseconds timeout) const {
   const auto button = dialog_.FindChild({.className = L"Button", .controlId = buttonId});
   if (!button) throw BenchError("no button with id " + std::to_string(buttonId) + " in " + Describe());
@@ -140,22 +119,8 @@ void MessageBoxWindow::Press(int buttonId, Milliseconds timeout) const {
 
 std::string MessageBoxWindow::Describe() const {
   if (!dialog_.Exists()) return "message box (gone)";
-  std::string buttons;
-  for (const auto& t : ButtonTexts()) buttons += (buttons.empty() ? "" : ", ") + Quoted(t);
-  return "message box titled " + Quoted(Title()) + " saying " + Quoted(Text()) + " with buttons " + buttons +
-         " of pid " + std::to_string(dialog_.ProcessId());
-}
-
-std::optional<MessageBoxWindow> FindMessageBox(std::optional<DWORD> processId,
-                                               const std::optional<std::wstring>& title) {
-  if (auto w = FindOneWindow({.className = L"#32770", .text = title, .processId = processId}))
-    return MessageBoxWindow(*w);
-  return std::nullopt;
-}
-
-MessageBoxWindow WaitForMessageBox(std::optional<DWORD> processId, const std::optional<std::wstring>& title,
-                                   Milliseconds timeout) {
-  return MessageBoxWindow(WaitForWindow({.className = L"#32770", .text = title, .processId = processId}, timeout));
+  return "message box titled " + Quoted(Title()) + " saying " + Quoted(Text()) + " of pid " +
+         std::to_string(dialog_.ProcessId());
 }
 
 }  // namespace ravelo::e2e

@@ -12,14 +12,12 @@
 namespace ravelo::e2e {
 
 enum class MessageBoxIcon { None, Information, Warning, Error, Question, Unknown };
-const char* ToString(MessageBoxIcon icon);
 void PrintTo(MessageBoxIcon icon, std::ostream* os);
 
 class MessageBoxWindow {
  public:
   explicit MessageBoxWindow(Window dialog) : dialog_(dialog) {}
 
-  Window Dialog() const { return dialog_; }
   std::wstring Title() const { return dialog_.Text(); }
   // The message: the dialog's static text controls, joined by line breaks.
   std::wstring Text() const;
@@ -28,9 +26,6 @@ class MessageBoxWindow {
   // A box that has just opened may not be painted yet: the screen is read
   // until it shows one of them or the timeout passes (then Unknown).
   MessageBoxIcon Icon(Milliseconds timeout = kDefaultTimeout) const;
-  // Button captions as the dialog shows them (L"确定" under code page 936).
-  std::vector<std::wstring> ButtonTexts() const;
-  std::vector<int> ButtonIds() const;
   // Clicks the button with this id (IDOK, IDCANCEL, IDYES...) and waits
   // until the dialog has closed.
   void Press(int buttonId = IDOK, Milliseconds timeout = kDefaultTimeout) const;
@@ -41,13 +36,5 @@ class MessageBoxWindow {
 
   Window dialog_;
 };
-
-// A visible #32770 dialog of the process (any process when processId is
-// empty), optionally with this exact title.
-std::optional<MessageBoxWindow> FindMessageBox(std::optional<DWORD> processId,
-                                               const std::optional<std::wstring>& title = std::nullopt);
-MessageBoxWindow WaitForMessageBox(std::optional<DWORD> processId,
-                                   const std::optional<std::wstring>& title = std::nullopt,
-                                   Milliseconds timeout = kDefaultTimeout);
 
 }  // namespace ravelo::e2e

@@ -8,22 +8,10 @@ namespace {
 
 std::string LastErrorText() { return "error " + std::to_string(GetLastError()); }
 
-// A job that ends its processes when its last handle closes. On Windows the
-// processes a member starts join the job; Wine 8 leaves them out, which is
-// why Kill also ends the tree it finds through Toolhelp.
-UniqueHandle CreateKillOnCloseJob() {
-  UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
-  if (!job) return job;
-  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
-  return job;
-}
-
 }  // namespace
 
-Process::Process(UniqueHandle process, UniqueHandle job, DWORD id, std::wstring imageName)
-    : process_(std::move(process)), job_(std::move(job)), id_(id), imageName_(std::move(imageName)) {}
+Process::Process(UniqueHandle process, DWORD id, std::wstring imageName)
+    : process_(std::move(process)), id_(id), imageName_(std::move(imageName)) {}
 
 Process Process::Start(const std::wstring& program, const std::wstring& arguments,
                        const std::wstring& workingFolder) {
@@ -34,32 +22,17 @@ Process Process::Start(const std::wstring& program, const std::wstring& argument
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_SUSPENDED, nullptr,
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info))
     throw BenchError("cannot start " + ToUtf8(program) + " (" + LastErrorText() + ")");
-  UniqueHandle process(info.hProcess);
-  UniqueHandle thread(info.hThread);
-  UniqueHandle job = CreateKillOnCloseJob();
-  // Without a job (the test program itself may sit in one that forbids
-  // nesting) Kill still ends the started tree through Toolhelp.
-  if (job && !AssignProcessToJobObject(job.Get(), process.Get())) job.Reset();
-  ResumeThread(thread.Get());
-  return Process(std::move(process), std::move(job), info.dwProcessId, FileNameOf(program));
-}
-
-Process Process::Attach(DWORD processId) {
-  UniqueHandle process(
-      OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-  if (!process) throw BenchError("cannot open process " + std::to_string(processId) + " (" + LastErrorText() + ")");
-  return Process(std::move(process), UniqueHandle(), processId, FileNameOf(ImagePathOf(processId)));
+  CloseHandle(info.hThread);
+  return Process(UniqueHandle(info.hProcess), info.dwProcessId, FileNameOf(program));
 }
 
 Process& Process::operator=(Process&& other) noexcept {
   if (this != &other) {
     Kill();
     process_ = std::move(other.process_);
-    job_ = std::move(other.job_);
     id_ = std::exchange(other.id_, 0);
     imageName_ = std::move(other.imageName_);
   }
@@ -85,25 +58,11 @@ std::optional<DWORD> Process::ExitCode() const {
   return code;
 }
 
-std::vector<DWORD> Process::Descendants() const { return id_ ? DescendantsOf(id_) : std::vector<DWORD>{}; }
 
 void Process::Kill() {
-  if (!process_) return;
-  // The tree is read first: once the root has ended, Wine no longer lists
-  // its children under it.
-  const std::vector<DWORD> started = Descendants();
-  if (job_) TerminateJobObject(job_.Get(), 1);
-  if (IsRunning()) {
-    TerminateProcess(process_.Get(), 1);
-    WaitForSingleObject(process_.Get(), 5000);
-  }
-  for (DWORD id : started) TerminateProcessById(id);
-  job_.Reset();
-}
-
-std::vector<Window> Process::Windows(WindowQuery query) const {
-  query.processId = id_;
-  return FindWindows(query);
+  if (!IsRunning()) return;
+  TerminateProcess(process_.Get(), 1);
+  WaitForSingleObject(process_.Get(), 5000);
 }
 
 std::optional<Window> Process::FindOneWindow(WindowQuery query) const {
@@ -134,7 +93,8 @@ Window Process::WaitForWindow(WindowQuery query, Milliseconds timeout) const {
 }
 
 std::optional<MessageBoxWindow> Process::FindMessageBox(const std::optional<std::wstring>& title) const {
-  return e2e::FindMessageBox(id_, title);
+  if (auto w = FindOneWindow({.className = L"#32770", .text = title})) return MessageBoxWindow(*w);
+  return std::nullopt;
 }
 
 MessageBoxWindow Process::WaitForMessageBox(const std::optional<std::wstring>& title, Milliseconds timeout) const {

@@ -114,6 +114,5 @@ void WaitForPixel(Point p, Color expected, Milliseconds timeout, int tolerance) 
       });
 }
 
-bool SaveScreenshot(const std::wstring& path) { return CaptureScreen().SaveBmp(path); }
 
 }  // namespace ravelo::e2e

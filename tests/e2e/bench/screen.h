@@ -22,7 +22,6 @@ class Image {
   int Height() const { return area_.Height(); }
   bool Empty() const { return pixels_.empty(); }
   Color At(int x, int y) const;
-  Color AtScreen(Point p) const { return At(p.x - area_.left, p.y - area_.top); }
   // How many pixels have this colour (within tolerance per channel).
   int Count(Color c, int tolerance = 0) const;
   // Same place and the same pixels.
@@ -43,7 +42,5 @@ Color ScreenPixel(Point p);
 // Waits until the screen shows this colour at p (window contents are painted
 // a little after the state changes).
 void WaitForPixel(Point p, Color expected, Milliseconds timeout = kDefaultTimeout, int tolerance = 0);
-// Saves the whole screen as a BMP, for failure diagnosis.
-bool SaveScreenshot(const std::wstring& path);
 
 }  // namespace ravelo::e2e

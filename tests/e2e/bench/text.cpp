@@ -30,6 +30,7 @@ constexpr UINT kGbk = 936;
 std::string ToUtf8(std::wstring_view text) { return Encode(text, CP_UTF8); }
 std::wstring FromUtf8(std::string_view utf8) { return Decode(utf8, CP_UTF8); }
 std::string ToGbk(std::wstring_view text) { return Encode(text, kGbk); }
+
 std::wstring FromGbk(std::string_view gbk) { return Decode(gbk, kGbk); }
 
 std::string Quoted(std::wstring_view text) {

@@ -60,23 +60,9 @@ std::string Seen(const std::vector<Window>& windows) {
   return list.empty() ? " (no visible windows there)" : " (visible there: " + list + ")";
 }
 
-LPARAM PackPoint(Point p) { return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)); }
-
-bool IsExtendedKey(WORD vk) {
-  switch (vk) {
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
-    case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
-    case VK_INSERT: case VK_DELETE:
-      return true;
-    default:
-      return false;
-  }
-}
-
 LPARAM KeyLParam(WORD vk, bool up) {
   const UINT scan = MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
   LPARAM l = 1 | static_cast<LPARAM>(scan << 16);
-  if (IsExtendedKey(vk)) l |= 1 << 24;
   if (up) l |= static_cast<LPARAM>(0xC0000000u);  // previous state down, transition up
   return l;
 }
@@ -136,12 +122,10 @@ std::wstring Window::Text() const {
 
 int Window::ControlId() const { return hwnd_ ? GetDlgCtrlID(hwnd_) : 0; }
 LONG Window::Style() const { return hwnd_ ? GetWindowLongW(hwnd_, GWL_STYLE) : 0; }
-LONG Window::ExStyle() const { return hwnd_ ? GetWindowLongW(hwnd_, GWL_EXSTYLE) : 0; }
 bool Window::IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 bool Window::IsEnabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
-bool Window::IsTopmost() const { return (ExStyle() & WS_EX_TOPMOST) != 0; }
+bool Window::IsTopmost() const { return hwnd_ && (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 Window Window::Parent() const { return Window(hwnd_ ? GetAncestor(hwnd_, GA_PARENT) : nullptr); }
-Window Window::Owner() const { return Window(hwnd_ ? GetWindow(hwnd_, GW_OWNER) : nullptr); }
 
 std::string Window::Describe() const {
   std::ostringstream os;
@@ -171,12 +155,6 @@ Rect Window::ClientRect() const {
 Point Window::ToScreen(Point client) const {
   POINT p{client.x, client.y};
   if (hwnd_) ::ClientToScreen(hwnd_, &p);
-  return {p.x, p.y};
-}
-
-Point Window::ToClient(Point screen) const {
-  POINT p{screen.x, screen.y};
-  if (hwnd_) ::ScreenToClient(hwnd_, &p);
   return {p.x, p.y};
 }
 
@@ -212,23 +190,20 @@ std::optional<Window> Window::FindChild(const WindowQuery& query) const {
   return found.front();
 }
 
-Window Window::Child(const WindowQuery& query) const {
-  if (auto w = FindChild(query)) return *w;
-  std::vector<Window> all;
-  if (hwnd_) EnumChildWindows(hwnd_, CollectWindow, reinterpret_cast<LPARAM>(&all));
-  throw BenchError("no child " + query.Describe(false) + " in " + Describe() + Seen(all));
+std::string Window::DescribeMissingChild(const WindowQuery& query) const {
+  return "no child " + query.Describe(false) + " in " + Describe() + Seen(Children());
 }
 
-Window Window::ChildById(int controlId) const { return Child({.controlId = controlId, .visibleOnly = false}); }
+Window Window::ChildById(int controlId) const {
+  const WindowQuery query{.controlId = controlId, .visibleOnly = false};
+  if (auto w = FindChild(query)) return *w;
+  throw BenchError(DescribeMissingChild(query));
+}
 
 Window Window::WaitForChild(const WindowQuery& query, Milliseconds timeout) const {
   std::optional<Window> found;
   WaitUntil([&] { return (found = FindChild(query)).has_value(); }, timeout,
-            [&] {
-              std::vector<Window> all;
-              if (hwnd_) EnumChildWindows(hwnd_, CollectWindow, reinterpret_cast<LPARAM>(&all));
-              return "no child " + query.Describe(false) + " in " + Describe() + Seen(all);
-            });
+            [&] { return DescribeMissingChild(query); });
   return *found;
 }
 
@@ -299,34 +274,19 @@ Window Window::Focus() const {
   return *this;
 }
 
-void Window::PostKeyDown(WORD vk) const { PostMessageW(hwnd_, WM_KEYDOWN, vk, KeyLParam(vk, false)); }
-void Window::PostKeyUp(WORD vk) const { PostMessageW(hwnd_, WM_KEYUP, vk, KeyLParam(vk, true)); }
-
 void Window::PostKey(WORD vk) const {
-  PostKeyDown(vk);
-  PostKeyUp(vk);
+  PostMessageW(hwnd_, WM_KEYDOWN, vk, KeyLParam(vk, false));
+  PostMessageW(hwnd_, WM_KEYUP, vk, KeyLParam(vk, true));
 }
 
 void Window::PostChar(wchar_t c) const { PostMessageW(hwnd_, WM_CHAR, c, 1); }
 
 void Window::PostClick(Point client, MouseButton button) const {
   const bool left = button == MouseButton::Left;
-  PostMouseMove(client);
-  PostMessageW(hwnd_, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON, PackPoint(client));
-  PostMessageW(hwnd_, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, PackPoint(client));
-}
-
-void Window::PostMouseMove(Point client) const { PostMessageW(hwnd_, WM_MOUSEMOVE, 0, PackPoint(client)); }
-
-void Window::PostDrag(Point from, Point to, int steps) const {
-  PostMessageW(hwnd_, WM_MOUSEMOVE, 0, PackPoint(from));
-  PostMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, PackPoint(from));
-  steps = std::max(steps, 1);
-  for (int i = 1; i <= steps; ++i) {
-    const Point p{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
-    PostMessageW(hwnd_, WM_MOUSEMOVE, MK_LBUTTON, PackPoint(p));
-  }
-  PostMessageW(hwnd_, WM_LBUTTONUP, 0, PackPoint(to));
+  const LPARAM at = MAKELPARAM(static_cast<WORD>(client.x), static_cast<WORD>(client.y));
+  PostMessageW(hwnd_, WM_MOUSEMOVE, 0, at);
+  PostMessageW(hwnd_, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON, at);
+  PostMessageW(hwnd_, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, at);
 }
 
 void Window::PostClose() const { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
@@ -355,18 +315,6 @@ Window WaitForWindow(const WindowQuery& query, Milliseconds timeout) {
 std::string DescribeMissingWindow(const WindowQuery& query) {
   const WindowQuery sameOwner{.processId = query.processId, .imageName = query.imageName};
   return "no " + query.Describe() + Seen(FindWindows(sameOwner));
-}
-
-Window WindowAt(Point screen) {
-  // WindowFromPoint routes as the mouse does: it skips hidden and disabled
-  // windows and passes through controls that answer HTTRANSPARENT.
-  return Window(WindowFromPoint(POINT{screen.x, screen.y}));
-}
-
-void PostClickAt(Point screen, MouseButton button) {
-  const Window target = WindowAt(screen);
-  if (!target.Exists()) throw BenchError("no window at (" + std::to_string(screen.x) + ", " + std::to_string(screen.y) + ")");
-  target.PostClick(target.ToClient(screen), button);
 }
 
 }  // namespace ravelo::e2e

@@ -56,12 +56,10 @@ class Window {
   std::wstring Text() const;
   int ControlId() const;
   LONG Style() const;
-  LONG ExStyle() const;
   bool IsVisible() const;
   bool IsEnabled() const;
   bool IsTopmost() const;  // WS_EX_TOPMOST
   Window Parent() const;
-  Window Owner() const;
   // "window of class "Static" id 102 text "欢迎" (pid 12)", for messages.
   std::string Describe() const;
 
@@ -69,7 +67,6 @@ class Window {
   Rect WindowRect() const;
   Rect ClientRect() const;
   Point ToScreen(Point client) const;
-  Point ToClient(Point screen) const;
   // The window's region, or nothing when it has none (it is its rectangle).
   std::optional<WindowRegion> Region() const;
   // The screen's pixels where the window is (or its client area).
@@ -79,8 +76,7 @@ class Window {
   // All descendants, in the order EnumChildWindows gives them.
   std::vector<Window> Children(const WindowQuery& query = {.visibleOnly = false}) const;
   std::optional<Window> FindChild(const WindowQuery& query) const;
-  Window Child(const WindowQuery& query) const;  // throws BenchError when none
-  Window ChildById(int controlId) const;        // throws BenchError when none
+  Window ChildById(int controlId) const;  // throws BenchError when none
   Window WaitForChild(const WindowQuery& query, Milliseconds timeout = kDefaultTimeout) const;
 
   void WaitForText(std::wstring_view expected, Milliseconds timeout = kDefaultTimeout) const;
@@ -96,6 +92,7 @@ class Window {
 
   // Makes it the foreground window (keyboard::Press goes to its focus).
   void Activate(Milliseconds timeout = kDefaultTimeout) const;
+
   // The control of its thread that has the keyboard focus, or itself.
   Window Focus() const;
 
@@ -103,12 +100,8 @@ class Window {
   // the foreground. A posted WM_KEYDOWN is turned into WM_CHAR by the
   // target's TranslateMessage, as a real key press is.
   void PostKey(WORD virtualKey) const;  // WM_KEYDOWN then WM_KEYUP
-  void PostKeyDown(WORD virtualKey) const;
-  void PostKeyUp(WORD virtualKey) const;
   void PostChar(wchar_t c) const;  // WM_CHAR only
   void PostClick(Point client, MouseButton button = MouseButton::Left) const;
-  void PostMouseMove(Point client) const;
-  void PostDrag(Point fromClient, Point toClient, int steps = 8) const;
   void PostClose() const;   // WM_CLOSE
   // WM_SETTEXT, sent (the system carries the text across processes): an
   // edit box's whole content, as a paste would replace it.
@@ -119,6 +112,8 @@ class Window {
   void ClickButton() const;
 
  private:
+  std::string DescribeMissingChild(const WindowQuery& query) const;
+
   HWND hwnd_ = nullptr;
 };
 
@@ -130,9 +125,4 @@ std::optional<Window> FindOneWindow(const WindowQuery& query);
 Window WaitForWindow(const WindowQuery& query, Milliseconds timeout = kDefaultTimeout);
 // "no visible window of class ... (visible there: ...)", for failures.
 std::string DescribeMissingWindow(const WindowQuery& query);
-// The deepest window under a screen point, as the mouse would hit it.
-Window WindowAt(Point screen);
-// Posts a click to the window under a screen point, in its client coordinates.
-void PostClickAt(Point screen, MouseButton button = MouseButton::Left);
-
 }  // namespace ravelo::e2e
