@@ -31,6 +31,7 @@
 #include "bench/locations.h"
 #include "bench/message_box.h"
 #include "bench/process.h"
+#include "bench/process_info.h"
 #include "bench/screen.h"
 #include "bench/text.h"
 #include "bench/wait.h"

@@ -67,13 +67,14 @@ Installation::Installation(const std::wstring& sourceFolder) {
 }
 
 Installation::~Installation() {
-  for (DWORD id : RunningProcesses()) TerminateProcessById(id);
+  KillRunningPrograms();
   if (!RemoveTreeWithRetries(root_))
     std::fprintf(stderr, "[  bench   ] could not delete %s\n", ToUtf8(root_).c_str());
 }
 
 std::wstring Installation::PathOf(std::wstring_view relative) const { return root_ + std::wstring(relative); }
 
+std::wstring Installation::ProgramPath(std::wstring_view program) const { return BinFolder() + std::wstring(program); }
 
 bool Installation::Exists(std::wstring_view relative) const {
   return GetFileAttributesW(PathOf(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -101,7 +102,6 @@ void Installation::WriteBytes(std::wstring_view relative, std::string_view bytes
       written != bytes.size())
     throw BenchError("cannot write " + ToUtf8(path) + " (error " + std::to_string(GetLastError()) + ")");
 }
-
 
 std::wstring Installation::ReadGbk(std::wstring_view relative) const { return FromGbk(ReadBytes(relative)); }
 
@@ -147,9 +147,13 @@ void Installation::SetIniValue(std::wstring_view section, std::wstring_view key,
 }
 
 Process Installation::Start(std::wstring_view program, std::wstring_view arguments) const {
-  return Process::Start(PathOf(L"bin\\" + std::wstring(program)), std::wstring(arguments), TempFolder());
+  return Process::Start(ProgramPath(program), std::wstring(arguments), TempFolder());
 }
 
 std::vector<DWORD> Installation::RunningProcesses() const { return ProcessesRunningFrom(root_); }
+
+void Installation::KillRunningPrograms() const {
+  for (DWORD id : RunningProcesses()) TerminateProcessById(id);
+}
 
 }  // namespace ravelo::e2e

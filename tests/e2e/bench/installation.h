@@ -29,8 +29,11 @@ class Installation {
 
   // The data root (the programs' BaseFolder), with a trailing backslash.
   const std::wstring& Root() const { return root_; }
+  std::wstring BinFolder() const { return root_ + L"bin\\"; }
   // Root + relative, e.g. PathOf(L"common\\back.pte").
   std::wstring PathOf(std::wstring_view relative) const;
+  // The bin folder + program, e.g. ProgramPath(L"rvo.exe").
+  std::wstring ProgramPath(std::wstring_view program) const;
 
   // Files, by path relative to the root. Reads and writes throw BenchError
   // on failure; writes create missing folders.
@@ -60,6 +63,7 @@ class Installation {
 
   // Processes whose program file lies in this installation.
   std::vector<DWORD> RunningProcesses() const;
+  void KillRunningPrograms() const;
 
  private:
   std::wstring root_;

@@ -2,10 +2,23 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
+#include <optional>
 
 #include "bench/handles.h"
 
 namespace ravelo::e2e {
+
+std::vector<ProcessEntry> RunningProcesses() {
+  std::vector<ProcessEntry> entries;
+  UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return entries;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL ok = Process32FirstW(snapshot.Get(), &entry); ok; ok = Process32NextW(snapshot.Get(), &entry))
+    entries.push_back({entry.th32ProcessID, entry.th32ParentProcessID, entry.szExeFile});
+  return entries;
+}
 
 std::wstring ImagePathOf(DWORD processId) {
   UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
@@ -70,6 +83,44 @@ std::wstring FileNameOf(const std::wstring& path) {
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
+namespace {
+
+std::optional<ULONGLONG> CreationTimeOf(DWORD processId) {
+  UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  FILETIME created{}, exited{}, kernel{}, user{};
+  if (!process || !GetProcessTimes(process.Get(), &created, &exited, &kernel, &user)) return std::nullopt;
+  return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+}  // namespace
+
+std::vector<DWORD> DescendantsOf(DWORD rootId) {
+  const auto entries = RunningProcesses();
+  struct Found {
+    DWORD id;
+    ULONGLONG created;
+  };
+  const auto rootCreated = CreationTimeOf(rootId);
+  if (!rootCreated) return {};
+  std::vector<Found> found{{rootId, *rootCreated}};
+  // Breadth-first over the parent links; each round adds the next generation.
+  // Process ids are reused at once (under Wine especially), so a process
+  // whose parent id matches but which is older than that parent was started
+  // by an earlier process of the same id: Wine's own services, for one.
+  for (size_t next = 0; next < found.size(); ++next) {
+    const Found parent = found[next];
+    for (const auto& e : entries) {
+      if (e.parentId != parent.id || e.id == rootId) continue;
+      if (std::any_of(found.begin(), found.end(), [&](const Found& f) { return f.id == e.id; })) continue;
+      const auto created = CreationTimeOf(e.id);
+      if (created && *created >= parent.created) found.push_back({e.id, *created});
+    }
+  }
+  std::vector<DWORD> ids;
+  for (size_t i = 1; i < found.size(); ++i) ids.push_back(found[i].id);
+  return ids;
+}
+
 bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b) {
   return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
                               TRUE) == CSTR_EQUAL;
@@ -77,14 +128,10 @@ bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b) {
 
 std::vector<DWORD> ProcessesRunningFrom(const std::wstring& folder) {
   std::vector<DWORD> ids;
-  UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (!snapshot) return ids;
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL ok = Process32FirstW(snapshot.Get(), &entry); ok; ok = Process32NextW(snapshot.Get(), &entry)) {
-    const std::wstring path = ImagePathOf(entry.th32ProcessID);
+  for (const auto& e : RunningProcesses()) {
+    const std::wstring path = ImagePathOf(e.id);
     if (path.size() > folder.size() && SameTextIgnoringCase(std::wstring_view(path).substr(0, folder.size()), folder))
-      ids.push_back(entry.th32ProcessID);
+      ids.push_back(e.id);
   }
   return ids;
 }
