@@ -162,7 +162,7 @@ def run(args):
         if rc != 0:
             sys.exit("configure failed:\n" + out)
     build_cmd = ["ninja", "-C", build, "-j", str(args.jobs), "ravelo_unit_tests"]
-    test_cmd = [os.path.join(build, "tests", "ravelo_unit_tests"), "--gtest_brief=1"]
+    test_cmd = [os.path.join(build, "tests", "ravelo_unit_tests"), "--gtest_brief=1", "--gtest_fail_fast"]
     rc, out = sh(build_cmd, src)
     if rc != 0:
         sys.exit("the unchanged tree does not build:\n" + out)
