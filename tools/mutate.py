@@ -156,6 +156,8 @@ def run(args):
     build = os.path.join(src, args.build) if not os.path.isabs(args.build) else args.build
     with open(args.mutants, encoding="utf-8") as f:
         mutants = json.load(f)["mutants"]
+    if args.files:
+        mutants = [m for m in mutants if any(part in m["file"] for part in args.files.split(","))]
     if not os.path.exists(os.path.join(build, "build.ninja")):
         rc, out = sh(["cmake", "-S", src, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
                       "-DCMAKE_CXX_FLAGS_DEBUG=-O0", "-DRAVELO_SANITIZE=OFF"], src)
@@ -251,6 +253,7 @@ def main():
     r.add_argument("--timeout", type=float, default=60)
     r.add_argument("--log", help="results, one JSON line per mutant")
     r.add_argument("--resume", action="store_true", help="skip mutants already in --log")
+    r.add_argument("--files", help="only the mutants of these sources (comma-separated parts of their paths)")
     s = sub.add_parser("report")
     s.add_argument("--mutants", default=os.path.join(ROOT, "tools", "mutants.json"))
     s.add_argument("--log", required=True)
