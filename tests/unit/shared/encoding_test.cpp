@@ -116,6 +116,7 @@ TEST(Utf8, Utf16RoundTripsIncludingSurrogatePairs) {
   const std::u16string wide = Utf8ToUtf16(text);
   EXPECT_EQ(wide, u"开始 😀 z");
   EXPECT_EQ(Utf16ToUtf8(wide), text);
+  EXPECT_EQ(Utf16ToUtf8(u"\U0010FFFF"), "\xF4\x8F\xBF\xBF");  // the last surrogate pair
 }
 
 TEST(Utf8, InvalidInputIsReplacedNotDropped) {
@@ -135,6 +136,7 @@ TEST(GbkPrefixLength, NeverEndsInsideADoubleByteCharacter) {
   EXPECT_EQ(GbkPrefixLength(gbk, 6), 6u);
   EXPECT_EQ(GbkPrefixLength(gbk, 100), 6u);
   EXPECT_EQ(GbkPrefixLength(Utf8ToGbk("a开"), 2), 1u);
+  EXPECT_EQ(GbkPrefixLength("a\xFE\x50", 2), 1u);  // 0xFE is the last lead byte
 }
 
 TEST(GbkPrefixLength, InvalidBytesCountAsSingleBytes) {
