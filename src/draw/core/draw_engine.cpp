@@ -7,6 +7,17 @@
 
 namespace ravelo::draw {
 
+namespace {
+
+// The commands offered while idle and while drawing; the buttons follow them.
+struct CommandsOffered {
+  bool start, stop, reload, configure;
+};
+constexpr CommandsOffered kIdle{true, false, true, true};
+constexpr CommandsOffered kDrawing{false, true, false, false};
+
+}  // namespace
+
 // Marks the engine busy for the length of one input, so that an input
 // arriving while an effect runs a modal loop is dropped instead of nesting.
 class DrawEngine::Busy {
@@ -34,16 +45,8 @@ bool DrawEngine::StartUp() {
     return false;
   }
   Adopt(*loaded);
-  state_.canStart = true;
-  state_.canStop = false;
-  state_.canReload = true;
-  state_.canConfigure = true;
-  state_.drawing = false;
   state_.timerOn = false;
-  SetButton(CommandButton::Start, true);
-  SetButton(CommandButton::Stop, false);
-  SetButton(CommandButton::Reload, true);
-  SetButton(CommandButton::Configure, true);
+  EnterCommandState(false);
   return true;
 }
 
@@ -140,15 +143,7 @@ void DrawEngine::StartDraw() {
   state_.timerOn = true;
   if (drawIntervalMs_ > 0) effects_.EnableTimer(drawIntervalMs_);
   if (state_.musicOn) effects_.StartMusic();
-  SetButton(CommandButton::Start, false);
-  SetButton(CommandButton::Stop, true);
-  SetButton(CommandButton::Reload, false);
-  SetButton(CommandButton::Configure, false);
-  state_.canStart = false;
-  state_.canStop = true;
-  state_.canReload = false;
-  state_.canConfigure = false;
-  state_.drawing = true;
+  EnterCommandState(true);
 }
 
 void DrawEngine::StopDraw() {
@@ -161,15 +156,7 @@ void DrawEngine::StopDraw() {
     if (state_.noRepeat) pool_.Remove(*lastPick_);
   }
   pickedThisDraw_ = false;
-  SetButton(CommandButton::Start, true);
-  SetButton(CommandButton::Stop, false);
-  SetButton(CommandButton::Reload, true);
-  SetButton(CommandButton::Configure, true);
-  state_.canStop = false;
-  state_.canStart = true;
-  state_.canReload = true;
-  state_.canConfigure = true;
-  state_.drawing = false;
+  EnterCommandState(false);
 }
 
 void DrawEngine::Reload() {
@@ -228,6 +215,19 @@ void DrawEngine::Adopt(const LoadedDraw& loaded) {
   // Loading the settings always turns the music back on.
   state_.musicOn = true;
   effects_.SetMusicChecked(true);
+}
+
+void DrawEngine::EnterCommandState(bool drawing) {
+  const CommandsOffered& states = drawing ? kDrawing : kIdle;
+  SetButton(CommandButton::Start, states.start);
+  SetButton(CommandButton::Stop, states.stop);
+  SetButton(CommandButton::Reload, states.reload);
+  SetButton(CommandButton::Configure, states.configure);
+  state_.canStart = states.start;
+  state_.canStop = states.stop;
+  state_.canReload = states.reload;
+  state_.canConfigure = states.configure;
+  state_.drawing = drawing;
 }
 
 void DrawEngine::SetButton(CommandButton b, bool enabled) {

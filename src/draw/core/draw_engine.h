@@ -162,6 +162,7 @@ class DrawEngine {
   bool Accepting() const { return !ended_ && !busy_; }
   void Adopt(const LoadedDraw& loaded);
   void RefillPool();  // every name back in the pool
+  void EnterCommandState(bool drawing);  // buttons and flags of the idle or the drawing state
   void SetButton(CommandButton b, bool enabled);
   bool Launch(Companion which);
 

@@ -4,18 +4,22 @@
 
 namespace ravelo {
 
-std::optional<std::string> ReadWholeFile(const FilePath& path) {
+std::optional<std::string> ReadWholeFile(const FilePath& path, std::uint64_t maxBytes) {
   auto file = InputFile::Open(path);
   if (!file) return std::nullopt;
   try {
     std::string bytes;
-    if (const auto size = file->Size()) bytes.reserve(static_cast<size_t>(*size));
+    if (const auto size = file->Size()) {
+      if (*size > maxBytes) return std::nullopt;
+      bytes.reserve(static_cast<size_t>(*size));
+    }
     char chunk[64 * 1024];
     for (;;) {
       const auto got = file->Read(chunk, sizeof chunk);
       if (!got) return std::nullopt;
       if (*got == 0) return bytes;
       bytes.append(chunk, *got);
+      if (bytes.size() > maxBytes) return std::nullopt;  // it grew while being read
     }
   } catch (const std::bad_alloc&) {
     return std::nullopt;  // a file too large to hold counts as unreadable

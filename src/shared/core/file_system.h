@@ -75,8 +75,10 @@ class InputFile {
   std::intptr_t handle_;
 };
 
-// The file's bytes; nullopt when it is missing, a folder or unreadable.
-std::optional<std::string> ReadWholeFile(const FilePath& path);
+// The file's bytes; nullopt when it is missing, a folder, unreadable or
+// larger than maxBytes.
+std::optional<std::string> ReadWholeFile(const FilePath& path,
+                                         std::uint64_t maxBytes = UINT64_MAX);
 
 // Replaces the file's content with bytes: writes a temporary file in the same
 // folder, flushes it, then puts it in place of the target in one step. On any

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "shared/core/bitmap_file.h"
-#include "shared/win/unique_handle.h"
+#include "shared/core/file_system.h"
 
 namespace ravelo::win {
 namespace {
@@ -18,23 +18,7 @@ constexpr UINT kMaxPictureSide = 16384;
 
 // Files larger than this are no skin picture: leave them to WIC, which
 // reads only what it needs.
-constexpr std::uintmax_t kMaxDirectRead = 64u << 20;
-
-std::optional<std::string> ReadSmallFile(const std::wstring& path) {
-  const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return std::nullopt;
-  std::optional<std::string> bytes;
-  LARGE_INTEGER size{};
-  if (GetFileSizeEx(file.Get(), &size) && size.QuadPart >= 0 &&
-      static_cast<std::uintmax_t>(size.QuadPart) <= kMaxDirectRead) {
-    std::string buffer(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr) && read == buffer.size())
-      bytes = std::move(buffer);
-  }
-  return bytes;
-}
+constexpr std::uint64_t kMaxDirectRead = 64u << 20;
 
 }  // namespace
 
@@ -110,7 +94,7 @@ PictureDecoder::~PictureDecoder() {
 }
 
 std::optional<Picture> PictureDecoder::Load(const std::wstring& path) {
-  if (std::optional<std::string> bytes = ReadSmallFile(path)) {
+  if (std::optional<std::string> bytes = ReadWholeFile(FilePath(path), kMaxDirectRead)) {
     if (std::optional<SimpleBmp> bmp = ParseSimpleBmp(*bytes)) {
       auto dib = CreateTopDownDib(bmp->width, bmp->height);
       if (!dib) return std::nullopt;

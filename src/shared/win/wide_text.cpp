@@ -1,25 +1,18 @@
 #include "shared/win/wide_text.h"
 
-#include <windows.h>
+#include "shared/core/encoding.h"
 
 namespace ravelo::win {
 
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the W APIs take UTF-16");
+
 std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-  return out;
+  const std::u16string utf16 = Utf8ToUtf16(utf8);
+  return std::wstring(utf16.begin(), utf16.end());
 }
 
 std::string Narrow(std::wstring_view utf16) {
-  if (utf16.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), n, nullptr,
-                      nullptr);
-  return out;
+  return Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size()));
 }
 
 }  // namespace ravelo::win

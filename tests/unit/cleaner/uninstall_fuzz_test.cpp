@@ -60,7 +60,7 @@ std::vector<std::string_view> PartsOf(std::string_view path) {
 TEST(UninstallListFuzz, RandomListsGiveWellFormedEntriesAndStepsInsideTheBaseFolder) {
   ListBytes random(5150);
   size_t plannedPaths = 0;
-  for (int round = 0; round < 3000; ++round) {
+  for (int round = 0; round < 1500; ++round) {
     const std::string list = random.List(400);
     const auto entries = ParseUninstallList(list);
     ASSERT_LE(entries.size(), SplitListLines(list).size());
@@ -80,22 +80,6 @@ TEST(UninstallListFuzz, RandomListsGiveWellFormedEntriesAndStepsInsideTheBaseFol
     }
   }
   EXPECT_GT(plannedPaths, 100u);  // the lists did reach the path checks
-}
-
-TEST(UninstallListFuzz, AnEntryLineParsesToItsKindAndOperand) {
-  ListBytes random(42);
-  for (int round = 0; round < 3000; ++round) {
-    std::string operand = GbkToUtf8(random.List(60));
-    for (char& c : operand) {
-      if (c == '\r' || c == '\n') c = 'x';
-    }
-    while (!operand.empty() && operand.back() == ' ') operand.pop_back();
-    const char kind = "@#%"[random.Pick(3)];
-    const auto entry = ParseListLine("  " + std::string(1, kind) + operand + "  ");
-    ASSERT_TRUE(entry) << "round " << round;
-    EXPECT_EQ(entry->operand, operand);
-    EXPECT_EQ(entry->kind, kind == '@' ? EntryKind::Folder : kind == '#' ? EntryKind::File : EntryKind::RegistryKey);
-  }
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <set>
@@ -137,30 +136,50 @@ TEST_F(DrawEngineTest, SpaceStopsTheTimerThenTheMusicAndTheLastNameStays) {
   EXPECT_EQ(tick[0], "name " + std::to_string(*engine.LastPick()));
 }
 
-TEST_F(DrawEngineTest, RepeatedOrEarlyKeysDoNothing) {
+// Each input in each state: what it does first, or nothing.
+TEST_F(DrawEngineTest, InputsActOnlyInTheStatesThatOfferThem) {
+  enum class Input { Key, Button };
+  const struct {
+    bool drawing;
+    Input input;
+    int code;  // a key's character code or a button's number
+    const char* firstEffect;
+  } rows[] = {
+      {false, Input::Key, kKeySpace, nullptr},        {false, Input::Button, 2, nullptr},
+      {false, Input::Key, kKeyEnter, "timer on 10"},  {false, Input::Button, 1, "timer on 10"},
+      {false, Input::Key, kKeyReload, "load"},        {false, Input::Button, 3, "load"},
+      {false, Input::Key, kKeyConfigure, "launch rvocfg"}, {false, Input::Button, 4, "launch rvocfg"},
+      {true, Input::Key, kKeyEnter, nullptr},         {true, Input::Button, 1, nullptr},
+      {true, Input::Key, kKeyReload, nullptr},        {true, Input::Button, 3, nullptr},
+      {true, Input::Key, kKeyConfigure, nullptr},     {true, Input::Button, 4, nullptr},
+      {true, Input::Key, kKeySpace, "timer off"},     {true, Input::Button, 2, "timer off"},
+      {false, Input::Key, 'a', nullptr},              {false, Input::Key, 13 + 256, nullptr},
+      {false, Input::Key, 0, nullptr},                {false, Input::Key, 0x4E00, nullptr},
+      {false, Input::Key, 10, nullptr},               {true, Input::Key, -1, nullptr},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::to_string(row.code) + (row.drawing ? " while drawing" : " while idle"));
+    DrawEngine fresh{window, RandomPick(1, [] { return std::uint64_t{0}; })};
+    ASSERT_TRUE(fresh.StartUp());
+    if (row.drawing) fresh.OnKey(kKeyEnter);
+    window.Take();
+    const CommandState before = fresh.State();
+    if (row.input == Input::Key) {
+      fresh.OnKey(row.code);
+    } else {
+      fresh.OnButtonClick(static_cast<CommandButton>(row.code));
+    }
+    const Log log = window.Take();
+    if (row.firstEffect == nullptr) {
+      EXPECT_TRUE(log.empty());
+      EXPECT_EQ(fresh.State(), before);
+    } else {
+      ASSERT_FALSE(log.empty());
+      EXPECT_EQ(log.front(), row.firstEffect);
+    }
+  }
+  // Reload and configure leave the idle state as it was.
   StartUpIdle();
-  engine.OnKey(kKeySpace);  // before any Enter
-  EXPECT_TRUE(window.Take().empty());
-  EXPECT_EQ(engine.State(), IdleState());
-  engine.OnKey(kKeyEnter);
-  window.Take();
-  engine.OnKey(kKeyEnter);
-  EXPECT_TRUE(window.Take().empty());
-  engine.OnKey(kKeySpace);
-  window.Take();
-  engine.OnKey(kKeySpace);
-  EXPECT_TRUE(window.Take().empty());
-}
-
-TEST_F(DrawEngineTest, ReloadAndConfigureKeysWorkOnlyWhileIdle) {
-  StartDrawing();
-  engine.OnKey(kKeyReload);
-  engine.OnKey(kKeyConfigure);
-  EXPECT_TRUE(window.Take().empty());
-  EXPECT_EQ(engine.State(), DrawingState());
-
-  engine.OnKey(kKeySpace);
-  window.Take();
   engine.OnKey(kKeyReload);
   EXPECT_EQ(window.Take(), (Log{"load", "music checked", "button 1 on", "button 2 off"}));
   engine.OnKey(kKeyConfigure);
@@ -168,14 +187,7 @@ TEST_F(DrawEngineTest, ReloadAndConfigureKeysWorkOnlyWhileIdle) {
   EXPECT_EQ(engine.State(), IdleState());
 }
 
-TEST_F(DrawEngineTest, OtherKeysDoNothing) {
-  StartUpIdle();
-  for (int code : std::initializer_list<int>{0, 8, 9, 10, 'a', 'A', '0', '3', 0x4E00, -1, 13 + 256}) engine.OnKey(code);
-  EXPECT_TRUE(window.Take().empty());
-  EXPECT_EQ(engine.State(), IdleState());
-}
-
-TEST_F(DrawEngineTest, EscEndsTheProgramAtOnceEvenDuringADraw) {
+TEST_F(DrawEngineTest, EscEndsTheProgramAtOnceEvenDuringADrawAndNothingActsAfter) {
   StartDrawing();
   engine.OnKey(kKeyEsc);
   EXPECT_EQ(window.Take(), (Log{"end"})) << "no stop of timer or music first";
@@ -192,28 +204,6 @@ TEST_F(DrawEngineTest, CloseBoxAndMenuExitEndTheProgram) {
   engine.OnExitRequest();
   EXPECT_EQ(window.Take(), (Log{"end"}));
   EXPECT_TRUE(engine.Ended());
-}
-
-TEST_F(DrawEngineTest, ButtonsRunTheirProceduresOnlyWhileEnabled) {
-  StartUpIdle();
-  engine.OnButtonClick(CommandButton::Stop);  // disabled at start-up
-  EXPECT_TRUE(window.Take().empty());
-
-  engine.OnButtonClick(CommandButton::Start);
-  EXPECT_EQ(engine.State(), DrawingState());
-  window.Take();
-  for (auto b : {CommandButton::Start, CommandButton::Reload, CommandButton::Configure}) {
-    engine.OnButtonClick(b);
-  }
-  EXPECT_TRUE(window.Take().empty());
-
-  engine.OnButtonClick(CommandButton::Stop);
-  EXPECT_EQ(engine.State(), IdleState());
-  window.Take();
-  engine.OnButtonClick(CommandButton::Reload);
-  EXPECT_EQ(window.Take().front(), "load");
-  engine.OnButtonClick(CommandButton::Configure);
-  EXPECT_EQ(window.Take().front(), "launch rvocfg");
 }
 
 TEST_F(DrawEngineTest, TicksShowEveryNameAndOnlyDuringADraw) {
@@ -248,14 +238,6 @@ TEST_F(DrawEngineTest, TicksPickFromTheWholeOfALongList) {
   }
   EXPECT_GT(highest, 990000u);
   EXPECT_EQ(window.Take().back(), "name " + std::to_string(*engine.LastPick()));
-}
-
-TEST_F(DrawEngineTest, ASingleNameIsShownOnEveryTick) {
-  window.nextLoad = LoadedDraw{1, 10};
-  StartDrawing();
-  for (int i = 0; i < 50; ++i) engine.OnTimerTick();
-  const Log log = window.Take();
-  EXPECT_EQ(log, Log(50, "name 0"));
 }
 
 TEST_F(DrawEngineTest, IntervalZeroRunsADrawThatNeverTicks) {
@@ -313,8 +295,14 @@ TEST_F(DrawEngineTest, ReloadWithoutANameListEndsTheProgram) {
   EXPECT_TRUE(engine.Ended());
 }
 
-TEST_F(DrawEngineTest, MusicSwitchedOffWhileIdleKeepsTheDrawSilent) {
-  StartUpIdle();
+TEST_F(DrawEngineTest, TheMusicSwitchActsAtOnceDuringADrawAndKeepsAnIdleDrawSilent) {
+  StartDrawing();
+  engine.OnMusicMenuItem();
+  EXPECT_EQ(window.Take(), (Log{"music stop", "music unchecked"}));
+  engine.OnMusicMenuItem();
+  EXPECT_EQ(window.Take(), (Log{"music start", "music checked"}));
+  engine.OnKey(kKeySpace);
+  window.Take();
   engine.OnMusicMenuItem();
   EXPECT_EQ(window.Take(), (Log{"music unchecked"}));
   EXPECT_FALSE(engine.State().musicOn);
@@ -323,19 +311,6 @@ TEST_F(DrawEngineTest, MusicSwitchedOffWhileIdleKeepsTheDrawSilent) {
   const Log log = window.Take();
   EXPECT_EQ(std::count(log.begin(), log.end(), "music start"), 0);
   EXPECT_EQ(std::count(log.begin(), log.end(), "music stop"), 0);
-}
-
-TEST_F(DrawEngineTest, MusicToggledDuringADrawStopsAndStartsAtOnce) {
-  StartDrawing();
-  engine.OnMusicMenuItem();
-  EXPECT_EQ(window.Take(), (Log{"music stop", "music unchecked"}));
-  engine.OnMusicMenuItem();
-  EXPECT_EQ(window.Take(), (Log{"music start", "music checked"}));
-  engine.OnMusicMenuItem();
-  window.Take();
-  engine.OnKey(kKeySpace);
-  const Log log = window.Take();
-  EXPECT_EQ(std::count(log.begin(), log.end(), "music stop"), 0) << "music already off";
 }
 
 TEST_F(DrawEngineTest, ReloadTurnsTheMusicBackOn) {
@@ -392,14 +367,6 @@ TEST_F(DrawEngineTest, TheDrawGoesOnBehindAMessageOfAFailedLaunch) {
   const Log log = window.Take();
   EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.rfind("name ", 0) == 0; }), 3);
   EXPECT_EQ(engine.State(), DrawingState()) << "Space during the message stopped the draw";
-}
-
-TEST_F(DrawEngineTest, NoTickAfterTheEnd) {
-  StartDrawing();
-  engine.OnKey(kKeyEsc);
-  window.Take();
-  engine.OnTimerTick();
-  EXPECT_TRUE(window.Take().empty());
 }
 
 // --- Draws without repeats and the record of results -------------------------

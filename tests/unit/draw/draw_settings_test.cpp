@@ -40,10 +40,8 @@ SettingsPlan Plan(const ConfigTexts& texts, DrawSettingsState& state,
   return PlanFromConfig(texts, screen, kPaths, exists, state);
 }
 
-TEST(PlanFromConfig, TheShippedFileGivesTheBuiltInLook) {
-  DrawSettingsState state;
-  const SettingsPlan plan = Plan(TextsOf(kShippedFile), state);
-  EXPECT_FALSE(plan.fromDefaults);
+// The look of the shipped file, which is also the built-in one.
+void ExpectBuiltInLook(const SettingsPlan& plan) {
   EXPECT_EQ(plan.caption.text, "Ravelo");
   EXPECT_EQ(plan.caption.colour, 255u);
   EXPECT_EQ(plan.caption.font.name, "宋体");
@@ -58,17 +56,25 @@ TEST(PlanFromConfig, TheShippedFileGivesTheBuiltInLook) {
   EXPECT_EQ(plan.layout.height, 450);
   EXPECT_EQ(plan.layout.frameColour, "8388672");
   EXPECT_EQ(plan.layout.titleColour, "16777215");
+  EXPECT_EQ(plan.layout.positions.captionTop, 0.0f);
   EXPECT_EQ(plan.layout.showButtons, 1);
   EXPECT_EQ(plan.timerInterval, 10);
   EXPECT_FALSE(plan.makeTopMost);
   EXPECT_EQ(plan.backgroundPath, kBackPte);
   EXPECT_EQ(plan.musicPath, kSoundWma);
+}
+
+TEST(PlanFromConfig, TheShippedFileGivesTheBuiltInLook) {
+  DrawSettingsState state;
+  const SettingsPlan plan = Plan(TextsOf(kShippedFile), state);
+  EXPECT_FALSE(plan.fromDefaults);
+  ExpectBuiltInLook(plan);
   EXPECT_EQ(state.contentWidth, 600);
   EXPECT_EQ(state.drawInterval, 10);
   EXPECT_EQ(state.backPicture, "0");
 }
 
-TEST(PlanFromConfig, ContentSizeIsRaisedToTheMinimumThenLoweredToTheScreen) {
+TEST(PlanFromConfig, ContentSizeIsClampedToTheScreenThereIs) {
   DrawSettingsState state;
   ConfigTexts texts = TextsOf(kShippedFile);
   texts[ConfigKey::StyleWidth] = "100";
@@ -77,19 +83,8 @@ TEST(PlanFromConfig, ContentSizeIsRaisedToTheMinimumThenLoweredToTheScreen) {
   EXPECT_EQ(plan.layout.width, 250);
   EXPECT_EQ(plan.layout.height, 668);
   EXPECT_EQ(state.contentWidth, 250);
-
-  texts[ConfigKey::StyleWidth] = "9999";
-  texts[ConfigKey::StyleHeight] = "";
-  plan = Plan(texts, state);
-  EXPECT_EQ(plan.layout.width, 1004);
-  EXPECT_EQ(plan.layout.height, 100);
-
-  // A screen narrower than the minimum wins over it.
-  plan = Plan(texts, state, Existing({}), ScreenBounds{200, 80});
-  EXPECT_EQ(plan.layout.width, 200);
-  EXPECT_EQ(plan.layout.height, 80);
-
   // Without a screen size only the minimum applies.
+  texts[ConfigKey::StyleWidth] = "9999";
   plan = Plan(texts, state, Existing({}), ScreenBounds{});
   EXPECT_EQ(plan.layout.width, 9999);
 }
@@ -192,25 +187,7 @@ TEST(PlanDefaults, AppliesTheBuiltInSettingsAndKeepsTheRestOfTheState) {
   state.positions.captionTop = 5.0f;
   const SettingsPlan plan = PlanDefaults(kPaths, Existing({"D:\\x.bmp"}), state);
   EXPECT_TRUE(plan.fromDefaults);
-  EXPECT_EQ(plan.caption.text, "Ravelo");
-  EXPECT_EQ(plan.caption.colour, 255u);
-  EXPECT_EQ(plan.caption.font.name, "宋体");
-  EXPECT_EQ(plan.caption.font.points, 26.0f);
-  EXPECT_TRUE(plan.caption.font.bold);
-  EXPECT_EQ(plan.text.text, "开始啦");
-  EXPECT_EQ(plan.text.colour, 16744576u);
-  EXPECT_EQ(plan.text.font.points, 72.0f);
-  EXPECT_FALSE(plan.text.font.bold);
-  EXPECT_EQ(plan.layout.width, 600);
-  EXPECT_EQ(plan.layout.height, 450);
-  EXPECT_EQ(plan.layout.frameColour, "8388672");
-  EXPECT_EQ(plan.layout.titleColour, "16777215");
-  EXPECT_EQ(plan.layout.positions.captionTop, 0.0f);
-  EXPECT_EQ(plan.layout.showButtons, 1);
-  EXPECT_EQ(plan.timerInterval, 10);
-  EXPECT_FALSE(plan.makeTopMost);
-  EXPECT_EQ(plan.backgroundPath, kBackPte);
-  EXPECT_EQ(plan.musicPath, kSoundWma);
+  ExpectBuiltInLook(plan);
 
   EXPECT_EQ(state.contentWidth, 800);
   EXPECT_EQ(state.frameColour, "0");

@@ -4,45 +4,20 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace ravelo {
 namespace {
 
-TEST(LeadingNumber, TakesTheNumberAtTheStart) {
-  EXPECT_EQ(LeadingNumber("600"), 600.0);
-  EXPECT_EQ(LeadingNumber("600   "), 600.0);
-  EXPECT_EQ(LeadingNumber("  42"), 42.0);
-  EXPECT_EQ(LeadingNumber("5a"), 5.0);
-  EXPECT_EQ(LeadingNumber("-1"), -1.0);
-  EXPECT_EQ(LeadingNumber("+7"), 7.0);
-  EXPECT_EQ(LeadingNumber("37.5"), 37.5);
-  EXPECT_EQ(LeadingNumber(".5"), 0.5);
-  EXPECT_EQ(LeadingNumber("-.25x"), -0.25);
-  EXPECT_EQ(LeadingNumber("12."), 12.0);
-  EXPECT_EQ(LeadingNumber("1e3"), 1000.0);
-  EXPECT_EQ(LeadingNumber("2.5E-1"), 0.25);
-}
-
-TEST(LeadingNumber, BlanksAnywhereAreIgnored) {
-  EXPECT_EQ(LeadingNumber("1 2"), 12.0);
-  EXPECT_EQ(LeadingNumber("- 5"), -5.0);
-  EXPECT_EQ(LeadingNumber("\t3\t"), 3.0);
-}
-
-TEST(LeadingNumber, NoNumberGivesZero) {
-  EXPECT_EQ(LeadingNumber(""), 0.0);
-  EXPECT_EQ(LeadingNumber("   "), 0.0);
-  EXPECT_EQ(LeadingNumber("abc"), 0.0);
-  EXPECT_EQ(LeadingNumber("-"), 0.0);
-  EXPECT_EQ(LeadingNumber("."), 0.0);
-  EXPECT_EQ(LeadingNumber("宋体"), 0.0);
-  EXPECT_EQ(LeadingNumber("x12"), 0.0);
-}
-
-TEST(LeadingNumber, AnExponentMarkerWithoutDigitsEndsTheNumber) {
-  EXPECT_EQ(LeadingNumber("5e"), 5.0);
-  EXPECT_EQ(LeadingNumber("5e+"), 5.0);
-  EXPECT_EQ(LeadingNumber("5ex"), 5.0);
+TEST(LeadingNumber, TakesTheNumberAtTheStartIgnoringBlanks) {
+  const std::pair<const char*, double> cases[] = {
+      {"600", 600},  {"600   ", 600}, {"  42", 42},  {"5a", 5},      {"-1", -1},   {"+7", 7},   {"37.5", 37.5},
+      {".5", 0.5},   {"-.25x", -0.25}, {"12.", 12},  {"1e3", 1000},  {"2.5E-1", 0.25},
+      {"1 2", 12},   {"- 5", -5},     {"\t3\t", 3},  // blanks anywhere are ignored
+      {"", 0},       {"   ", 0},      {"abc", 0},   {"-", 0},       {".", 0},     {"宋体", 0}, {"x12", 0},
+      {"5e", 5},     {"5e+", 5},      {"5ex", 5},   // an exponent marker without digits ends the number
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(LeadingNumber(text), value) << text;
 }
 
 TEST(LeadingNumber, OutOfRangeExponentsSaturate) {
@@ -54,14 +29,9 @@ TEST(LeadingNumber, OutOfRangeExponentsSaturate) {
 }
 
 TEST(RoundToInt16, RoundsHalvesToEven) {
-  EXPECT_EQ(RoundToInt16(2.5), 2);
-  EXPECT_EQ(RoundToInt16(3.5), 4);
-  EXPECT_EQ(RoundToInt16(-2.5), -2);
-  EXPECT_EQ(RoundToInt16(0.5), 0);
-  EXPECT_EQ(RoundToInt16(1.5), 2);
-  EXPECT_EQ(RoundToInt16(2.4999), 2);
-  EXPECT_EQ(RoundToInt16(-0.4), 0);
-  EXPECT_EQ(RoundToInt16(600.0), 600);
+  const std::pair<double, int> cases[] = {{2.5, 2},     {3.5, 4},   {-2.5, -2}, {0.5, 0},
+                                          {1.5, 2},     {2.4999, 2}, {-0.4, 0}, {600.0, 600}};
+  for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundToInt16(value), rounded) << value;
 }
 
 TEST(RoundToInt16, RangeIsCheckedAfterRounding) {

@@ -18,40 +18,20 @@ class FakeSystem final : public SystemQueries {
   std::optional<std::uint32_t> OsMajorVersion() const override { return major; }
 };
 
-TEST(Screenrs, ReportsTheScreenLessTheReserves) {
+TEST(Screenrs, ReportsTheScreenLessTheReservesOnEveryCall) {
   FakeSystem system;
-  system.mode = DisplayMode{1024, 768};
   Screenrs screen(system);
+  EXPECT_EQ(screen.dmPelsWidth(), -20);  // no record yet
+  EXPECT_EQ(screen.dmPelsHeight(), -100);
+  system.mode = DisplayMode{1024, 768};
   EXPECT_EQ(screen.dmPelsWidth(), 1004);
   EXPECT_EQ(screen.dmPelsHeight(), 668);
   system.mode = DisplayMode{1920, 1080};
   EXPECT_EQ(screen.dmPelsWidth(), 1900);
+  EXPECT_EQ(system.displayQueries, 5);
+  system.mode.reset();  // a failed query keeps the previous record
+  EXPECT_EQ(screen.dmPelsWidth(), 1900);
   EXPECT_EQ(screen.dmPelsHeight(), 980);
-}
-
-TEST(Screenrs, QueriesTheSystemOnEveryCall) {
-  FakeSystem system;
-  system.mode = DisplayMode{800, 600};
-  Screenrs screen(system);
-  EXPECT_EQ(screen.dmPelsWidth(), 780);
-  system.mode = DisplayMode{1280, 1024};
-  EXPECT_EQ(screen.dmPelsWidth(), 1260);
-  EXPECT_EQ(screen.dmPelsHeight(), 924);
-  EXPECT_EQ(system.displayQueries, 3);
-}
-
-TEST(Screenrs, AFailedQueryKeepsThePreviousRecord) {
-  FakeSystem system;
-  Screenrs fresh(system);
-  EXPECT_EQ(fresh.dmPelsWidth(), -20);
-  EXPECT_EQ(fresh.dmPelsHeight(), -100);
-
-  system.mode = DisplayMode{1024, 768};
-  Screenrs screen(system);
-  EXPECT_EQ(screen.dmPelsWidth(), 1004);
-  system.mode.reset();
-  EXPECT_EQ(screen.dmPelsWidth(), 1004);
-  EXPECT_EQ(screen.dmPelsHeight(), 668);
 }
 
 TEST(Screenrs, ResultsBeyond16BitsAreAnError) {
@@ -80,11 +60,8 @@ TEST(GetWinVer, ReportsTheMajorVersionOrZero) {
 }
 
 TEST(ModernUiFont, FromVersionSixOn) {
-  EXPECT_FALSE(UsesModernUiFont(0));
   EXPECT_FALSE(UsesModernUiFont(5));
   EXPECT_TRUE(UsesModernUiFont(6));
-  EXPECT_TRUE(UsesModernUiFont(10));
-  EXPECT_EQ(kModernUiFontName, "\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91");
 }
 
 TEST(ClampContentSize, RaisesToTheMinimumThenLowersToTheScreen) {
@@ -101,23 +78,16 @@ TEST(ClampContentSize, RaisesToTheMinimumThenLowersToTheScreen) {
 
 TEST(ContentSizeRange, AcceptsFromTheMinimumToTheScreen) {
   EXPECT_EQ(ContentWidthRange(1004).min, 250);
-  EXPECT_EQ(ContentWidthRange(1004).max, 1004);
-  EXPECT_EQ(ContentHeightRange(668).min, 100);
   EXPECT_EQ(ContentHeightRange(668).max, 668);
-
   EXPECT_FALSE(ValidateContentWidth(249, 1004));
   EXPECT_TRUE(ValidateContentWidth(250, 1004));
   EXPECT_TRUE(ValidateContentWidth(1004, 1004));
   EXPECT_FALSE(ValidateContentWidth(1005, 1004));
-  EXPECT_FALSE(ValidateContentWidth(-5, 1004));
   EXPECT_FALSE(ValidateContentWidth(4294967546LL, 1004));  // 250 + 2^32
-
   EXPECT_FALSE(ValidateContentHeight(99, 668));
-  EXPECT_TRUE(ValidateContentHeight(100, 668));
   EXPECT_TRUE(ValidateContentHeight(668, 668));
   EXPECT_FALSE(ValidateContentHeight(669, 668));
-  // No screen room at all: nothing is accepted.
-  EXPECT_FALSE(ValidateContentHeight(100, 80));
+  EXPECT_FALSE(ValidateContentHeight(100, 80));  // no screen room at all
 }
 
 }  // namespace

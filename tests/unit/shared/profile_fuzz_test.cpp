@@ -1,5 +1,5 @@
-// Random profile files and values, from a fixed seed: the parser and the
-// writer must never crash, and a written value must read back as written.
+// Random profile files and values, from a fixed seed: reads stay within the
+// buffer, and a written value reads back as written.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -76,25 +76,17 @@ std::string ExpectedReadBack(std::string_view written) {
   return GbkToUtf8(Utf8ToGbk(written));
 }
 
-TEST(ProfileFuzz, RandomFilesParseAndReadWithinTheBuffer) {
-  ProfileBytes random(20261206);
-  for (int round = 0; round < 2000; ++round) {
-    const std::string file = random.File(300);
-    const ProfileReader reader = ProfileReader::FromBytes(file);
-    for (const size_t buffer : {size_t{0}, size_t{1}, size_t{2}, size_t{5}, size_t{31}, size_t{256}}) {
-      const std::string value = reader.Read(random.Name(), random.Name(), buffer);
-      const std::string gbk = Utf8ToGbk(value);
-      ASSERT_LE(gbk.size(), buffer == 0 ? 0 : buffer - 1) << "round " << round;
+// A small deterministic run for every build; the fuzz target goes further.
+TEST(ProfileFuzz, ReadsStayInTheBufferAndAWrittenValueReadsBackAndOtherKeysKeepTheirValues) {
+  ProfileBytes random(7);
+  for (int round = 0; round < 600; ++round) {
+    const std::string file = random.File(200);
+    for (const size_t buffer : {size_t{0}, size_t{1}, size_t{2}, size_t{5}, size_t{31}}) {
+      const std::string value = ProfileReader::FromBytes(file).Read(random.Name(), random.Name(), buffer);
+      ASSERT_LE(Utf8ToGbk(value).size(), buffer == 0 ? 0 : buffer - 1) << "round " << round;
       ASSERT_TRUE(IsValidUtf8(value)) << "round " << round;
       ASSERT_EQ(value.find_first_of("\r\n"), std::string::npos) << "round " << round;
     }
-  }
-}
-
-TEST(ProfileFuzz, AWrittenValueReadsBackAndOtherKeysKeepTheirValues) {
-  ProfileBytes random(7);
-  for (int round = 0; round < 2000; ++round) {
-    const std::string file = random.File(200);
     const std::string section = random.Name();
     const std::string key = random.Name();
     if (key.empty()) continue;  // an empty key name is not a key

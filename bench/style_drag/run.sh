@@ -3,18 +3,18 @@
 # dragged across the content area at 60 moves a second, against idle, under
 # Wine on a private virtual screen; and what each move repaints (the paint
 # probe of the draw CPU benchmark, hooked into rvostyle).
-#   tests/bench/style_drag/run.sh [SECONDS]     (default 5)
+#   bench/style_drag/run.sh [SECONDS]     (default 5)
 # RAVELO_BENCH_WIN_BUILD names the cross build (default build/win).
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
-here="$root/tests/bench/style_drag"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+here="$root/bench/style_drag"
 # shellcheck source=../rvo_stage.sh
-. "$root/tests/bench/rvo_stage.sh"
+. "$root/bench/rvo_stage.sh"
 stage_rvo bench-style-drag rvostyle
 
 flags=(-std=c++20 -O2 -municode -static -DUNICODE -D_UNICODE)
 "$cxx" "${flags[@]}" "$here/style_drag_bench.cpp" -o "$out/style_drag_bench.exe"
-"$cxx" "${flags[@]}" -shared -Wl,--kill-at "$root/tests/bench/draw_cpu/paint_probe.cpp" -o "$out/paint_probe.dll" \
+"$cxx" "${flags[@]}" -shared -Wl,--kill-at "$root/bench/draw_cpu/paint_probe.cpp" -o "$out/paint_probe.dll" \
   -lgdi32 -luser32
 
 "$root/tools/with-display" --own \

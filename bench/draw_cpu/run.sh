@@ -3,15 +3,15 @@
 # 10 ms interval, against the same window idle, in one run under Wine on a
 # private virtual screen; and what one tick repaints (a hook DLL in rvo
 # measures every update region).
-#   tests/bench/draw_cpu/run.sh [SECONDS] [--music] [--no-probe]     (default 10 s)
+#   bench/draw_cpu/run.sh [SECONDS] [--music] [--no-probe]     (default 10 s)
 # --no-probe leaves the paint probe out, whose own work adds to rvo's CPU.
 # RAVELO_BENCH_WIN_BUILD names the cross build to take rvo from (default
 # build/win, built here when needed).
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
-here="$root/tests/bench/draw_cpu"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+here="$root/bench/draw_cpu"
 # shellcheck source=../rvo_stage.sh
-. "$root/tests/bench/rvo_stage.sh"
+. "$root/bench/rvo_stage.sh"
 stage_rvo bench-draw-cpu
 
 flags=(-std=c++20 -O2 -municode -static -DUNICODE -D_UNICODE)

@@ -2,15 +2,15 @@
 # Name list editor benchmark: rvocfg's editor opening a list of 100,000 names
 # (about 1 MB, GBK) until the whole text shows, against Wine's notepad.exe
 # opening the same file, in turns in the same run; and saving that list.
-#   tests/bench/name_editor/run.sh [ROUNDS]     (default 10)
+#   bench/name_editor/run.sh [ROUNDS]     (default 10)
 # RAVELO_BENCH_WIN_BUILD names the cross build to take the programs from
 # (default build/win, built here when needed).
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
-here="$root/tests/bench/name_editor"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+here="$root/bench/name_editor"
 rounds="${1:-10}"
 # shellcheck source=../rvo_stage.sh
-. "$root/tests/bench/rvo_stage.sh"
+. "$root/bench/rvo_stage.sh"
 stage_rvo bench-name-editor
 cmake --build "$build" --target rvocfg -j2 >/dev/null
 cp "$build/Ravelo/bin/rvocfg.exe" "$stage/bin/"

@@ -2,11 +2,11 @@
 # Text-line repaint benchmark of the skinned frame under Wine on a private
 # virtual screen: time per change of the text line and the share of the
 # content area it repaints.
-#   tests/bench/label_paint/run.sh [CHANGES]     (default 1000)
+#   bench/label_paint/run.sh [CHANGES]     (default 1000)
 # The background picture comes from the skin generator.
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
-here="$root/tests/bench/label_paint"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+here="$root/bench/label_paint"
 changes="${1:-1000}"
 out="${RAVELO_BENCH_OUT:-$root/build/bench-label-paint}"
 mkdir -p "$out/skin" "$out/rc"

@@ -3,15 +3,15 @@
 # shipped settings and skin) against a minimal one-window Win32 program,
 # started in turns under Wine on a private virtual screen. Prints the times
 # and the ratio of each median to the minimal program's.
-#   tests/bench/startup/run.sh [ROUNDS]     (default 20)
+#   bench/startup/run.sh [ROUNDS]     (default 20)
 # RAVELO_BENCH_WIN_BUILD names the cross build to take rvo from (default
 # build/win, built here when needed).
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
-here="$root/tests/bench/startup"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+here="$root/bench/startup"
 rounds="${1:-20}"
 # shellcheck source=../rvo_stage.sh
-. "$root/tests/bench/rvo_stage.sh"
+. "$root/bench/rvo_stage.sh"
 stage_rvo bench-startup rvocfg
 
 # The two bench programs are one file each; they need no project settings.
