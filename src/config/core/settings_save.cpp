@@ -84,14 +84,14 @@ std::vector<ConfigWrite> PlanWrites(const FormValues& values, bool sizeChanged) 
   };
   std::vector<ConfigWrite> writes;
   for (const auto& [key, value] : fields) {
-    const ConfigKeySpec& spec = SpecOf(key);
-    writes.push_back({std::string(spec.section), std::string(spec.writtenKey), PadToField(value, spec.bufferBytes)});
+    const ConfigKeySpec& field = SpecOf(key);
+    writes.push_back({std::string(field.section), std::string(field.writtenKey), PadToField(value, field.bufferBytes)});
   }
   if (sizeChanged) {
     for (ConfigKey key : {ConfigKey::StyleCaptiontop, ConfigKey::StyleCaptionleft, ConfigKey::StyleTexttop,
                           ConfigKey::StyleTextleft}) {
-      const ConfigKeySpec& spec = SpecOf(key);
-      writes.push_back({std::string(spec.section), std::string(spec.writtenKey), "0"});
+      const ConfigKeySpec& field = SpecOf(key);
+      writes.push_back({std::string(field.section), std::string(field.writtenKey), "0"});
     }
   }
   return writes;

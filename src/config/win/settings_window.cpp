@@ -248,12 +248,12 @@ bool SettingsWindow::CreateButtons() {
     int left;
   };
   const ButtonSpec buttons[] = {{ok_, 11, L"确定", 200}, {cancel_, 12, L"取消", 295}, {defaults_, 13, L"默认", 392}};
-  for (const ButtonSpec& spec : buttons) {
-    if (!spec.button.Create(Handle(), ids::PicId(spec.index), spec.name, *this)) return false;
-    spec.button.SetCursor(Hand());
-    spec.button.Place({spec.left, 408, 58, 22});
-    spec.button.Show(true);
-    AddTip(spec.button.Handle(), spec.name);
+  for (const ButtonSpec& entry : buttons) {
+    if (!entry.button.Create(Handle(), ids::PicId(entry.index), entry.name, *this)) return false;
+    entry.button.SetCursor(Hand());
+    entry.button.Place({entry.left, 408, 58, 22});
+    entry.button.Show(true);
+    AddTip(entry.button.Handle(), entry.name);
   }
   ok_.onClick = [this] { Save(); };
   cancel_.onClick = [this] { QuitProgram(); };
