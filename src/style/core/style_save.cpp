@@ -9,8 +9,8 @@ namespace ravelo {
 namespace {
 
 StyleWrite Field(ConfigKey key, const std::string& value) {
-  const ConfigKeySpec& spec = SpecOf(key);
-  return {spec.writtenKey, PadToField(value, spec.bufferBytes)};
+  const ConfigKeySpec& field = SpecOf(key);
+  return {field.writtenKey, PadToField(value, field.bufferBytes)};
 }
 
 }  // namespace
