@@ -111,7 +111,11 @@ TEST_F(RvoDraw, ReloadTakesTheNewListAndTheWholeNewConfiguration) {
   main.WaitUntilTopmost(true);
   EXPECT_LT(TextLine(main).WindowRect().Height(), oldTextHeight) << "the smaller font was not applied";
   WaitForPixel(main.ToScreen({2, 200}), Color{0, 128, 0});
-  EXPECT_GT(CaptureScreen(TextLine(main).WindowRect()).Count(Color{255, 255, 0}, 8), 50);
+  // The text line repaints after the frame: wait for its new colour.
+  EXPECT_TRUE(PollUntil(
+      [&] { return CaptureScreen(TextLine(main).WindowRect()).Count(Color{255, 255, 0}, 8) > 50; },
+      kDefaultTimeout))
+      << "the text line is not yellow";
 
   // The new draw picks among the new names only.
   main.PostKey(VK_RETURN);
