@@ -144,23 +144,16 @@ LRESULT ColourSwatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       if (ShowOwnCursor(cursor_, lParam)) return TRUE;
       break;
     case WM_LBUTTONDOWN:
-      pressed_ = true;
-      SetCapture(Handle());
+      click_.Press(Handle());
       return 0;
-    case WM_LBUTTONUP: {
-      const bool wasPressed = pressed_;
-      pressed_ = false;
-      if (GetCapture() == Handle()) ReleaseCapture();
-      RECT client;
-      GetClientRect(Handle(), &client);
-      if (wasPressed && PtInRect(&client, PointFromLParam(lParam)) && onClick) onClick();
+    case WM_LBUTTONUP:
+      if (click_.Release(Handle(), lParam) && onClick) onClick();
       return 0;
-    }
     case BM_CLICK:
       if (onClick) onClick();
       return 0;
     case WM_CAPTURECHANGED:
-      pressed_ = false;
+      click_.Cancel();
       return 0;
     default:
       break;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "shared/win/click_tracker.h"
 #include "shared/win/gdi.h"
 #include "shared/win/window.h"
 
@@ -98,7 +99,7 @@ class ColourSwatch final : public Window {
 
   COLORREF colour_ = RGB(0, 0, 0);
   HCURSOR cursor_ = nullptr;
-  bool pressed_ = false;
+  ClickTracker click_;
 };
 
 // Turns the visual styles off for one control (uxtheme loaded at run time;

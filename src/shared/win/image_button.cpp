@@ -47,7 +47,7 @@ void ImageButton::SetHoverPicture(std::optional<Picture> picture) {
 }
 
 void ImageButton::ShowNormal() {
-  if (GetCapture() == Handle() && !pressed_) ReleaseCapture();
+  if (GetCapture() == Handle() && !click_.Pressed()) ReleaseCapture();
   if (std::exchange(hovering_, false)) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -88,7 +88,7 @@ void ImageButton::BringToTop() {
 }
 
 void ImageButton::Enable(bool enabled) {
-  if (!enabled) pressed_ = false;
+  if (!enabled) click_.Cancel();
   EnableWindow(Handle(), enabled ? TRUE : FALSE);
 }
 
@@ -147,18 +147,11 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (ShowOwnCursor(cursor_, lParam)) return TRUE;
       break;
     case WM_LBUTTONDOWN:
-      pressed_ = true;
-      SetCapture(Handle());
+      click_.Press(Handle());
       return 0;
-    case WM_LBUTTONUP: {
-      const bool wasPressed = pressed_;
-      pressed_ = false;
-      if (GetCapture() == Handle()) ReleaseCapture();
-      RECT client;
-      GetClientRect(Handle(), &client);
-      if (wasPressed && PtInRect(&client, PointFromLParam(lParam)) && onClick) onClick();
+    case WM_LBUTTONUP:
+      if (click_.Release(Handle(), lParam) && onClick) onClick();
       return 0;
-    }
     case BM_CLICK:
       // Clicked by a program or an accessibility tool; a disabled button stays dead.
       if (IsWindowEnabled(Handle()) && onClick) onClick();
@@ -170,7 +163,7 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Wine tells a window that takes the capture it already holds (the
       // press after a hover) that the capture changed: that loses nothing.
       if (reinterpret_cast<HWND>(lParam) == Handle()) return 0;
-      pressed_ = false;
+      click_.Cancel();
       if (hover_ && std::exchange(hovering_, false)) InvalidateRect(Handle(), nullptr, FALSE);
       return 0;
     default:

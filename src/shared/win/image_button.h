@@ -11,6 +11,7 @@
 #include <string>
 
 #include "shared/core/frame_layout.h"
+#include "shared/win/click_tracker.h"
 #include "shared/win/gdi.h"
 #include "shared/win/offscreen.h"
 #include "shared/win/picture.h"
@@ -60,7 +61,7 @@ class ImageButton final : public Window {
   bool hovering_ = false;
   mutable Font faceFont_;  // the system's message font, made on first use
   HCURSOR cursor_ = nullptr;
-  bool pressed_ = false;
+  ClickTracker click_;
   OffscreenBuffer buffer_;
 };
 

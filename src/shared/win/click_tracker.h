@@ -1,0 +1,36 @@
+// A press on a custom control becomes a click only when the left button is
+// released over the control that took it; the control keeps the mouse in
+// between, so a release outside it clicks nothing.
+#pragma once
+
+#include <windows.h>
+
+#include "shared/win/window.h"
+
+namespace ravelo::win {
+
+class ClickTracker {
+ public:
+  void Press(HWND control) {
+    pressed_ = true;
+    SetCapture(control);
+  }
+
+  // True when this release completes a click inside the control.
+  bool Release(HWND control, LPARAM lParam) {
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (GetCapture() == control) ReleaseCapture();
+    RECT client;
+    GetClientRect(control, &client);
+    return wasPressed && PtInRect(&client, PointFromLParam(lParam));
+  }
+
+  void Cancel() { pressed_ = false; }
+  bool Pressed() const { return pressed_; }
+
+ private:
+  bool pressed_ = false;
+};
+
+}  // namespace ravelo::win
