@@ -1,5 +1,5 @@
-// One table of cases run against the suite's profile functions and against
-// the platform's GetPrivateProfileStringA / WritePrivateProfileStringA. A case
+// Tables of cases run against the suite's profile functions and against the
+// platform's GetPrivateProfileStringA / WritePrivateProfileStringA. A case
 // with a `mend` differs on purpose, and says why; every other case must agree.
 #include <windows.h>
 
@@ -15,6 +15,7 @@
 #include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
 #include "shared/win/unique_handle.h"
+#include "unit/shared/profile_read_cases.h"
 
 namespace ravelo::agreement {
 namespace {
@@ -24,84 +25,24 @@ namespace {
 std::string Gbk(std::string_view utf8) { return Utf8ToGbk(utf8); }
 
 // The text stored as UTF-16 with a byte order mark, as Notepad's "Unicode" saves it.
-std::string Utf16(std::string_view utf8, bool bigEndian = false) {
-  return std::string(bigEndian ? "\xFE\xFF" : "\xFF\xFE") + Utf16ToBytes(Utf8ToUtf16(utf8), bigEndian);
-}
-
-const std::string kTwentyCharacters = "一二三四五六七八九十甲乙丙丁戊己庚辛壬癸";
+std::string Utf16(std::string_view utf8) { return testing::Utf16FileBytes(utf8, false); }
 
 // --- reads --------------------------------------------------------------------
 
-struct ReadCase {
-  const char* name;
-  std::optional<std::string> file;  // nullopt: no file at all
-  const char* section;
-  const char* key;
-  size_t buffer;
-  const char* mend = nullptr;      // why this reader differs on purpose
-  const char* expected = nullptr;  // with a mend: what this reader returns
-};
-
-std::vector<ReadCase> ReadCases() {
-  const std::string form = Gbk("[Form]\r\ncaption=Ravelo\r\ntext=开始啦\r\n[Style]\r\nwidth=600   \r\n");
-  return {
-      {"ChineseValue", form, "Form", "text", 31},
-      {"TrailingSpacesOfAPaddedField", form, "Style", "width", 5},
-      {"SectionNameInOtherCase", form, "FORM", "caption", 31},
-      {"SpacesAroundTheAskedNames", form, " Form ", " caption ", 31},
-      {"MissingKey", form, "Form", "bgpic", 256},
-      {"MissingFile", std::nullopt, "Form", "caption", 31},
-      {"SpacesAroundNamesInTheFile", Gbk("[Form]\r\n   caption   =   x y   \r\n"), "Form", "caption", 31},
-      {"SpacesInsideTheBrackets", Gbk("[ Form ]\r\ncaption=x\r\n"), "Form", "caption", 31},
-      {"TextAfterTheClosingBracket", Gbk("[Form] ; note\r\ncaption=x\r\n"), "Form", "caption", 31},
-      {"DoubleQuotesRemoved", Gbk("[S]\r\nk=\"quoted text\"\r\n"), "S", "k", 31},
-      {"SpacesInsideQuotesKept", Gbk("[S]\r\nk=\"  padded  \"\r\n"), "S", "k", 31},
-      {"MismatchedQuotesKept", Gbk("[S]\r\nk=\"half'\r\n"), "S", "k", 31},
-      {"QuotedValueLongerThanTheBuffer", Gbk("[S]\r\nk=\"abcdef\"\r\n"), "S", "k", 4},
-      {"QuotedValueThatExactlyFillsTheBuffer", Gbk("[S]\r\nk=\"ab\"\r\n"), "S", "k", 3,
-       "the platform removes the closing quote from the cut text and so loses one more character", "ab"},
-      {"CutToBufferMinusOne", Gbk("[Style]\r\nwidth=99999\r\n"), "Style", "width", 5},
-      {"TwentyCharactersInAThirtyOneByteBuffer", Gbk("[Form]\r\ncaption=" + kTwentyCharacters + "\r\n"), "Form",
-       "caption", 31},
-      {"CutThatWouldSplitACharacter", Gbk("[Form]\r\ncaption=A" + kTwentyCharacters + "\r\n"), "Form", "caption",
-       31},
-      {"CutThatWouldSplitTheOnlyCharacter", Gbk("[Form]\r\nk=宋\r\n"), "Form", "k", 2},
-      {"IntervalWrittenAsTimeReadAsTime", Gbk("[Time]\r\nTime=10 \r\n"), "Time", "time", 3},
-      {"FirstDuplicateKeyWins", Gbk("[A]\r\nk=first\r\nK=second\r\n"), "A", "k", 31},
-      {"RepeatedSectionIsHidden", Gbk("[A]\r\nx=1\r\n[B]\r\n[a]\r\nk=second copy\r\n"), "A", "k", 31},
-      {"CommentIsNotAKey", Gbk("[S]\r\n;k=commented\r\n"), "S", "k", 31},
-      {"KeyLineWithoutEquals", Gbk("[S]\r\nk\r\nk=later\r\n"), "S", "k", 31},
-      {"EqualsInsideTheValue", Gbk("[S]\r\nk=a=b\r\n"), "S", "k", 31},
-      {"BlankLinesAndNoFinalLineEnd", Gbk("\r\n\r\n[S]\r\n\r\nk=last"), "S", "k", 31},
-      {"Utf8FileWithByteOrderMark", "\xEF\xBB\xBF[Form]\r\ncaption=开始啦\r\n", "Form", "caption", 31},
-      {"Utf8FileCutInGbkBytes", "\xEF\xBB\xBF[Form]\r\ncaption=开始啦\r\n", "Form", "caption", 4},
-      {"ChineseSectionAndKeyNames", Gbk("[名单]\r\n宋体=是\r\n"), "名单", "宋体", 31},
-      {"Utf16LittleEndianFile", Utf16("[Form]\r\ncaption=开始啦\r\n"), "Form", "caption", 31},
-      {"Utf16FileCutInGbkBytes", Utf16("[Form]\r\ncaption=开始啦\r\n"), "Form", "caption", 4},
-      {"IdeographicSpacesAroundTheValue", Gbk("[Form]\r\ncaption=　标题　\r\n"), "Form", "caption", 31},
-      {"LinesBeforeTheFirstSection", Gbk("k=top\r\n[S]\r\nk=inside\r\n"), "S", "k", 31},
-  };
-}
-
-class ReadAgreement : public ::testing::TestWithParam<ReadCase> {};
-
-TEST_P(ReadAgreement, SameValueAsThePlatform) {
-  const ReadCase& c = GetParam();
+// The unit tests' table of reads, each row given to the platform.
+TEST(ReadAgreement, ThePlatformReadsEveryRowAsThisReaderMust) {
   TempFolder folder("agreement-read");
   const auto file = folder.path() / L"rvoconfig.rcf";
-  if (c.file) {
-    ASSERT_TRUE(WriteFileAtomically(file, *c.file));
-  }
-
-  const std::string platform = PlatformRead(file, c.section, c.key, c.buffer);
-  const std::string ours = ReadProfileString(file, c.section, c.key, c.buffer);
-  if (c.mend == nullptr) {
-    EXPECT_EQ(ours, platform);
-  } else {
-    EXPECT_EQ(ours, c.expected) << "deliberately different: " << c.mend;
-    RecordProperty("platform", platform);
-    std::printf("  [mend] %s: platform \"%s\", this reader \"%s\" (%s)\n", c.name, platform.c_str(), ours.c_str(),
-                c.mend);
+  for (const testing::ProfileReadCase& c : testing::ProfileReadCases()) {
+    ASSERT_TRUE(WriteFileAtomically(file, c.file));
+    const std::string platform = PlatformRead(file, c.section, c.key, c.buffer);
+    if (c.mend == nullptr) {
+      EXPECT_EQ(platform, c.expected) << "[" << c.section << "] " << c.key << " buffer " << c.buffer << " in "
+                                      << c.file;
+    } else {
+      std::printf("  [mend] [%s] %s: platform \"%s\", this reader \"%s\" (%s)\n", c.section, c.key,
+                  platform.c_str(), c.expected, c.mend);
+    }
   }
 }
 
@@ -113,7 +54,6 @@ struct CaseName {
   }
 };
 
-INSTANTIATE_TEST_SUITE_P(Table, ReadAgreement, ::testing::ValuesIn(ReadCases()), CaseName());
 
 // --- writes -------------------------------------------------------------------
 
