@@ -19,18 +19,6 @@ TEST(ConfigSchema, EverySectionAndKeyPairIsUnique) {
   }
 }
 
-TEST(ConfigSchema, TheIntervalIsWrittenAsTimeAndReadAsTime) {
-  const auto& time = SpecOf(ConfigKey::TimeTime);
-  EXPECT_EQ(time.section, "Time");
-  EXPECT_EQ(time.key, "time");
-  EXPECT_EQ(time.writtenKey, "Time");
-  for (const auto& k : AllConfigKeys()) {
-    if (k.id != ConfigKey::TimeTime) {
-      EXPECT_EQ(k.writtenKey, k.key);
-    }
-  }
-}
-
 TEST(ConfigSchema, DefaultsFitTheirFormAndWidth) {
   for (const auto& k : AllConfigKeys()) {
     EXPECT_LT(Utf8ToGbk(k.defaultText).size(), k.bufferBytes) << k.section << "/" << k.key;

@@ -59,11 +59,6 @@ TEST(GetWinVer, ReportsTheMajorVersionOrZero) {
   EXPECT_EQ(version.GetWindowsVersion(), 0);
 }
 
-TEST(ModernUiFont, FromVersionSixOn) {
-  EXPECT_FALSE(UsesModernUiFont(5));
-  EXPECT_TRUE(UsesModernUiFont(6));
-}
-
 TEST(ClampContentSize, RaisesToTheMinimumThenLowersToTheScreen) {
   EXPECT_EQ(ClampContentSize({100, 50}, 1004, 668), (ContentSize{250, 100}));
   EXPECT_EQ(ClampContentSize({0, 0}, 1004, 668), (ContentSize{250, 100}));
