@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <system_error>
 #include <vector>
 
 #include "shared/core/encoding.h"
@@ -35,24 +34,6 @@ bool PlatformWrite(const std::filesystem::path& file, std::string_view section, 
                    std::string_view valueUtf8) {
   return WritePrivateProfileStringA(Utf8ToGbk(section).c_str(), Utf8ToGbk(key).c_str(),
                                     Utf8ToGbk(valueUtf8).c_str(), AnsiPath(file).c_str()) != FALSE;
-}
-
-TempFolder::TempFolder(std::string_view utf8Name) {
-  wchar_t temp[MAX_PATH + 1] = {};
-  GetTempPathW(MAX_PATH, temp);
-  path_ = std::filesystem::path(temp) /
-          PathFromUtf8(std::string(utf8Name) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(GetTickCount()))
-              .native();
-  std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-  std::error_code error;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, error)) {
-    SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-  }
-  std::filesystem::remove_all(path_, error);
 }
 
 }  // namespace ravelo::agreement

@@ -19,18 +19,4 @@ std::string PlatformRead(const std::filesystem::path& file, std::string_view sec
 bool PlatformWrite(const std::filesystem::path& file, std::string_view section, std::string_view key,
                    std::string_view valueUtf8);
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
- public:
-  explicit TempFolder(std::string_view utf8Name);
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 }  // namespace ravelo::agreement

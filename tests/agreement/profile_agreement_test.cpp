@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform_profile.h"
+#include "unit/shared/scratch_folder.h"
 #include "shared/core/config_schema.h"
 #include "shared/core/encoding.h"
 #include "shared/core/file_system.h"
@@ -31,7 +32,7 @@ std::string Utf16(std::string_view utf8) { return testing::Utf16FileBytes(utf8, 
 
 // The unit tests' table of reads, each row given to the platform.
 TEST(ReadAgreement, ThePlatformReadsEveryRowAsThisReaderMust) {
-  TempFolder folder("agreement-read");
+  testing::ScratchFolder folder;
   const auto file = folder.path() / L"rvoconfig.rcf";
   for (const testing::ProfileReadCase& c : testing::ProfileReadCases()) {
     ASSERT_TRUE(WriteFileAtomically(file, c.file));
@@ -186,7 +187,7 @@ std::filesystem::path Prepare(const WriteCase& c, const std::filesystem::path& f
 
 TEST_P(WriteAgreement, SameFileAndValuesAsThePlatform) {
   const WriteCase& c = GetParam();
-  TempFolder folder("agreement-write");
+  testing::ScratchFolder folder;
   const auto oursFolder = folder.path() / L"ours";
   const auto platformFolder = folder.path() / L"platform";
   std::filesystem::create_directories(oursFolder);

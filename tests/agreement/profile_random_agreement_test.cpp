@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform_profile.h"
+#include "unit/shared/scratch_folder.h"
 #include "shared/core/encoding.h"
 #include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
@@ -63,7 +64,7 @@ bool LostTheLastCharacterToAQuote(std::string_view ours, std::string_view platfo
 }
 
 TEST(RandomReadAgreement, SameValuesAsThePlatform) {
-  TempFolder folder("agreement-random");
+  testing::ScratchFolder folder;
   const auto file = folder.path() / L"rvoconfig.rcf";
   RandomProfile random(936);
   int differences = 0;
