@@ -51,6 +51,7 @@ TEST(FileSystem, WritesThatCannotLandFailAndChangeNothing) {
   EXPECT_FALSE(IsExistingFile(folder.path()));  // a folder is not a file
   EXPECT_EQ(ReadWholeFile(folder.path()), std::nullopt);
   EXPECT_FALSE(WriteFileAtomically(folder.File("missing/file.rcf"), "x"));
+  EXPECT_FALSE(WriteFileAtomically({}, "x"));  // no path is no file
   const auto target = folder.File("folder.rcf");
   std::filesystem::create_directory(target);
   EXPECT_FALSE(WriteFileAtomically(target, "x"));
