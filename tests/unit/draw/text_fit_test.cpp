@@ -18,30 +18,16 @@ constexpr float kLeft = 156.0f;  // the shipped layout's text line
 constexpr float kPoints = 72.0f;  // 96 pixels a character
 
 TEST(FitTextLine, KeepsTheLayoutForATextThatFitsAndMendsOneThatDoesNot) {
-  struct Case {
-    int characters;
-    float left;
-    bool configuredSize;
-  };
-  const Case cases[] = {
-      {4, kLeft, true},             // 384 pixels from 156 end at 540: as laid out
-      {6, 600.0f - 576.0f, true},   // 576 pixels: moved left to end at the edge
-      {10, 0.0f, false},            // 960 pixels: smaller and centred
-      {3, kLeft, true},             // place and size back after the long name
-  };
-  for (const Case& c : cases) {
-    const TextLineFit fit = FitTextLine(kLeft, kPoints, kContentWidth, WidthOf(c.characters));
-    SCOPED_TRACE(c.characters);
-    if (c.configuredSize) {
-      EXPECT_EQ(fit, (TextLineFit{c.left, kPoints}));
-      continue;
-    }
-    const int width = WidthOf(c.characters)(fit.points);
-    EXPECT_LT(fit.points, kPoints);
-    EXPECT_LE(width, kContentWidth);
-    EXPECT_GT(WidthOf(c.characters)(fit.points / 0.9f), kContentWidth) << "not needlessly small";
-    EXPECT_FLOAT_EQ(fit.left, static_cast<float>(kContentWidth - width) / 2.0f);
-  }
+  // 384 pixels from 156 end at 540: as laid out; 576 pixels: moved left to end at the edge.
+  EXPECT_EQ(FitTextLine(kLeft, kPoints, kContentWidth, WidthOf(4)), (TextLineFit{kLeft, kPoints}));
+  EXPECT_EQ(FitTextLine(kLeft, kPoints, kContentWidth, WidthOf(6)), (TextLineFit{600.0f - 576.0f, kPoints}));
+  // 960 pixels: smaller, but not needlessly, and centred.
+  const TextLineFit fit = FitTextLine(kLeft, kPoints, kContentWidth, WidthOf(10));
+  const int width = WidthOf(10)(fit.points);
+  EXPECT_LT(fit.points, kPoints);
+  EXPECT_LE(width, kContentWidth);
+  EXPECT_GT(WidthOf(10)(fit.points / 0.9f), kContentWidth);
+  EXPECT_FLOAT_EQ(fit.left, static_cast<float>(kContentWidth - width) / 2.0f);
 }
 
 TEST(FitTextLine, ATextTooLongForAnySizeIsCentredAtTheSmallest) {
