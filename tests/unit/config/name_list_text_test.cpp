@@ -26,14 +26,14 @@ TEST_F(NameListTextTest, ShowsTheLinesJoinedByCrLfInTheEncodingRead) {
       {kGbkJiaYi + "\r\n", u"甲\r\n乙", Encoding::kGbk},  // no final line end
       {"A\r\n\r\n", u"A\r\n", Encoding::kGbk},
       {"A\nB\rC\n\rD", u"A\r\nB\r\nC\r\n\r\nD", Encoding::kGbk},  // the line ends rvo knows
-      {"  A \r\n\t\r\n", u"  A \r\n\t", Encoding::kGbk},         // nothing trimmed
       {std::string("A\0B", 3), u"A B", Encoding::kGbk},           // an edit box holds no NUL
       {"甲\r\n", u"甲", Encoding::kUtf8},
       {"\xEF\xBB\xBF" "Ann", u"Ann", Encoding::kUtf8WithBom},
       {std::string("\xFF\xFE" "A\0", 4), u"A", Encoding::kUtf16Le},
       {std::string("\xFE\xFF\0A", 4), u"A", Encoding::kUtf16Be},
-      // Valid UTF-8 early, GBK later: GBK, and the text is read again whole.
-      {"\xC4\xA1\r\n" + kGbkJiaYi, u"摹\r\n甲\r\n乙", Encoding::kGbk},
+      // A first piece read of valid UTF-8 ending in a line end, GBK later: GBK, read again whole.
+      {"\xC4\xA1\r\n" + std::string(kNameFileChunkBytes - 6, 'a') + "\r\n" + kGbkJiaYi,
+       u"摹\r\n" + std::u16string(kNameFileChunkBytes - 6, u'a') + u"\r\n甲\r\n乙", Encoding::kGbk},
   };
   for (const auto& [bytes, text, encoding] : cases) {
     ASSERT_TRUE(WriteFileAtomically(file_, bytes));
@@ -74,10 +74,11 @@ TEST(NameListTextEncode, EndsEveryLineWithCrLfInTheEncodingThatHoldsTheText) {
 TEST_F(NameListTextTest, WhatTheEditorSavesItShowsAgainUnchanged) {
   for (const std::u16string& text : {std::u16string(u"甲\r\n\r\n  乙 \r\n"), u"丙\r\n" + std::u16string(kBeyondGbk)}) {
     for (const Encoding preferred : {Encoding::kGbk, Encoding::kUtf8, Encoding::kUtf16Be}) {
-      ASSERT_TRUE(SaveNameListText(file_, text, preferred));
+      const auto written = SaveNameListText(file_, text, preferred);
       const auto read = ReadNameListText(file_);
-      ASSERT_TRUE(read);
+      ASSERT_TRUE(written && read);
       EXPECT_EQ(read->text, text);
+      EXPECT_EQ(read->encoding, *written);
     }
   }
   EXPECT_FALSE(SaveNameListText(folder_.File("no-folder/name.txt"), u"A", Encoding::kGbk));

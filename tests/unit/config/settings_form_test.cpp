@@ -1,5 +1,4 @@
-// The settings form's model: loading, the font description, the checks of
-// OK, the writes with their padded fields, and the size rule.
+// The settings form's model: loading, fonts, the checks of OK, the writes and the size rule.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,19 +23,21 @@ TEST(SettingsFormLoad, ReadsEveryValueWithItsConversion) {
   // UTF-8 with its byte order mark, so the test can write Chinese.
   const LoadedSettings loaded = LoadSettings(ProfileReader::FromBytes(
       "\xEF\xBB\xBF[Form]\r\ncaption=年会抽奖\r\ntext=准备\r\nbgpic=0\r\nbrmic=D:\\m.wav\r\nsmc=2\r\ntop=-1\r\n"
-      "[Time]\r\ntime=123\r\n[Color]\r\ncaption=16777215\r\ntext=-5\r\n"
-      "[Style]\r\nwidth=800   \r\nheight=500\r\nform=16777216\r\ncaption=65280\r\n"
+      "[Time]\r\ntime=123\r\n[Color]\r\ncaption=16777215\r\ntext=255\r\n"
+      "[Style]\r\nwidth=800   \r\nheight=500\r\nform=0\r\ncaption=65280\r\n"
       "[Caption]\r\nfontname=黑体\r\nfontsize=10.5\r\nfontbold=-1\r\nfontitalic=1\r\n"
       "[Text]\r\nfontname=宋体\r\nfontsize=72\r\nfontbold=0\r\nfontitalic=0\r\n"));
-  // "0" is no file chosen; a colour that is no RGB value shows as black; the
-  // buffer widths cut the speed to "12", the size to "10." and "-1" to "-".
+  // "0" is no file chosen; the buffer widths cut the speed to "12", the size to "10." and "-1" to "-".
   const FormValues expected{.caption = "年会抽奖", .text = "准备", .backPicture = "", .music = "D:\\m.wav",
                             .speed = "12", .width = "800", .height = "500", .captionColour = 16777215,
-                            .textColour = 0, .frameColour = 0, .titleColour = 65280, .showButtons = true,
+                            .textColour = 255, .frameColour = 0, .titleColour = 65280, .showButtons = true,
                             .stayOnTop = false, .captionFont = {"黑体", "10.", "0", "1"},
                             .textFont = {"宋体", "72", "0", "0"}};
   EXPECT_EQ(loaded.values, expected);
   EXPECT_EQ(std::tuple(loaded.loadedWidth, loaded.loadedHeight), std::tuple(800, 500));
+  // A colour that is no RGB value shows as black.
+  const FormValues bad = LoadSettings(ProfileReader::FromBytes("[Color]\r\ncaption=-1\r\ntext=16777216\r\n")).values;
+  EXPECT_EQ(std::tuple(bad.captionColour, bad.textColour), std::tuple(0u, 0u));
 }
 
 TEST(FontTexts, OfTheDialogAndAsDescribed) {
@@ -101,9 +102,9 @@ TEST(SettingsSave, WritesEveryFieldPaddedInTheFilesOrder) {
 TEST(SettingsSave, ASizeChangeStaysForTheRestOfTheRun) {
   SizeTracker tracker(600, 450);
   EXPECT_FALSE(tracker.SizeChanged(WithNumbers("10", "600", "450")));
-  EXPECT_TRUE(tracker.SizeChanged(WithNumbers("10", "600", "451")));
+  EXPECT_TRUE(tracker.SizeChanged(WithNumbers("10", "700", "450")));
   EXPECT_TRUE(tracker.SizeChanged(WithNumbers("10", "600", "450"))) << "changed back: the positions reset again";
-  EXPECT_TRUE(SizeTracker(0, 0).SizeChanged(WithNumbers("10", "600", "450"))) << "no file: the first save changes it";
+  EXPECT_TRUE(SizeTracker(600, 450).SizeChanged(WithNumbers("10", "600", "451")));
 }
 
 TEST(SettingsSave, ReportsSuccessOnlyWhenWritten) {

@@ -1,5 +1,4 @@
-// The style editor's portable rules: start-up plan, drag and release bounds,
-// the starting state for restore, and the six writes of a save.
+// The style editor's start-up plan, drag and release bounds, restore state and save.
 #include <gtest/gtest.h>
 
 #include <set>
