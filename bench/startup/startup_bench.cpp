@@ -3,8 +3,9 @@
 //   startup_bench ROUNDS PROGRAM REFERENCE [MORE...]
 // Each start is timed from CreateProcess until the new process has a visible
 // top-level window (tooltips and other tool windows aside); the program is
-// then closed and the next one starts. Prints every time, the medians and
-// least times, and their ratios to the reference's.
+// then closed and the next one starts, each round in a rotated order.
+// Prints every time, the medians and least times, and their ratios to the
+// reference's.
 #include <windows.h>
 
 #include <algorithm>
@@ -84,8 +85,13 @@ int wmain(int argc, wchar_t** argv) {
       return 1;
     }
   }
+  // Each round starts with the next program: the first start of a round is
+  // slower, and no program should always be the one that pays for it.
   for (int round = 0; round < rounds; ++round) {
-    for (Subject& s : subjects) s.millis.push_back(TimeOneStart(s));
+    for (size_t i = 0; i < subjects.size(); ++i) {
+      Subject& s = subjects[(static_cast<size_t>(round) + i) % subjects.size()];
+      s.millis.push_back(TimeOneStart(s));
+    }
   }
   for (const Subject& s : subjects) {
     std::printf("%-20s", s.name.c_str());
