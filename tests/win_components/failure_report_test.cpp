@@ -37,28 +37,20 @@ class ThrowingWindow : public Window {
   }
 };
 
-BOOL CALLBACK FindOwnMessageBox(HWND window, LPARAM found) {
-  DWORD process = 0;
-  wchar_t className[16] = {};
-  GetWindowThreadProcessId(window, &process);
-  GetClassNameW(window, className, 16);
-  if (process != GetCurrentProcessId() || std::wstring(className) != L"#32770") return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
 // The text of the first message box this process shows within the wait,
-// which is then answered with OK; empty when none appears.
+// answered with OK once it shows its text; empty when none appears.
 std::wstring AnswerMessageBox(std::chrono::milliseconds wait) {
   const auto until = std::chrono::steady_clock::now() + wait;
   while (std::chrono::steady_clock::now() < until) {
     HWND box = nullptr;
-    EnumWindows(FindOwnMessageBox, reinterpret_cast<LPARAM>(&box));
-    wchar_t text[256] = {};
-    // The box is answered once it shows its text (the static control 0xFFFF).
-    if (box != nullptr && IsWindowVisible(box) && GetDlgItemTextW(box, 0xFFFF, text, 256) > 0) {
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
-      return text;
+    while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(box, &process);
+      wchar_t text[256] = {};
+      if (process == GetCurrentProcessId() && IsWindowVisible(box) && GetDlgItemTextW(box, 0xFFFF, text, 256) > 0) {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return text;
+      }
     }
     std::this_thread::sleep_for(50ms);
   }

@@ -1,38 +1,299 @@
 // The end-to-end test bench: drives the suite's programs from outside, as a
-// user would, under Wine or Windows. Include this one header.
+// user would, under Wine or Windows.
 //
-//   Installation   a private copy of the staged installation per test (files,
-//                  GBK text, INI keys), removed with all that runs from it.
-//   Process        a started program: exit code, its windows and message boxes.
-//   Window         any process's window: class, text, rectangles, states,
-//                  region, children; posted keys.
-//   MessageBoxWindow  a #32770 dialog: text, icon, Press().
+//   Installation  a private copy of the staged installation per test, deleted
+//                 with every program that runs from it.
+//   Process       a started program: its end, its windows, its messages.
+//   Window        any process's window: texts, rectangles, states, children,
+//                 posted messages.
 //   mouse::, keyboard::  real input through SendInput.
 //   ScreenPixel, CaptureScreen, WaitForPixel  the screen.
 //
 // Under Wine (measured, Wine 8 on Xvfb): a window is visible before it has
-// painted (read pixels with WaitForPixel or after Window::WaitUntilPainted),
-// and a state set just after the window shows wants WaitUntilTopmost, not
-// IsTopmost; SendInput reaches other processes' windows; posted messages
-// work without the foreground, and a posted WM_KEYDOWN also brings WM_CHAR;
-// BM_CLICK clicks even a disabled button, so Window::ClickButton refuses one.
+// painted (read pixels with WaitForPixel or after WaitUntilPainted); a state
+// set just after a window shows wants a wait, not one look; SendInput reaches
+// other processes' windows; posted messages need no foreground, and a posted
+// WM_KEYDOWN also brings WM_CHAR; BM_CLICK clicks even a disabled button, so
+// ClickButton refuses one.
 //
-// Every wait takes a timeout (default kDefaultTimeout, 5 s), returns as soon
-// as its condition holds, and otherwise throws a TimeoutError saying what was
-// awaited, which gtest reports as the test's failure; a failed test leaves a
-// screenshot in build\tests\e2e\failures\<Suite>.<Test>.bmp. Declare the
-// Installation before the Processes started from it, so that the programs
-// end before their folder is deleted.
+// Every wait polls until its condition holds or its timeout (5 s unless
+// given) passes, and then throws a TimeoutError saying what it awaited,
+// which gtest reports as the test's failure. Declare the Installation before
+// the Processes started from it: the programs end before their folder goes.
 #pragma once
 
-#include "bench/geometry.h"
-#include "bench/input.h"
-#include "bench/installation.h"
-#include "bench/locations.h"
-#include "bench/message_box.h"
-#include "bench/process.h"
-#include "bench/process_info.h"
-#include "bench/screen.h"
-#include "bench/text.h"
-#include "bench/wait.h"
-#include "bench/window.h"
+#include <windows.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shared/win/unique_handle.h"
+
+namespace ravelo::e2e {
+
+using Milliseconds = std::chrono::milliseconds;
+using win::UniqueHandle;
+// Long enough for a program's first start under Wine on a loaded machine.
+inline constexpr Milliseconds kDefaultTimeout{5000};
+
+class BenchError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+class TimeoutError : public BenchError {
+ public:
+  using BenchError::BenchError;
+};
+
+// Polls the condition every 10 ms; whether it held within the timeout.
+bool PollUntil(const std::function<bool()>& condition, Milliseconds timeout = kDefaultTimeout);
+// As PollUntil, throwing TimeoutError("<what> within N ms") when it did not.
+void WaitUntil(const std::function<bool()>& condition, const std::string& what,
+               Milliseconds timeout = kDefaultTimeout);
+void Pause(Milliseconds duration);  // only where time must pass (a draw running)
+
+std::string ToUtf8(std::wstring_view text);
+std::wstring FromUtf8(std::string_view utf8);
+std::string ToGbk(std::wstring_view text);  // code page 936, as the suite's files
+std::wstring FromGbk(std::string_view gbk);
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+  Point operator+(Point d) const { return {x + d.x, y + d.y}; }
+  Point operator-(Point d) const { return {x - d.x, y - d.y}; }
+};
+
+// Right and bottom are exclusive, as in RECT.
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  static Rect From(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+  static Rect FromSize(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  Point TopLeft() const { return {left, top}; }
+  Point Center() const { return {left + Width() / 2, top + Height() / 2}; }
+  Rect Offset(Point d) const { return {left + d.x, top + d.y, right + d.x, bottom + d.y}; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Color {
+  std::uint8_t r = 0, g = 0, b = 0;
+  bool Near(Color other, int tolerance) const;  // every channel within tolerance
+  friend bool operator==(const Color&, const Color&) = default;
+};
+
+void PrintTo(const Rect& r, std::ostream* os);
+void PrintTo(const Color& c, std::ostream* os);
+
+// A captured screen area; pixels are addressed from its top-left.
+class Image {
+ public:
+  Image() = default;
+  Image(Rect area, std::vector<std::uint32_t> pixels) : area_(area), pixels_(std::move(pixels)) {}
+  int Width() const { return area_.Width(); }
+  int Height() const { return area_.Height(); }
+  bool Empty() const { return pixels_.empty(); }
+  Color At(int x, int y) const;
+  int Count(Color c, int tolerance = 0) const;  // pixels of this colour
+  bool SameAs(const Image& other) const { return area_ == other.area_ && pixels_ == other.pixels_; }
+  const std::vector<std::uint32_t>& Pixels() const { return pixels_; }  // 0x00RRGGBB, top row first
+
+ private:
+  Rect area_;
+  std::vector<std::uint32_t> pixels_;
+};
+
+Rect ScreenBounds();
+Image CaptureScreen(Rect area);  // clipped to the screen
+Color ScreenPixel(Point p);
+void WaitForPixel(Point p, Color expected, Milliseconds timeout = kDefaultTimeout, int tolerance = 0);
+
+// What to look for; unset fields match anything.
+struct WindowQuery {
+  std::optional<std::wstring> className{};
+  std::optional<std::wstring> text{};       // title or caption, exact
+  std::optional<int> controlId{};
+  std::optional<DWORD> processId{};
+  std::optional<std::wstring> imageName{};  // program file name, e.g. L"rvocfg.exe"
+  bool visibleOnly = true;
+  std::string Describe() const;
+};
+
+// A window of any process, not owned; a window that has gone reads empty.
+class Window {
+ public:
+  Window() = default;
+  explicit Window(HWND hwnd) : hwnd_(hwnd) {}
+  HWND Handle() const { return hwnd_; }
+  friend bool operator==(const Window&, const Window&) = default;
+
+  bool Exists() const;
+  DWORD ProcessId() const;
+  std::wstring ClassName() const;
+  std::wstring Text() const;  // WM_GETTEXT, which reads other processes' controls
+  int ControlId() const;
+  bool IsVisible() const;
+  bool IsEnabled() const;
+  bool IsIconic() const;
+  Window Parent() const;
+  std::string Describe() const;
+
+  Rect WindowRect() const;  // screen coordinates
+  Rect ClientRect() const;  // screen coordinates
+  Point ToScreen(Point client) const;
+  bool RegionContains(Point window) const;  // false without a region
+  Image CaptureWindow() const { return CaptureScreen(WindowRect()); }
+  Image CaptureClient() const { return CaptureScreen(ClientRect()); }
+
+  std::vector<Window> Children(const WindowQuery& query = {.visibleOnly = false}) const;
+  Window ChildById(int controlId) const;  // throws BenchError when none
+  Window WaitForChild(const WindowQuery& query) const;
+
+  void WaitForText(std::wstring_view expected) const;
+  void WaitUntilGone() const;
+  void WaitUntilVisible(bool visible) const;
+  void WaitUntilTopmost(bool topmost) const;
+  // Until no paint is pending and its pixels on the screen hold still; not
+  // for a window that keeps changing (a draw running).
+  void WaitUntilPainted() const;
+  void Activate() const;  // the foreground window, so keyboard:: reaches it
+  Window Focus() const;   // the focused control of its thread, or itself
+
+  void PostKey(WORD virtualKey) const;  // WM_KEYDOWN, WM_KEYUP
+  void PostChar(wchar_t c) const;
+  void PostClick(Point client) const;
+  void PostClose() const;
+  void SetText(std::wstring_view text) const;  // WM_SETTEXT: an edit box's whole content
+  void ClickButton() const;                    // BM_CLICK; throws on a disabled or hidden button
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+std::vector<Window> FindWindows(const WindowQuery& query);  // top-level windows of every process
+std::optional<Window> FindOneWindow(const WindowQuery& query);
+Window WaitForWindow(const WindowQuery& query, Milliseconds timeout = kDefaultTimeout);
+
+// A started program, ended (if still running) when this goes.
+class Process {
+ public:
+  static Process Start(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder);
+  Process(Process&&) noexcept = default;
+  Process& operator=(Process&&) noexcept = delete;
+  ~Process();
+
+  DWORD Id() const { return id_; }
+  bool IsRunning() const;
+  DWORD ExpectExit(Milliseconds timeout = kDefaultTimeout) const;  // its exit code; throws when it runs on
+  std::optional<DWORD> ExitCode() const;
+
+  std::optional<Window> FindOneWindow(WindowQuery query) const;
+  // Fails at once when the program ends before the window shows.
+  Window WaitForWindow(WindowQuery query, Milliseconds timeout = kDefaultTimeout) const;
+  // Waits for its message box titled "Ravelo", presses its button (OK
+  // unless given) and returns the message.
+  std::wstring AnswerMessage(int button = IDOK) const;
+  bool ShowsMessage() const;
+  std::string Describe() const;
+
+ private:
+  Process(UniqueHandle process, DWORD id, std::wstring name);
+  UniqueHandle process_;
+  DWORD id_ = 0;
+  std::wstring name_;
+};
+
+struct ProcessEntry {
+  DWORD id = 0;
+  std::wstring path;  // its program file, empty when unreadable
+};
+std::vector<ProcessEntry> RunningProcesses();
+std::wstring ImagePathOf(DWORD processId);
+std::wstring FileNameOf(const std::wstring& path);
+// The command line a process was started with, read from its memory (same
+// bitness); empty when it cannot be read.
+std::wstring CommandLineOf(DWORD processId);
+void TerminateProcessById(DWORD processId);
+
+std::wstring TestProgramFolder();  // with a trailing backslash
+
+// What reached the sound output: the environment's RAVELO_AUDIO_CAPTURE
+// names the file an ALSA file sink writes every sample to (each opening of
+// the output writes a file of its own beside it), so the bytes of them all
+// only ever grow. Empty without a capture (on Windows, or run by hand).
+std::optional<std::uint64_t> CapturedSoundBytes();
+void ClearSoundCapture();
+std::string ToneWave(double seconds);  // a 16-bit mono PCM WAV file of a steady tone
+
+// A private copy of the staged installation (bin\ with the programs,
+// name.txt and common\), in a fresh folder under %TEMP%.
+class Installation {
+ public:
+  static constexpr std::wstring_view kNameList = L"name.txt";
+  static constexpr std::wstring_view kConfigFile = L"common\\rvoconfig.rcf";
+
+  Installation();
+  Installation(const Installation&) = delete;
+  Installation& operator=(const Installation&) = delete;
+  ~Installation();  // ends what runs from it, deletes it
+
+  const std::wstring& Root() const { return root_; }  // with a trailing backslash
+  std::wstring PathOf(std::wstring_view relative) const { return root_ + std::wstring(relative); }
+  std::wstring ProgramPath(std::wstring_view program) const { return PathOf(L"bin\\" + std::wstring(program)); }
+
+  // Files by path relative to the root; failures throw; writes create folders.
+  bool Exists(std::wstring_view relative) const;
+  std::string ReadBytes(std::wstring_view relative) const;
+  void WriteBytes(std::wstring_view relative, std::string_view bytes) const;
+  std::wstring ReadGbk(std::wstring_view relative) const { return FromGbk(ReadBytes(relative)); }
+  void WriteGbk(std::wstring_view relative, std::wstring_view text) const { WriteBytes(relative, ToGbk(text)); }
+  void Remove(std::wstring_view relative) const;  // a file or a folder; a missing one is fine
+  void CopyIn(const std::wstring& sourceFile, std::wstring_view relative) const;
+  void SetReadOnly(std::wstring_view relative, bool readOnly) const;
+  UniqueHandle HoldOpen(std::wstring_view relative) const;  // no sharing: a locked file
+
+  // A key of the configuration file through the private-profile functions.
+  std::wstring IniValue(std::wstring_view section, std::wstring_view key) const;
+  void SetIniValue(std::wstring_view section, std::wstring_view key, std::wstring_view value) const;
+
+  // Starts bin\program in a working folder outside the installation.
+  Process Start(std::wstring_view program, std::wstring_view arguments = {}) const;
+  std::vector<DWORD> RunningProcesses() const;
+
+ private:
+  std::wstring root_;
+};
+
+}  // namespace ravelo::e2e
+
+namespace ravelo::e2e::mouse {
+enum class Button { Left, Right };
+void MoveTo(Point screen);  // a hover: the window under it hears of the move
+void Press(Button button = Button::Left);
+void Release(Button button = Button::Left);
+void Click(Point screen, Button button = Button::Left);
+// Presses at from, moves to `to` in steps the target's drag loop follows.
+void Drag(Point from, Point to, int steps = 10);
+}  // namespace ravelo::e2e::mouse
+
+namespace ravelo::e2e::keyboard {
+void Press(WORD virtualKey);
+void Down(WORD virtualKey);
+void Up(WORD virtualKey);
+void Type(std::wstring_view text);  // Unicode input, each character a WM_CHAR
+}  // namespace ravelo::e2e::keyboard
+
+namespace ravelo::e2e {
+// Releases what an earlier test left held and parks the pointer in the
+// screen's bottom-right corner, over no new window.
+void ResetInput();
+}  // namespace ravelo::e2e

@@ -1,109 +1,99 @@
-#include "bench/process.h"
+// Processes, and the private installations they run from.
+#include "bench/bench.h"
 
-#include "bench/process_info.h"
-#include "bench/text.h"
+#include <tlhelp32.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "bench/build_locations.h"
 
 namespace ravelo::e2e {
 namespace {
 
-std::string LastErrorText() { return "error " + std::to_string(GetLastError()); }
+std::string ErrorText(const std::wstring& what) {
+  return ToUtf8(what) + " (error " + std::to_string(GetLastError()) + ")";
+}
 
-// A job that ends its processes when its last handle closes. On Windows the
-// processes a member starts join the job; Wine 8 leaves them out, which is
-// why Kill also ends the tree it finds through Toolhelp.
-UniqueHandle CreateKillOnCloseJob() {
-  UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
-  if (!job) return job;
-  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-  SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
-  return job;
+std::wstring TempFolder() {
+  wchar_t buffer[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, buffer);
+  return buffer;
+}
+
+template <typename Visit>
+void ForEachEntry(const std::wstring& folder, Visit visit) {
+  WIN32_FIND_DATAW data;
+  const win::UniqueFindHandle find(FindFirstFileW((folder + L"\\*").c_str(), &data));
+  if (!find) return;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name != L"." && name != L"..") visit(name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+  } while (FindNextFileW(find.Get(), &data));
+}
+
+void CopyTree(const std::wstring& from, const std::wstring& to) {
+  if (!CreateDirectoryW(to.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+    throw BenchError("cannot create " + ErrorText(to));
+  ForEachEntry(from, [&](const std::wstring& name, bool folder) {
+    if (folder) CopyTree(from + L"\\" + name, to + L"\\" + name);
+    else if (!CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE))
+      throw BenchError("cannot copy " + ErrorText(from + L"\\" + name));
+  });
+}
+
+// Read-only files included; true when nothing is left.
+bool DeleteTree(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+  SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+  if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return DeleteFileW(path.c_str()) != FALSE;
+  ForEachEntry(path, [&](const std::wstring& name, bool) { DeleteTree(path + L"\\" + name); });
+  return RemoveDirectoryW(path.c_str()) != FALSE;
+}
+
+void CreateParentFolders(const std::wstring& path) {
+  for (size_t slash = path.find(L'\\', 3); slash != std::wstring::npos; slash = path.find(L'\\', slash + 1))
+    CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
 }
 
 }  // namespace
 
-Process::Process(UniqueHandle process, UniqueHandle job, DWORD id, std::wstring imageName)
-    : process_(std::move(process)), job_(std::move(job)), id_(id), imageName_(std::move(imageName)) {}
+Process::Process(UniqueHandle process, DWORD id, std::wstring name)
+    : process_(std::move(process)), id_(id), name_(std::move(name)) {}
 
-Process Process::Start(const std::wstring& program, const std::wstring& arguments,
-                       const std::wstring& workingFolder) {
-  std::wstring commandLine = L"\"" + program + L"\"";
-  if (!arguments.empty()) commandLine += L" " + arguments;
+Process Process::Start(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder) {
+  std::wstring commandLine = L"\"" + program + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_SUSPENDED, nullptr,
-                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info))
-    throw BenchError("cannot start " + ToUtf8(program) + " (" + LastErrorText() + ")");
-  UniqueHandle process(info.hProcess);
-  UniqueHandle thread(info.hThread);
-  UniqueHandle job = CreateKillOnCloseJob();
-  // Without a job (the test program itself may sit in one that forbids
-  // nesting) Kill still ends the started tree through Toolhelp.
-  if (job && !AssignProcessToJobObject(job.Get(), process.Get())) job.Reset();
-  ResumeThread(thread.Get());
-  return Process(std::move(process), std::move(job), info.dwProcessId, FileNameOf(program));
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                      &startup, &info))
+    throw BenchError("cannot start " + ErrorText(program));
+  CloseHandle(info.hThread);
+  return Process(UniqueHandle(info.hProcess), info.dwProcessId, FileNameOf(program));
 }
 
-Process Process::Attach(DWORD processId) {
-  UniqueHandle process(
-      OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-  if (!process) throw BenchError("cannot open process " + std::to_string(processId) + " (" + LastErrorText() + ")");
-  return Process(std::move(process), UniqueHandle(), processId, FileNameOf(ImagePathOf(processId)));
-}
-
-Process& Process::operator=(Process&& other) noexcept {
-  if (this != &other) {
-    Kill();
-    process_ = std::move(other.process_);
-    job_ = std::move(other.job_);
-    id_ = std::exchange(other.id_, 0);
-    imageName_ = std::move(other.imageName_);
+Process::~Process() {
+  if (IsRunning()) {
+    TerminateProcess(process_.Get(), 1);
+    WaitForSingleObject(process_.Get(), 5000);
   }
-  return *this;
 }
-
-Process::~Process() { Kill(); }
 
 bool Process::IsRunning() const { return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
 
-bool Process::WaitForExit(Milliseconds timeout) const {
-  return !process_ || WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
-}
-
 DWORD Process::ExpectExit(Milliseconds timeout) const {
-  if (!WaitForExit(timeout)) FailWait(Describe() + " did not exit", timeout);
+  if (WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) throw TimeoutError(Describe() + " did not exit within " + std::to_string(timeout.count()) + " ms");
   return ExitCode().value_or(0);
 }
 
 std::optional<DWORD> Process::ExitCode() const {
   DWORD code = 0;
-  if (!process_ || IsRunning() || !GetExitCodeProcess(process_.Get(), &code)) return std::nullopt;
+  if (IsRunning() || !GetExitCodeProcess(process_.Get(), &code)) return std::nullopt;
   return code;
-}
-
-std::vector<DWORD> Process::Descendants() const { return id_ ? DescendantsOf(id_) : std::vector<DWORD>{}; }
-
-void Process::Kill() {
-  if (!process_) return;
-  // The tree is read first: once the root has ended, Wine no longer lists
-  // its children under it.
-  const std::vector<DWORD> started = Descendants();
-  if (job_) TerminateJobObject(job_.Get(), 1);
-  if (IsRunning()) {
-    TerminateProcess(process_.Get(), 1);
-    WaitForSingleObject(process_.Get(), 5000);
-  }
-  for (DWORD id : started) TerminateProcessById(id);
-  job_.Reset();
-}
-
-std::vector<Window> Process::Windows(WindowQuery query) const {
-  query.processId = id_;
-  return FindWindows(query);
 }
 
 std::optional<Window> Process::FindOneWindow(WindowQuery query) const {
@@ -112,36 +102,188 @@ std::optional<Window> Process::FindOneWindow(WindowQuery query) const {
 }
 
 Window Process::WaitForWindow(WindowQuery query, Milliseconds timeout) const {
-  query.processId = id_;
   std::optional<Window> found;
   bool ended = false;
-  const bool done = PollUntil(
-      [&] {
-        ended = !IsRunning();  // read first: a window found after the end is gone
-        found = e2e::FindOneWindow(query);
-        return found.has_value() || ended;
-      },
-      timeout);
+  PollUntil([&] {
+    ended = !IsRunning();  // read first: a window found after the end is gone
+    return (found = FindOneWindow(query)).has_value() || ended;
+  }, timeout);
   if (found) return *found;
-  if (done && ended) {
-    const auto code = ExitCode();
-    WindowQuery awaited = query;
-    awaited.processId.reset();
-    FailNow(Describe() + " exited with code " + (code ? std::to_string(*code) : std::string("?")) +
-            " before showing a " + awaited.Describe());
+  if (ended)
+    throw BenchError(Describe() + " exited with code " + std::to_string(ExitCode().value_or(0)) + " before showing a " +
+                     query.Describe());
+  throw TimeoutError(Describe() + " showed no " + query.Describe() + " within " + std::to_string(timeout.count()) + " ms");
+}
+
+std::wstring Process::AnswerMessage(int button) const {
+  const Window box = WaitForWindow({.className = L"#32770", .text = L"Ravelo"});
+  std::wstring text;
+  for (const Window& part : box.Children({.className = L"Static"})) {
+    // The icon is a static control too, without text.
+    if (const std::wstring line = part.Text(); !line.empty()) text += (text.empty() ? L"" : L"\n") + line;
   }
-  FailWait(DescribeMissingWindow(query), timeout);
+  const auto buttons = box.Children({.className = L"Button", .controlId = button});
+  if (buttons.empty()) throw BenchError("no button " + std::to_string(button) + " on the message " + ToUtf8(text));
+  buttons.front().ClickButton();
+  WaitUntil([&] { return !box.Exists(); }, "the message " + ToUtf8(text) + " did not close");
+  return text;
 }
 
-std::optional<MessageBoxWindow> Process::FindMessageBox(const std::optional<std::wstring>& title) const {
-  if (auto w = FindOneWindow({.className = L"#32770", .text = title})) return MessageBoxWindow(*w);
-  return std::nullopt;
+bool Process::ShowsMessage() const { return FindOneWindow({.className = L"#32770"}).has_value(); }
+
+std::string Process::Describe() const { return ToUtf8(name_) + " (pid " + std::to_string(id_) + ")"; }
+
+std::wstring ImagePathOf(DWORD processId) {
+  const UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  std::wstring path(32768, L'\0');
+  DWORD size = static_cast<DWORD>(path.size());
+  if (!process || !QueryFullProcessImageNameW(process.Get(), 0, path.data(), &size)) return {};
+  path.resize(size);
+  return path;
 }
 
-MessageBoxWindow Process::WaitForMessageBox(const std::optional<std::wstring>& title, Milliseconds timeout) const {
-  return MessageBoxWindow(WaitForWindow({.className = L"#32770", .text = title}, timeout));
+std::vector<ProcessEntry> RunningProcesses() {
+  std::vector<ProcessEntry> entries;
+  const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL ok = Process32FirstW(snapshot.Get(), &entry); ok; ok = Process32NextW(snapshot.Get(), &entry))
+    entries.push_back({entry.th32ProcessID, ImagePathOf(entry.th32ProcessID)});
+  return entries;
 }
 
-std::string Process::Describe() const { return ToUtf8(imageName_) + " (pid " + std::to_string(id_) + ")"; }
+std::wstring FileNameOf(const std::wstring& path) { return path.substr(path.find_last_of(L"\\/") + 1); }
+
+std::wstring CommandLineOf(DWORD processId) {
+  // The process environment block's parameters hold the command line as a
+  // counted string; the layout is the same on Windows and under Wine.
+  struct BasicInformation {
+    void* reserved1;
+    char* peb;
+    void* reserved2[4];
+  };
+  struct CountedText {
+    USHORT length, maximumLength;
+    wchar_t* buffer;
+  };
+  using Query = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  const UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+  BasicInformation basic{};
+  char* parameters = nullptr;
+  CountedText text{};
+  if (!query || !process || query(process.Get(), 0, &basic, sizeof basic, nullptr) != 0 ||
+      !ReadProcessMemory(process.Get(), basic.peb + 4 * sizeof(void*), &parameters, sizeof parameters, nullptr) ||
+      !ReadProcessMemory(process.Get(), parameters + (sizeof(void*) == 4 ? 0x40 : 0x70), &text, sizeof text, nullptr))
+    return {};
+  std::wstring commandLine(text.length / sizeof(wchar_t), L'\0');
+  if (!ReadProcessMemory(process.Get(), text.buffer, commandLine.data(), text.length, nullptr)) return {};
+  return commandLine;
+}
+
+void TerminateProcessById(DWORD processId) {
+  const UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId));
+  if (process && TerminateProcess(process.Get(), 1)) WaitForSingleObject(process.Get(), 2000);
+}
+
+std::wstring TestProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  const std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  return program.substr(0, program.find_last_of(L'\\') + 1);
+}
+
+Installation::Installation() {
+  static std::atomic<int> counter{0};
+  const std::wstring stage = RAVELO_E2E_STAGE_DIR;
+  if (GetFileAttributesW((stage + L"\\bin\\rvo.exe").c_str()) == INVALID_FILE_ATTRIBUTES)
+    throw BenchError("no staged installation in " + ToUtf8(stage) + " (build everything first)");
+  const std::wstring folder =
+      TempFolder() + L"ravelo-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+  DeleteTree(folder);  // left by an earlier run of the same process id
+  // Windows may give %TEMP% in 8.3 form; process image paths come long.
+  CopyTree(stage, folder);
+  wchar_t longPath[MAX_PATH] = {};
+  const DWORD n = GetLongPathNameW(folder.c_str(), longPath, MAX_PATH);
+  root_ = (n > 0 && n < MAX_PATH ? std::wstring(longPath, n) : folder) + L"\\";
+}
+
+Installation::~Installation() {
+  for (const DWORD id : RunningProcesses()) TerminateProcessById(id);
+  const std::wstring folder = root_.substr(0, root_.size() - 1);
+  // Programs that were just ended may hold their files for a moment.
+  if (!PollUntil([&] { return DeleteTree(folder); }, Milliseconds{2000}))
+    std::fprintf(stderr, "[  bench   ] could not delete %s\n", ToUtf8(folder).c_str());
+}
+
+bool Installation::Exists(std::wstring_view relative) const {
+  return GetFileAttributesW(PathOf(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string Installation::ReadBytes(std::wstring_view relative) const {
+  const UniqueHandle file(CreateFileW(PathOf(relative).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw BenchError("cannot open " + ErrorText(PathOf(relative)));
+  std::string bytes;
+  char buffer[65536];
+  DWORD n = 0;
+  while (ReadFile(file.Get(), buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
+  return bytes;
+}
+
+void Installation::WriteBytes(std::wstring_view relative, std::string_view bytes) const {
+  const std::wstring path = PathOf(relative);
+  CreateParentFolders(path);
+  const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  if (!file || !WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+      written != bytes.size())
+    throw BenchError("cannot write " + ErrorText(path));
+}
+
+void Installation::Remove(std::wstring_view relative) const {
+  if (!DeleteTree(PathOf(relative))) throw BenchError("cannot delete " + ErrorText(PathOf(relative)));
+}
+
+void Installation::CopyIn(const std::wstring& sourceFile, std::wstring_view relative) const {
+  CreateParentFolders(PathOf(relative));
+  if (!CopyFileW(sourceFile.c_str(), PathOf(relative).c_str(), FALSE)) throw BenchError("cannot copy " + ErrorText(sourceFile));
+}
+
+void Installation::SetReadOnly(std::wstring_view relative, bool readOnly) const {
+  if (!SetFileAttributesW(PathOf(relative).c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL))
+    throw BenchError("cannot change " + ErrorText(PathOf(relative)));
+}
+
+UniqueHandle Installation::HoldOpen(std::wstring_view relative) const {
+  UniqueHandle file(CreateFileW(PathOf(relative).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw BenchError("cannot open " + ErrorText(PathOf(relative)));
+  return file;
+}
+
+std::wstring Installation::IniValue(std::wstring_view section, std::wstring_view key) const {
+  std::wstring value(4096, L'\0');
+  value.resize(GetPrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(), L"", value.data(),
+                                        static_cast<DWORD>(value.size()), PathOf(kConfigFile).c_str()));
+  return value;
+}
+
+void Installation::SetIniValue(std::wstring_view section, std::wstring_view key, std::wstring_view value) const {
+  if (!WritePrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(), std::wstring(value).c_str(),
+                                  PathOf(kConfigFile).c_str()))
+    throw BenchError("cannot write the key " + ToUtf8(key));
+}
+
+Process Installation::Start(std::wstring_view program, std::wstring_view arguments) const {
+  return Process::Start(ProgramPath(program), std::wstring(arguments), TempFolder());
+}
+
+std::vector<DWORD> Installation::RunningProcesses() const {
+  std::vector<DWORD> ids;
+  for (const ProcessEntry& e : e2e::RunningProcesses())
+    if (e.path.size() > root_.size() && _wcsnicmp(e.path.c_str(), root_.c_str(), root_.size()) == 0) ids.push_back(e.id);
+  return ids;
+}
 
 }  // namespace ravelo::e2e

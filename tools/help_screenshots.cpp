@@ -10,8 +10,6 @@
 #include <exception>
 #include <string>
 
-#include "bench/bench.h"
-#include "bench/display_settings.h"
 #include "rvo_parts.h"
 
 using namespace ravelo::e2e;
@@ -20,8 +18,21 @@ namespace {
 
 constexpr Milliseconds kWindowTimeout{10000};
 
+// A 32-bit top-down BMP of the image; false when it cannot be written.
+bool SaveBmp(const Image& image, const std::wstring& path) {
+  const DWORD pixelBytes = static_cast<DWORD>(image.Pixels().size() * 4);
+  BITMAPINFOHEADER info{sizeof info, image.Width(), -image.Height(), 1, 32, BI_RGB, pixelBytes, 0, 0, 0, 0};
+  BITMAPFILEHEADER header{0x4D42, 0, 0, 0, sizeof header + sizeof info};
+  header.bfSize = header.bfOffBits + pixelBytes;
+  const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  return file && WriteFile(file.Get(), &header, sizeof header, &written, nullptr) &&
+         WriteFile(file.Get(), &info, sizeof info, &written, nullptr) &&
+         WriteFile(file.Get(), image.Pixels().data(), pixelBytes, &written, nullptr) && written == pixelBytes;
+}
+
 bool Save(const Image& image, const std::wstring& folder, const wchar_t* name) {
-  const bool saved = !image.Empty() && image.SaveBmp(folder + L"\\" + name);
+  const bool saved = !image.Empty() && SaveBmp(image, folder + L"\\" + name);
   std::fwprintf(saved ? stdout : stderr, L"%ls %ls\n", saved ? L"saved" : L"could not save", name);
   return saved;
 }
@@ -41,7 +52,6 @@ bool ShootDrawWindow(const std::wstring& folder) {
   main.WaitUntilPainted();
   bool ok = Save(main.CaptureWindow(), folder, L"rvo-main.bmp");
   const Window menu = rvo::OpenMenuAt(process, main, rvo::BodyPoint(main));
-  menu.WaitUntilPainted();
   ok = Save(CaptureScreen(Union(main.WindowRect(), menu.WindowRect())), folder, L"rvo-menu.bmp") && ok;
   keyboard::Press(VK_ESCAPE);
   return ok;
@@ -76,7 +86,6 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const std::wstring folder = argv[1];
-  const ScopedSelfManagedWindows windows;
   bool ok = Take(L"rvo.exe", true, [&] { return ShootDrawWindow(folder); });
   ok = Take(L"rvocfg.exe", false,
             [&] { return ShootMainWindow(folder, L"rvocfg.exe", L"Ravelo配置程序", L"rvocfg-main.bmp"); }) && ok;

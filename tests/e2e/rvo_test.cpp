@@ -1,0 +1,398 @@
+// rvo end to end, one test per path through its window: the files it reads
+// at start-up, its buttons, keys, menu items and window boxes, moving it,
+// reload, the companion programs and the record of results. What the
+// settings mean and which input acts in which state are proven by the unit
+// tests of the plan and of the draw engine.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <regex>
+
+#include "rvo_parts.h"
+
+namespace ravelo::e2e {
+namespace {
+
+using namespace rvo;
+
+constexpr Color kWhite{255, 255, 255};
+constexpr Color kPurpleBody{64, 0, 128};
+const std::vector<std::wstring> kNames{L"张伟", L"王芳", L"李娜", L"刘洋", L"陈静", L"杨磊"};
+
+class Rvo : public ::testing::Test {
+ protected:
+  Rvo() { WriteNames(install_, kNames); }
+  Process StartRvo() const { return install_.Start(L"rvo.exe"); }
+  Installation install_;
+};
+
+TEST_F(Rvo, WithoutConfigurationFileWarnsThenShowsTheBuiltInRoundedWindow) {
+  install_.Remove(Installation::kConfigFile);
+  Process rvo = StartRvo();
+  EXPECT_EQ(rvo.AnswerMessage(), kNoConfigFile);
+  const Window main = WaitForDrawWindow(rvo);
+  EXPECT_FALSE(main.RegionContains({0, 0})) << "the corner is not rounded";
+  EXPECT_TRUE(main.RegionContains({5, 5}));
+  EXPECT_EQ(TextLine(main).Text(), kFirstText);
+  WaitForPixel(BodyPoint(main), kPurpleBody);
+}
+
+// A missing or locked name list: the warning, rvocfg started, rvo gone; a
+// missing rvocfg is reported before rvo ends.
+TEST(RvoStartUp, WithoutAReadableNameListWarnsStartsTheConfigProgramAndEnds) {
+  enum class Case { Missing, Locked, MissingWithoutConfigProgram };
+  for (const Case c : {Case::Missing, Case::Locked, Case::MissingWithoutConfigProgram}) {
+    SCOPED_TRACE(static_cast<int>(c));
+    Installation install;
+    const UniqueHandle lock = c == Case::Locked ? install.HoldOpen(Installation::kNameList) : UniqueHandle();
+    if (c != Case::Locked) install.Remove(Installation::kNameList);
+    if (c == Case::MissingWithoutConfigProgram) install.Remove(L"bin\\rvocfg.exe");
+    Process rvo = install.Start(L"rvo.exe");
+    EXPECT_EQ(rvo.AnswerMessage(), kNoNameList);
+    if (c == Case::MissingWithoutConfigProgram) {
+      EXPECT_EQ(rvo.AnswerMessage(), kConfigProgramFailed);
+    }
+    EXPECT_EQ(rvo.ExpectExit(), 0u);
+    if (c != Case::MissingWithoutConfigProgram) {
+      EXPECT_TRUE(CompanionShows(L"rvocfg.exe"));
+    }
+  }
+}
+
+TEST_F(Rvo, CommandButtonsShowPicturesHandAndTooltipOrPlainFacesWithoutPictures) {
+  {
+    Process rvo = StartRvo();
+    const Window main = WaitForDrawWindow(rvo);
+    EXPECT_TRUE(Idle(main));
+    EXPECT_GT(CommandButton(main, 1).CaptureWindow().Count(Color{96, 222, 140}, 24), 10) << "no green symbol";
+    EXPECT_EQ(CommandButton(main, 2).CaptureWindow().Count(Color{255, 188, 82}, 40), 0) << "the stop is not greyed";
+    mouse::MoveTo(CommandButton(main, 1).WindowRect().Center());
+    EXPECT_TRUE(PointerLeavesTheArrow());
+    EXPECT_TRUE(TooltipShows(L"开始"));
+  }
+  ResetInput();
+  for (int i = 1; i <= 4; ++i) install_.Remove(L"common\\but" + std::to_wstring(i) + L".pte");
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  for (int i = 1; i <= 4; ++i) {
+    const Rect face = CommandButton(main, i).WindowRect();
+    WaitForPixel({face.left + 3, face.top + face.Height() / 2}, i == 2 ? Color{96, 100, 110} : Color{58, 74, 104},
+                 kDefaultTimeout, 4);
+  }
+}
+
+// A 40 x 30 PNG of one colour, RGB(200, 60, 30).
+constexpr char kOrangePng[] =
+    "\x89\x50\x4E\x47\x0D\x0A\x1A\x0A\x00\x00\x00\x0D\x49\x48\x44\x52\x00\x00\x00\x28\x00\x00\x00\x1E"
+    "\x08\x02\x00\x00\x00\xD1\xBF\xCB\x8A\x00\x00\x00\x2C\x49\x44\x41\x54\x78\xDA\xED\xCD\x31\x0D"
+    "\x00\x00\x08\x03\xB0\x29\x41\x09\xFE\x83\x2C\x64\xC0\xD1\xA4\x7F\x33\x5D\x27\x22\x16\x8B\xC5\x62"
+    "\xB1\x58\x2C\x16\x8B\xC5\xE2\xBF\xF1\x02\x21\xB3\x4F\xAC\x59\x02\x72\x99\x00\x00\x00\x00\x49\x45"
+    "\x4E\x44\xAE\x42\x60\x82";
+
+// The background: a picture named by path (its content decides, not its
+// extension), the skin's own when that has gone, plain white without it.
+TEST_F(Rvo, TheBackgroundIsTheNamedPictureOrTheSkinsOrPlainWhite) {
+  install_.WriteBytes(L"pictures\\舞台.jpg", std::string_view(kOrangePng, sizeof kOrangePng - 1));
+  install_.SetIniValue(L"Form", L"bgpic", install_.PathOf(L"pictures\\舞台.jpg"));
+  std::optional<Color> skin;
+  for (int step = 0; step < 4; ++step) {
+    if (step == 1) install_.SetIniValue(L"Form", L"bgpic", install_.PathOf(L"pictures\\gone.bmp"));
+    if (step == 2) install_.WriteBytes(L"common\\back.pte", "BM this is no picture");
+    if (step == 3) install_.Remove(L"common\\back.pte");
+    Process rvo = StartRvo();
+    const Window main = WaitForDrawWindow(rvo);
+    const Point corner = Content(main).ToScreen({3, 3});
+    if (step == 0) {
+      WaitForPixel(Content(main).ToScreen({20, 15}), Color{200, 60, 30});
+      WaitForPixel(Content(main).ToScreen({100, 100}), kWhite);  // beyond the small picture
+    } else if (step == 1) {
+      main.WaitUntilPainted();
+      skin = ScreenPixel(corner);
+      EXPECT_FALSE(skin->Near(kWhite, 40)) << "the skin's background is dark";
+    } else {
+      WaitForPixel(corner, kWhite);
+    }
+  }
+}
+
+// The window follows the pointer from the body and the title, not from the
+// content; the system's move loop lags the pointer by the drag's first step.
+TEST_F(Rvo, TheBodyAndTheTitleMoveTheWindowButTheContentDoesNot) {
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  const auto expectMoved = [&](Point from, Point by) {
+    EXPECT_TRUE(PollUntil([&] {
+      const Point d = main.WindowRect().TopLeft() - from;
+      return d != Point{} && std::abs(d.x - by.x) <= std::abs(by.x) / 5 + 1 && std::abs(d.y - by.y) <= std::abs(by.y) / 5 + 1;
+    })) << "moved to " << testing::PrintToString(main.WindowRect());
+  };
+  Point start = main.WindowRect().TopLeft();
+  mouse::Drag(BodyPoint(main), BodyPoint(main) + Point{50, 40});
+  expectMoved(start, {50, 40});
+  start = main.WindowRect().TopLeft();
+  const Point title = main.ChildById(frame::kTitle).WindowRect().Center();
+  mouse::Drag(title, title + Point{-30, 20});
+  expectMoved(start, {-30, 20});
+
+  const Rect still = main.WindowRect();
+  const Point text = TextLine(main).WindowRect().Center();
+  mouse::Drag(text, text + Point{40, 40});
+  Pause(Milliseconds{200});
+  EXPECT_EQ(main.WindowRect(), still) << "dragging the content moved the window";
+}
+
+// Enter and Space from the keyboard, the same keys sent to any part of the
+// window, the command buttons, and Esc ending the program during a draw.
+TEST_F(Rvo, KeysAndButtonsStartAndStopTheDrawAndEscEndsIt) {
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  main.Activate();
+  keyboard::Press(VK_RETURN);
+  ASSERT_TRUE(TextLineChanges(main)) << "Enter did not start the draw";
+  EXPECT_FALSE(Idle(main));
+  std::set<std::wstring> seen = TextsDuring(main, Milliseconds{1000});
+  EXPECT_GE(seen.size(), 4u) << "the draw does not run through the list";
+  keyboard::Press(VK_SPACE);
+  WaitUntil([&] { return Idle(main); }, "Space did not stop the draw");
+  const std::wstring drawn = TextLine(main).Text();
+  EXPECT_EQ(TextsDuring(main, Milliseconds{400}), std::set<std::wstring>{drawn}) << "the drawn name did not stay";
+
+  mouse::Click(CommandButton(main, 1).WindowRect().Center());
+  ASSERT_TRUE(TextLineChanges(main)) << "button 1 did not start the draw";
+  mouse::Click(CommandButton(main, 2).WindowRect().Center());
+  WaitUntil([&] { return Idle(main); }, "button 2 did not stop the draw");
+  seen.insert(TextLine(main).Text());
+
+  CommandButton(main, 3).PostKey(VK_RETURN);
+  ASSERT_TRUE(TextLineChanges(main)) << "Enter sent to a button did not start the draw";
+  TextLine(main).PostChar(L' ');
+  WaitUntil([&] { return Idle(main); }, "Space typed at the text line did not stop the draw");
+  seen.insert(TextLine(main).Text());
+  for (const std::wstring& name : seen)
+    EXPECT_NE(std::find(kNames.begin(), kNames.end(), name), kNames.end()) << ToUtf8(name);
+  StartDraw(main);
+  Content(main).PostKey(VK_ESCAPE);
+  EXPECT_EQ(rvo.ExpectExit(), 0u);
+}
+
+// Reload (key 1, button 3) takes the new list and configuration; without the
+// configuration file it warns and takes the defaults; without the name list
+// it warns, starts rvocfg and ends.
+TEST_F(Rvo, ReloadTakesEachFileAfresh) {
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  const std::vector<std::wstring> newNames{L"赵敏", L"黄强", L"周杰"};
+  WriteNames(install_, newNames);
+  install_.SetIniValue(L"Form", L"caption", L"年会抽奖");
+  install_.SetIniValue(L"Style", L"width", L"700");
+  install_.SetIniValue(L"Color", L"text", L"65535");  // yellow
+  mouse::Click(CommandButton(main, 3).WindowRect().Center());
+  Content(main).ChildById(frame::kCaption).WaitForText(L"年会抽奖");
+  EXPECT_TRUE(PollUntil([&] { return main.WindowRect().Width() == 711; }));
+  EXPECT_TRUE(PollUntil([&] { return TextLine(main).CaptureWindow().Count(Color{255, 255, 0}, 8) > 50; }))
+      << "the text line is not yellow";
+  StartDraw(main);
+  EXPECT_EQ(TextsDuring(main, Milliseconds{600}), std::set<std::wstring>(newNames.begin(), newNames.end()));
+  StopDraw(main);
+
+  install_.Remove(Installation::kConfigFile);
+  main.PostKey('1');
+  EXPECT_EQ(rvo.AnswerMessage(), kNoConfigFile);
+  EXPECT_TRUE(PollUntil([&] { return main.WindowRect().Width() == 611; }));
+
+  install_.Remove(Installation::kNameList);
+  main.PostKey('1');
+  EXPECT_EQ(rvo.AnswerMessage(), kNoNameList);
+  EXPECT_EQ(rvo.ExpectExit(), 0u);
+  EXPECT_TRUE(CompanionShows(L"rvocfg.exe"));
+}
+
+// Key 2, button 4 and the menu item start rvocfg and rvo goes on, a draw
+// included; a missing rvocfg is reported.
+TEST_F(Rvo, TheConfigProgramStartsFromKeyButtonAndMenuOrIsReportedMissing) {
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  main.PostKey('2');
+  CloseCompanion(L"rvocfg.exe");
+  mouse::Click(CommandButton(main, 4).WindowRect().Center());
+  CloseCompanion(L"rvocfg.exe");
+  StartDraw(main);
+  ChooseMenuItem(rvo, main, MenuItem::ConfigProgram);
+  CloseCompanion(L"rvocfg.exe");
+  EXPECT_TRUE(TextLineChanges(main)) << "the draw stopped";
+  StopDraw(main);
+
+  install_.Remove(L"bin\\rvocfg.exe");
+  main.PostKey('2');
+  EXPECT_EQ(rvo.AnswerMessage(), kConfigProgramFailed);
+  StartDraw(main);
+}
+
+TEST_F(Rvo, AnEmptyNameListRefusesToStartWithAMessageUntilReloaded) {
+  install_.WriteBytes(Installation::kNameList, "\r\n\r\n");
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  EXPECT_FALSE(rvo.ShowsMessage()) << "an empty list is no missing list";
+  main.PostKey(VK_RETURN);
+  EXPECT_EQ(rvo.AnswerMessage(), L"抽签名单中没有名字,请先在配置程序中添加抽签名单");
+  EXPECT_EQ(TextLine(main).Text(), kFirstText);
+  WriteNames(install_, {L"张伟", L"王芳"});
+  main.PostKey('1');
+  StartDraw(main);
+}
+
+// A menu of another process cannot be read through its handle: its check
+// marks are read from the screen, as ink well left of the items' captions.
+std::vector<bool> CheckMarks(const Image& menu) {
+  std::vector<std::pair<int, int>> items;  // bottom row, leftmost ink of each item
+  for (int y = 1; y < menu.Height() - 1; ++y) {
+    int ink = -1;
+    for (int x = 1; x < menu.Width() - 1 && ink < 0; ++x) {
+      const Color c = menu.At(x, y);
+      if (c.r + c.g + c.b < 300) ink = x;
+    }
+    if (ink < 0) continue;
+    if (!items.empty() && y - items.back().first <= 3) items.back() = {y, std::min(items.back().second, ink)};
+    else items.emplace_back(y, ink);
+  }
+  int captions = 0;
+  for (const auto& item : items) captions = std::max(captions, item.second);
+  std::vector<bool> marks;
+  for (const auto& item : items) marks.push_back(item.second < captions - 6);
+  return marks;
+}
+
+TEST_F(Rvo, TheMenuOpensFromTheFrameAndItsCheckMarksFollowTopMostAndMusic) {
+  install_.SetIniValue(L"Form", L"top", L"1");
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  main.WaitUntilTopmost(true);
+  const auto marks = [&](Point at) {
+    const Window menu = OpenMenuAt(rvo, main, at);
+    const std::vector<bool> read = CheckMarks(menu.CaptureWindow());
+    keyboard::Press(VK_ESCAPE);
+    menu.WaitUntilVisible(false);
+    return read;
+  };
+  EXPECT_EQ(marks(main.ChildById(frame::kTitle).WindowRect().Center()),
+            (std::vector<bool>{true, true, false, false, false, false, false, false}));
+  for (const Point content : {Content(main).ToScreen({40, 40}), TextLine(main).WindowRect().Center()}) {
+    mouse::Click(content, mouse::Button::Right);
+    EXPECT_FALSE(PollUntil([&] { return rvo.FindOneWindow({.className = kMenuClass}).has_value(); },
+                           Milliseconds{600}));
+  }
+  ChooseMenuItem(rvo, main, MenuItem::TopMost);
+  main.WaitUntilTopmost(false);
+  ChooseMenuItem(rvo, main, MenuItem::Music);
+  EXPECT_EQ(marks(BodyPoint(main)), std::vector<bool>(8, false));
+  EXPECT_EQ(install_.IniValue(L"Form", L"top"), L"1") << "the menu never writes the file";
+}
+
+TEST_F(Rvo, TheStyleEditorItemStartsItOrReportsItMissingAndExitEndsADraw) {
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  ChooseMenuItem(rvo, main, MenuItem::StyleEditor);
+  CloseCompanion(L"rvostyle.exe");
+  install_.Remove(L"bin\\rvostyle.exe");
+  ChooseMenuItem(rvo, main, MenuItem::StyleEditor);
+  EXPECT_EQ(rvo.AnswerMessage(), L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹");
+  StartDraw(main);
+  ChooseMenuItem(rvo, main, MenuItem::Exit);
+  EXPECT_EQ(rvo.ExpectExit(), 0u);
+}
+
+TEST_F(Rvo, TheHelpPictureShowsUntilClickedAndIsReadAfresh) {
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  ChooseMenuItem(rvo, main, MenuItem::Help);
+  const Window help = main.WaitForChild({.controlId = ids::kHelpBox});
+  EXPECT_EQ(help.WindowRect(), Rect::FromSize(Content(main).ClientRect().left, Content(main).ClientRect().top, 250, 100));
+  WaitForPixel(help.ToScreen({0, 0}), Color{200, 160, 80}, kDefaultTimeout, 8);  // the shipped golden frame
+  mouse::MoveTo(help.ToScreen({125, 50}));
+  EXPECT_TRUE(PointerLeavesTheArrow());
+  EXPECT_TRUE(TooltipShows(L"单击关闭"));
+  StartDraw(main);
+  mouse::Click(help.ToScreen({125, 50}));
+  help.WaitUntilVisible(false);
+  EXPECT_TRUE(TextLineChanges(main)) << "the click on the picture stopped the draw";
+  // A picture that has gone shows nothing and says nothing.
+  install_.Remove(L"common\\helpbox.pte");
+  ChooseMenuItem(rvo, main, MenuItem::Help);
+  Pause(Milliseconds{300});
+  EXPECT_FALSE(help.IsVisible());
+  EXPECT_FALSE(rvo.ShowsMessage());
+}
+
+// The glyphs are white over the body; with the pointer on a box, pen AND NOT
+// screen: white AND NOT RGB(64, 0, 128).
+TEST_F(Rvo, TheWindowBoxesShowTheirHoverGlyphsMinimiseAndClose) {
+  constexpr Color kMaskedGlyph{191, 255, 127};
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  const Window minimize = main.ChildById(ids::kMinimizeBox);
+  const Window close = main.ChildById(ids::kCloseBox);
+  mouse::MoveTo(minimize.ToScreen({5, 5}));
+  WaitForPixel(minimize.ToScreen({4, 8}), kMaskedGlyph);
+  mouse::Click(minimize.ToScreen({5, 5}));
+  WaitUntil([&] { return main.IsIconic(); }, "the window was not minimised");
+  ResetInput();
+  ShowWindow(main.Handle(), SW_RESTORE);
+  WaitForPixel(minimize.ToScreen({4, 8}), kWhite);
+  mouse::MoveTo(close.ToScreen({7, 7}));
+  WaitForPixel(close.ToScreen({4, 4}), kMaskedGlyph);
+  ResetInput();  // one jump far away: the box sees the pointer leave
+  WaitForPixel(close.ToScreen({4, 4}), kWhite);
+  StartDraw(main);
+  mouse::Click(close.WindowRect().Center());
+  EXPECT_EQ(rvo.ExpectExit(), 0u);
+}
+
+// Without repeats (kept in the configuration file) each name comes once,
+// then starting says so.
+TEST_F(Rvo, WithoutRepeatsEachNameComesOnceAndTheChoiceSurvivesARestart) {
+  const std::vector<std::wstring> names{L"张伟", L"王芳", L"李娜"};
+  WriteNames(install_, names);
+  {
+    Process rvo = StartRvo();
+    const Window main = WaitForDrawWindow(rvo);
+    ChooseMenuItem(rvo, main, MenuItem::NoRepeat);
+    EXPECT_TRUE(PollUntil([&] { return install_.IniValue(L"Draw", L"norepeat") == L"1"; }));
+  }
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  std::set<std::wstring> drawn;
+  for (size_t i = 0; i < names.size(); ++i) {
+    StartDraw(main);
+    drawn.insert(StopDraw(main));
+  }
+  EXPECT_EQ(drawn, std::set<std::wstring>(names.begin(), names.end()));
+  main.PostKey(VK_RETURN);
+  EXPECT_EQ(rvo.AnswerMessage(), L"名单中的名字已全部抽完,刷新后可重新开始");
+  EXPECT_FALSE(TextLineChanges(main, Milliseconds{300})) << "a draw started all the same";
+}
+
+// The record: one line per stop in history.txt, and the menu item shows it
+// or says why it could not be written.
+TEST_F(Rvo, EveryStopGoesIntoTheRecordOrTheMenuItemSaysWhyNot) {
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  ChooseMenuItem(rvo, main, MenuItem::History);
+  EXPECT_EQ(rvo.AnswerMessage(), L"还没有抽签记录");
+  StartDraw(main);
+  const std::wstring shown = StopDraw(main);
+  const std::string bytes = install_.ReadBytes(L"history.txt");
+  EXPECT_TRUE(std::regex_match(FromUtf8(bytes), std::wregex(L"\uFEFF\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\t" + shown + L"\r\n")))
+      << bytes;
+
+  install_.Remove(L"history.txt");
+  install_.WriteBytes(L"history.txt\\blocked", "");  // a folder where the file would go
+  StartDraw(main);
+  StopDraw(main);
+  ChooseMenuItem(rvo, main, MenuItem::History);
+  EXPECT_TRUE(rvo.AnswerMessage().starts_with(L"最近的抽签结果未能记入抽签记录文件history.txt:"));
+  StartDraw(main);  // and the next draw runs as usual
+}
+
+}  // namespace
+}  // namespace ravelo::e2e

@@ -1,0 +1,325 @@
+// rvocfg end to end, one test per path through its windows: the settings
+// form with and without a file, OK refusing and saving (read back by rvo),
+// a preset, cancel, a read-only file, the colour and font dialogs, Tab, the
+// skin pictures, its links and menu (the name list editor, about box and
+// help). The rules of loading, checking and saving are proven by the unit
+// tests of the settings model.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "config/win/secondary_controls.h"
+#include "config/win/settings_controls.h"
+#include "rvo_parts.h"
+
+namespace ravelo::e2e {
+namespace {
+
+namespace ids = ravelo::settings_controls;
+namespace editor = ravelo::secondary_controls::name_list;
+namespace about = ravelo::secondary_controls::about;
+
+constexpr int kOk = ids::PicId(11);
+constexpr int kNameListLink = ids::kFirstLink;  // L_a
+// mymenu's items in their order (the keyboard skips separators).
+enum class MenuItem { NameList = 1, About = 5, Help = 6 };
+
+bool IsChecked(const Window& checkBox) {
+  DWORD_PTR state = 0;
+  SendMessageTimeoutW(checkBox.Handle(), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
+  return state == BST_CHECKED;
+}
+
+class Rvocfg : public ::testing::Test {
+ protected:
+  Window StartForm() {
+    process_.emplace(install_.Start(L"rvocfg.exe"));
+    return process_->WaitForWindow({.className = ids::kWindowClass});
+  }
+  Color Swatch(const Window& form, int index1) const {
+    const Window swatch = form.ChildById(ids::PicId(index1));
+    swatch.WaitUntilPainted();
+    return ScreenPixel(swatch.WindowRect().Center());
+  }
+  // Clicks a control once nothing covers it (a window brought to the front
+  // gets there a moment later under Wine).
+  static void ClickOn(const Window& control) {
+    const Point at = control.WindowRect().Center();
+    WaitUntil([&] { return WindowFromPoint(POINT{at.x, at.y}) == control.Handle(); }, control.Describe() + " stayed covered");
+    mouse::Click(at);
+  }
+  // Opens mymenu on the body and chooses the item with the keyboard.
+  void Choose(const Window& form, MenuItem item) const {
+    const Window menu = rvo::OpenMenuAt(*process_, form, form.ToScreen({8, 250}));  // beside the groups
+    for (int i = 0; i < static_cast<int>(item); ++i) keyboard::Press(VK_DOWN);
+    keyboard::Press(VK_RETURN);
+    menu.WaitUntilGone();
+  }
+  Window WaitForEditor() const { return process_->WaitForWindow({.className = editor::kWindowClass, .text = editor::kCaption}); }
+
+  Installation install_;
+  std::optional<Process> process_;  // declared after the installation: it ends first
+};
+
+TEST_F(Rvocfg, ShowsTheFilesValuesOrWithoutAFileWarnsAndShowsTheDefaults) {
+  install_.Remove(Installation::kConfigFile);
+  process_.emplace(install_.Start(L"rvocfg.exe"));
+  EXPECT_EQ(process_->AnswerMessage(), rvo::kNoConfigFile);
+  Window form = process_->WaitForWindow({.className = ids::kWindowClass});
+  EXPECT_EQ(form.Text(), ids::kWindowCaption);
+  EXPECT_EQ(form.ChildById(ids::kCaptionBox).Text(), L"Ravelo");
+  EXPECT_TRUE(IsChecked(form.ChildById(ids::kShowButtons)));
+  EXPECT_EQ(Swatch(form, 3), (Color{64, 0, 128}));
+  EXPECT_FALSE(install_.Exists(Installation::kConfigFile)) << "nothing is written before OK";
+
+  install_.WriteGbk(Installation::kConfigFile, L"[Form]\r\ncaption=年会抽奖\r\ntop=1\r\n[Color]\r\ncaption=65280\r\n");
+  form = StartForm();
+  EXPECT_EQ(form.ChildById(ids::kCaptionBox).Text(), L"年会抽奖");
+  EXPECT_TRUE(IsChecked(form.ChildById(ids::kStayOnTop)));
+  EXPECT_EQ(Swatch(form, 1), (Color{0, 255, 0}));
+}
+
+TEST_F(Rvocfg, OkRefusesABadValueEmptiesItsBoxAndWritesNothing) {
+  const Window form = StartForm();
+  const std::string before = install_.ReadBytes(Installation::kConfigFile);
+  form.ChildById(ids::kSpeedBox).SetText(L"51");
+  form.ChildById(kOk).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"抽签间隔的范围是1—50,请重新输入");
+  EXPECT_EQ(form.ChildById(ids::kSpeedBox).Text(), L"");
+  EXPECT_EQ(form.Focus().ControlId(), ids::kSpeedBox);
+  EXPECT_EQ(install_.ReadBytes(Installation::kConfigFile), before);
+}
+
+TEST_F(Rvocfg, OkSavesAPresetAndTheTypedValuesAndRvoShowsThem) {
+  const Window form = StartForm();
+  form.ChildById(ids::kCaptionBox).SetText(L"年会抽奖");
+  form.ChildById(ids::kWidthBox).SetText(L"700");
+  form.ChildById(ids::PicId(6)).ClickButton();  // the black preset
+  form.ChildById(kOk).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"修改成功,但您已经修改显示窗口的大小.\r\n标题和内容的显示位置已还原.");
+  EXPECT_EQ(install_.IniValue(L"Form", L"caption"), L"年会抽奖");
+
+  Process rvo = install_.Start(L"rvo.exe");
+  const Window draw = rvo::WaitForDrawWindow(rvo);
+  EXPECT_EQ(draw.ClientRect().Width(), 700 + 11);
+  EXPECT_EQ(rvo::Content(draw).ChildById(rvo::frame::kCaption).Text(), L"年会抽奖");
+  WaitForPixel(rvo::BodyPoint(draw), Color{0, 0, 0});
+}
+
+TEST_F(Rvocfg, AReadOnlyFileIsReportedAndCancelEndsWithoutWriting) {
+  const Window form = StartForm();
+  const std::string before = install_.ReadBytes(Installation::kConfigFile);
+  install_.SetReadOnly(Installation::kConfigFile, true);
+  form.ChildById(ids::kCaptionBox).SetText(L"改动");
+  form.ChildById(kOk).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"无法更新程序配置,请尝试去除程序系统文件夹只读属性");
+  install_.SetReadOnly(Installation::kConfigFile, false);
+  form.ChildById(ids::PicId(12)).ClickButton();
+  EXPECT_EQ(process_->ExpectExit(), 0u);
+  EXPECT_EQ(install_.ReadBytes(Installation::kConfigFile), before);
+}
+
+// The style swatch (Pic(3)) and the caption's menu (Pic(1)) open the real
+// dialogs; what is chosen there is saved.
+TEST_F(Rvocfg, AColourAndAFontChosenInTheDialogsAreSaved) {
+  const Window form = StartForm();
+  form.ChildById(ids::PicId(3)).ClickButton();
+  const Window colours = process_->WaitForWindow({.className = L"#32770"});
+  for (const auto& [box, value] : {std::pair{706, L"0"}, {707, L"128"}, {708, L"255"}}) colours.ChildById(box).SetText(value);
+  colours.ChildById(IDOK).ClickButton();
+  colours.WaitUntilGone();
+  EXPECT_EQ(Swatch(form, 3), (Color{0, 128, 255}));
+
+  form.Activate();
+  mouse::Click(form.ChildById(ids::PicId(1)).WindowRect().Center());
+  process_->WaitForWindow({.className = rvo::kMenuClass}).WaitUntilPainted();
+  for (const int key : {VK_DOWN, VK_DOWN, VK_RETURN}) keyboard::Press(static_cast<WORD>(key));  // "设置标题字体"
+  const Window fonts = process_->WaitForWindow({.className = L"#32770"});
+  // As the operator does: a click into the size box, then into the style
+  // box, whose fourth entry is bold italic.
+  const auto focusOn = [&](int comboId) {
+    const Rect combo = fonts.ChildById(comboId).WindowRect();
+    mouse::Click({combo.left + 8, combo.top + 8});
+    WaitUntil([&] { return fonts.Focus().Parent().ControlId() == comboId; }, "the font dialog's box took no focus");
+  };
+  focusOn(0x472);
+  keyboard::Press(VK_END);
+  for (int i = 0; i < 4; ++i) keyboard::Press(VK_BACK);
+  keyboard::Type(L"12");
+  fonts.ChildById(0x472).WaitForText(L"12");
+  focusOn(0x471);
+  for (int i = 0; i < 3; ++i) keyboard::Press(VK_DOWN);
+  fonts.ChildById(0x471).WaitForText(L"粗斜体");
+  keyboard::Press(VK_RETURN);
+  fonts.WaitUntilGone();
+
+  form.ChildById(kOk).ClickButton();
+  process_->AnswerMessage();
+  EXPECT_EQ(install_.IniValue(L"Style", L"form"), std::to_wstring(0x00FF8000));
+  EXPECT_EQ(install_.IniValue(L"Caption", L"fontsize"), L"12");
+  EXPECT_EQ(install_.IniValue(L"Caption", L"fontbold"), L"1");
+  EXPECT_EQ(install_.IniValue(L"Caption", L"fontitalic"), L"1");
+}
+
+TEST_F(Rvocfg, TabWalksTheBoxesAndSpaceTicksACheckBox) {
+  const Window form = StartForm();
+  form.Activate();
+  const auto expectFocus = [&](int id) {
+    WaitUntil([&] { return form.Focus().ControlId() == id; }, "no focus on control " + std::to_string(id));
+  };
+  expectFocus(ids::kCaptionBox);
+  for (const int id : {ids::kTextBox, ids::kPictureBox, ids::kMusicBox, ids::kSpeedBox, ids::kWidthBox, ids::kHeightBox,
+                       ids::kStayOnTop, ids::kShowButtons, ids::kCaptionBox}) {
+    keyboard::Press(VK_TAB);
+    expectFocus(id);
+  }
+  keyboard::Down(VK_SHIFT);
+  keyboard::Press(VK_TAB);
+  keyboard::Up(VK_SHIFT);
+  expectFocus(ids::kShowButtons);
+  keyboard::Press(VK_SPACE);
+  WaitUntil([&] { return !IsChecked(form.ChildById(ids::kShowButtons)); }, "Space did not clear the check box");
+}
+
+// Missing or damaged skin pictures leave plain faces that work; with them,
+// a picture button shows its hover picture while the pointer is on it, even
+// when the pointer leaves straight past the window's edge.
+TEST_F(Rvocfg, PictureButtonsHoverAndWorkAsPlainFacesWithoutTheirPictures) {
+  {
+    const Window form = StartForm();
+    form.Activate();
+    const Window ok = form.ChildById(kOk);
+    ok.WaitUntilPainted();
+    const Point sample = ok.ToScreen({4, 11});
+    const Color normal = ScreenPixel(sample);
+    mouse::MoveTo(ok.WindowRect().Center());
+    WaitUntil([&] { return ScreenPixel(sample) != normal; }, "no hover picture");
+    mouse::MoveTo({2, 2});
+    WaitForPixel(sample, normal);
+  }
+  for (const wchar_t* picture : {L"common\\ibg.pte", L"common\\enter.pte", L"common\\style2.pte"}) install_.Remove(picture);
+  install_.WriteBytes(L"common\\ihc.pte", "BM not a picture");
+  const Window form = StartForm();
+  form.ChildById(ids::PicId(6)).ClickButton();
+  EXPECT_EQ(Swatch(form, 3), (Color{0, 0, 0}));
+  EXPECT_EQ(form.ChildById(kOk).Text(), L"确定");
+  form.ChildById(kOk).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"修改成功,请重新运行Ravelo或进行刷新.");
+  EXPECT_EQ(install_.IniValue(L"Style", L"form"), L"0");
+}
+
+TEST_F(Rvocfg, ALaunchLinkWithItsProgramMissingSaysSo) {
+  install_.Remove(L"bin\\rvostyle.exe");
+  const Window form = StartForm();
+  form.ChildById(ids::kFirstLink + 1).PostClick({3, 3});  // L_s
+  EXPECT_EQ(process_->AnswerMessage(), L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹");
+  EXPECT_TRUE(process_->IsRunning());
+}
+
+TEST_F(Rvocfg, TheEditorSavesWhatWasTypedAndRvoDrawsExactlyThoseNames) {
+  install_.WriteGbk(Installation::kNameList, L"甲\r\n乙\r\n");
+  const Window form = StartForm();
+  ClickOn(form.ChildById(kNameListLink));
+  const Window window = WaitForEditor();
+  const Window box = window.ChildById(editor::kText);
+  EXPECT_EQ(box.Text(), L"甲\r\n乙");
+  mouse::Click(box.ToScreen({60, 200}));
+  keyboard::Down(VK_CONTROL);
+  keyboard::Press(VK_END);
+  keyboard::Up(VK_CONTROL);
+  keyboard::Press(VK_RETURN);
+  keyboard::Type(L"丙 丁");
+  box.WaitForText(L"甲\r\n乙\r\n丙 丁");
+  window.ChildById(editor::kSave).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"抽签名单修改成功");
+  EXPECT_EQ(install_.ReadBytes(Installation::kNameList), "\xBC\xD7\r\n\xD2\xD2\r\n\xB1\xFB \xB6\xA1\r\n");
+  EXPECT_TRUE(window.IsVisible()) << "the editor closed after saving";
+
+  Process draw = install_.Start(L"rvo.exe");
+  const Window drawWindow = rvo::WaitForDrawWindow(draw);
+  rvo::StartDraw(drawWindow);
+  // A text read while the line changes may come cut short.
+  const std::vector<std::wstring> saved{L"甲", L"乙", L"丙 丁"};
+  const std::set<std::wstring> seen = rvo::TextsDuring(drawWindow, Milliseconds{1500});
+  for (const std::wstring& name : saved) EXPECT_TRUE(seen.count(name)) << ToUtf8(name) << " never drawn";
+  for (const std::wstring& text : seen)
+    EXPECT_TRUE(std::any_of(saved.begin(), saved.end(), [&](const auto& n) { return !text.empty() && n.starts_with(text); }))
+        << ToUtf8(text) << " drawn";
+}
+
+// Cancel drops the edits; quitting is refused while the editor is open; the
+// editor opened again (from the menu) reads the file afresh.
+TEST_F(Rvocfg, CancelDropsTheEditsAndTheProgramWaitsForTheEditorToClose) {
+  install_.WriteGbk(Installation::kNameList, L"甲\r\n");
+  const Window form = StartForm();
+  ClickOn(form.ChildById(kNameListLink));
+  Window window = WaitForEditor();
+  window.ChildById(editor::kText).SetText(L"改过的名单");
+  form.ChildById(ids::kCloseBox).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"当前添加/删除抽签名单窗口未关闭.\r\n请关闭添加/删除抽签名单窗口再退出.");
+  window.ChildById(editor::kCancel).ClickButton();
+  window.WaitUntilGone();
+  EXPECT_EQ(install_.ReadGbk(Installation::kNameList), L"甲\r\n");
+
+  install_.WriteGbk(Installation::kNameList, L"丙\r\n");
+  Choose(form, MenuItem::NameList);
+  window = WaitForEditor();
+  EXPECT_EQ(window.ChildById(editor::kText).Text(), L"丙");
+  window.ChildById(ids::kCloseBox).ClickButton();
+  window.WaitUntilGone();
+  form.ChildById(ids::kCloseBox).ClickButton();
+  EXPECT_EQ(process_->ExpectExit(), 0u);
+}
+
+TEST_F(Rvocfg, AListThatCannotBeWrittenStaysAsItWasAndTheEditsStay) {
+  install_.SetReadOnly(Installation::kNameList, true);
+  const std::string before = install_.ReadBytes(Installation::kNameList);
+  const Window form = StartForm();
+  ClickOn(form.ChildById(kNameListLink));
+  const Window window = WaitForEditor();
+  window.ChildById(editor::kText).SetText(L"甲\r\n乙");
+  window.ChildById(editor::kSave).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"名单文件无法修改，请检查文件属性");
+  EXPECT_EQ(install_.ReadBytes(Installation::kNameList), before);
+  EXPECT_EQ(window.ChildById(editor::kText).Text(), L"甲\r\n乙");
+}
+
+TEST_F(Rvocfg, TheAboutBoxDisablesTheFormUntilItClosesAnyWay) {
+  const std::function<void(const Window&)> closeEach[] = {
+      [](const Window& box) { box.ChildById(about::kOk).ClickButton(); },
+      [](const Window& box) { box.ChildById(ids::kCloseBox).ClickButton(); },
+      [](const Window& box) { box.PostClose(); },  // Alt+F4, the task bar
+  };
+  for (const auto& close : closeEach) {
+    const Window form = StartForm();
+    Choose(form, MenuItem::About);
+    const Window box = process_->WaitForWindow({.className = about::kWindowClass, .text = about::kCaption});
+    EXPECT_EQ(box.ChildById(about::kVersion).Text(), L"版本：2.8");
+    EXPECT_FALSE(form.IsEnabled());
+    close(box);
+    box.WaitUntilGone();
+    EXPECT_TRUE(PollUntil([&] { return form.IsEnabled() && GetForegroundWindow() == form.Handle(); }));
+  }
+}
+
+TEST_F(Rvocfg, HelpStartsTheHelpViewerOnTheHelpFileFromTheLinkAndTheMenu) {
+  install_.WriteBytes(L"bin\\rvohelp.chm", "ITSF");  // opened, never read by rvocfg
+  const Window form = StartForm();
+  const auto viewerOnTheHelpFile = [&] {
+    bool found = false;
+    for (const ProcessEntry& p : RunningProcesses()) {
+      if (_wcsicmp(FileNameOf(p.path).c_str(), L"hh.exe") != 0) continue;
+      found = found || CommandLineOf(p.id).find(install_.ProgramPath(L"rvohelp.chm")) != std::wstring::npos;
+      TerminateProcessById(p.id);
+    }
+    return found;
+  };
+  ClickOn(form.ChildById(ids::kFirstLink + 3));  // L_h
+  EXPECT_TRUE(PollUntil(viewerOnTheHelpFile, Milliseconds{10000})) << "no hh.exe on rvohelp.chm from the link";
+  Choose(form, MenuItem::Help);
+  EXPECT_TRUE(PollUntil(viewerOnTheHelpFile, Milliseconds{10000})) << "no hh.exe on rvohelp.chm from the menu";
+}
+
+}  // namespace
+}  // namespace ravelo::e2e
