@@ -16,11 +16,7 @@ wine_run="$tools/wine-run"
 work=$(mktemp -d "${TMPDIR:-/tmp}/ravelo-cleaner.XXXXXX")
 # Registry keys of this run, below HKLM; unique so that parallel runs do not meet.
 keyroot="Software\\RaveloTest\\cleaner-$$"
-cleanup() {
-  "$wine_run" reg delete "HKLM\\$keyroot" /f >/dev/null 2>&1
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap '"$wine_run" reg delete "HKLM\\$keyroot" /f >/dev/null 2>&1; rm -rf "$work"' EXIT
 
 cases=0 checks=0 failures=0 current=""
 fail() { echo "FAIL [$current] $*"; failures=$((failures + 1)); }
@@ -41,25 +37,17 @@ write_list() { iconv -f UTF-8 -t GBK >"$inst/bin/filelist.db"; }
 
 # run_cleaner: runs the cleaner of $inst; it must end by itself, quickly.
 run_cleaner() {
-  local rc
   timeout 60 "$wine_run" "$inst/bin/rvofilecmd.exe" >/dev/null 2>&1
-  rc=$?
+  local rc=$?
   check
-  if [ $rc -eq 124 ]; then fail "the cleaner did not end within 60 s"; elif [ $rc -ne 0 ]; then fail "exit code $rc"; fi
+  [ $rc -eq 0 ] || fail "exit code $rc (124: it did not end within 60 s)"
 }
 
 gone() { for p in "$@"; do check; [ ! -e "$inst/$p" ] || fail "$p should be gone"; done; }
 kept() { for p in "$@"; do check; [ -e "$inst/$p" ] || fail "$p should remain"; done; }
 kept_outside() { for p in "$@"; do check; [ -e "$p" ] || fail "${p#$work/} (outside the installation) was removed"; done; }
-
-# tree DIR: every path below DIR, one a line, with the size of each file.
-tree() { (cd "$1" && find . -printf '%p %s\n' | LC_ALL=C sort); }
-unchanged_since() {
-  check
-  local now
-  now=$(tree "$inst")
-  [ "$now" = "$1" ] || fail "the installation changed: $(diff <(echo "$1") <(echo "$now") | tr '\n' ' ')"
-}
+# tree: every path of the installation, one a line, with the size of each file.
+tree() { (cd "$inst" && find . -printf '%p %s\n' | LC_ALL=C sort); }
 
 reg_add() { "$wine_run" reg add "HKLM\\$1" /v marker /d 1 /f >/dev/null 2>&1 || fail "reg add $1"; }
 key_gone() { for k in "$@"; do check; ! "$wine_run" reg query "HKLM\\$k" >/dev/null 2>&1 || fail "key $k should be gone"; done; }
@@ -104,9 +92,10 @@ key_kept "$keyroot\\Parent" "$keyroot\\Parent\\Child"
 for unreadable in 0 1; do
   new_case "list_unreadable_$unreadable"
   [ $unreadable = 0 ] || mkdir "$inst/bin/filelist.db"
-  before=$(tree "$inst")
+  before=$(tree)
   run_cleaner
-  unchanged_since "$before"
+  check
+  [ "$(tree)" = "$before" ] || fail "the installation changed"
 done
 
 # ---------------------------------------------------------------------------
@@ -153,28 +142,17 @@ key_gone "${keys[@]}"
 new_case no_window
 for i in $(seq 1 60000); do printf '#common\\missing-%d.txt\r\n' "$i"; done | write_list
 printf '#name.txt\r\n' >>"$inst/bin/filelist.db"
-"$wine_run" "$inst/bin/rvofilecmd.exe" >/dev/null 2>&1 &
-pid=$!
-polls=0 seen_form=0 seen_visible=0 deadline=$((SECONDS + 60))
+timeout 60 "$wine_run" "$inst/bin/rvofilecmd.exe" >/dev/null 2>&1 &
+pid=$! seen_form=0
 while kill -0 $pid 2>/dev/null; do
-  if [ $SECONDS -ge $deadline ]; then
-    kill $pid
-    fail "the cleaner did not end within 60 s"
-    break
-  fi
-  polls=$((polls + 1))
-  if xdotool search --name 'Ravelo文件处理' >/dev/null 2>&1; then seen_form=1; fi
-  if [ -n "$(xdotool search --onlyvisible --pid $pid 2>/dev/null)" ] ||
-    [ -n "$(xdotool search --onlyvisible --name 'Ravelo文件处理' 2>/dev/null)" ]; then
-    seen_visible=1
-  fi
+  xdotool search --name 'Ravelo文件处理' >/dev/null 2>&1 && seen_form=1
+  [ -z "$(xdotool search --onlyvisible --name 'Ravelo文件处理' 2>/dev/null)" ] || { fail "its window showed"; break; }
   sleep 0.05
 done
 wait $pid
+rc=$?
 check
-[ $seen_visible -eq 0 ] || fail "a window of the cleaner became visible"
-check
-[ $seen_form -eq 1 ] || fail "the hidden form \"Ravelo文件处理\" was never seen ($polls looks)"
+[ $rc -eq 0 ] && [ $seen_form -eq 1 ] || fail "exit code $rc, or its hidden form was never seen to look at"
 gone name.txt
 
 # ---------------------------------------------------------------------------

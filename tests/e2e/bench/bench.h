@@ -1,13 +1,7 @@
 // The end-to-end test bench: drives the suite's programs from outside, as a
-// user would, under Wine or Windows.
-//
-//   Installation  a private copy of the staged installation per test, deleted
-//                 with every program that runs from it.
-//   Process       a started program: its end, its windows, its messages.
-//   Window        any process's window: texts, rectangles, states, children,
-//                 posted messages.
-//   mouse::, keyboard::  real input through SendInput.
-//   ScreenPixel, CaptureScreen, WaitForPixel  the screen.
+// user would, under Wine or Windows: a private Installation per test, the
+// Processes started from it, any process's Windows, real input (mouse::,
+// keyboard::) and the screen's pixels.
 //
 // Under Wine (measured, Wine 8 on Xvfb): a window is visible before it has
 // painted (read pixels with WaitForPixel or after WaitUntilPainted); a state
@@ -17,7 +11,7 @@
 // ClickButton refuses one.
 //
 // Every wait polls until its condition holds or its timeout (5 s unless
-// given) passes, and then throws a TimeoutError saying what it awaited,
+// given) passes, and then throws a BenchError saying what it awaited,
 // which gtest reports as the test's failure. Declare the Installation before
 // the Processes started from it: the programs end before their folder goes.
 #pragma once
@@ -47,14 +41,10 @@ class BenchError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-class TimeoutError : public BenchError {
- public:
-  using BenchError::BenchError;
-};
 
 // Polls the condition every 10 ms; whether it held within the timeout.
 bool PollUntil(const std::function<bool()>& condition, Milliseconds timeout = kDefaultTimeout);
-// As PollUntil, throwing TimeoutError("<what> within N ms") when it did not.
+// As PollUntil, throwing BenchError("<what> within N ms") when it did not.
 void WaitUntil(const std::function<bool()>& condition, const std::string& what,
                Milliseconds timeout = kDefaultTimeout);
 void Pause(Milliseconds duration);  // only where time must pass (a draw running)
@@ -186,15 +176,13 @@ Window WaitForWindow(const WindowQuery& query, Milliseconds timeout = kDefaultTi
 // A started program, ended (if still running) when this goes.
 class Process {
  public:
-  static Process Start(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder);
+  static Process Start(const std::wstring& program, const std::wstring& folder);
   Process(Process&&) noexcept = default;
   Process& operator=(Process&&) noexcept = delete;
   ~Process();
 
-  DWORD Id() const { return id_; }
   bool IsRunning() const;
   DWORD ExpectExit(Milliseconds timeout = kDefaultTimeout) const;  // its exit code; throws when it runs on
-  std::optional<DWORD> ExitCode() const;
 
   std::optional<Window> FindOneWindow(WindowQuery query) const;
   // Fails at once when the program ends before the window shows.
@@ -224,8 +212,6 @@ std::wstring FileNameOf(const std::wstring& path);
 std::wstring CommandLineOf(DWORD processId);
 void TerminateProcessById(DWORD processId);
 
-std::wstring TestProgramFolder();  // with a trailing backslash
-
 // What reached the sound output: the environment's RAVELO_AUDIO_CAPTURE
 // names the file an ALSA file sink writes every sample to (each opening of
 // the output writes a file of its own beside it), so the bytes of them all
@@ -246,7 +232,6 @@ class Installation {
   Installation& operator=(const Installation&) = delete;
   ~Installation();  // ends what runs from it, deletes it
 
-  const std::wstring& Root() const { return root_; }  // with a trailing backslash
   std::wstring PathOf(std::wstring_view relative) const { return root_ + std::wstring(relative); }
   std::wstring ProgramPath(std::wstring_view program) const { return PathOf(L"bin\\" + std::wstring(program)); }
 
@@ -257,7 +242,6 @@ class Installation {
   std::wstring ReadGbk(std::wstring_view relative) const { return FromGbk(ReadBytes(relative)); }
   void WriteGbk(std::wstring_view relative, std::wstring_view text) const { WriteBytes(relative, ToGbk(text)); }
   void Remove(std::wstring_view relative) const;  // a file or a folder; a missing one is fine
-  void CopyIn(const std::wstring& sourceFile, std::wstring_view relative) const;
   void SetReadOnly(std::wstring_view relative, bool readOnly) const;
   UniqueHandle HoldOpen(std::wstring_view relative) const;  // no sharing: a locked file
 
@@ -266,8 +250,7 @@ class Installation {
   void SetIniValue(std::wstring_view section, std::wstring_view key, std::wstring_view value) const;
 
   // Starts bin\program in a working folder outside the installation.
-  Process Start(std::wstring_view program, std::wstring_view arguments = {}) const;
-  std::vector<DWORD> RunningProcesses() const;
+  Process Start(std::wstring_view program) const;
 
  private:
   std::wstring root_;

@@ -62,8 +62,8 @@ void CreateParentFolders(const std::wstring& path) {
 Process::Process(UniqueHandle process, DWORD id, std::wstring name)
     : process_(std::move(process)), id_(id), name_(std::move(name)) {}
 
-Process Process::Start(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder) {
-  std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+Process Process::Start(const std::wstring& program, const std::wstring& folder) {
+  std::wstring commandLine = L"\"" + program + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -86,13 +86,10 @@ Process::~Process() {
 bool Process::IsRunning() const { return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
 
 DWORD Process::ExpectExit(Milliseconds timeout) const {
-  if (WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) throw TimeoutError(Describe() + " did not exit within " + std::to_string(timeout.count()) + " ms");
-  return ExitCode().value_or(0);
-}
-
-std::optional<DWORD> Process::ExitCode() const {
   DWORD code = 0;
-  if (IsRunning() || !GetExitCodeProcess(process_.Get(), &code)) return std::nullopt;
+  if (WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+    throw BenchError(Describe() + " did not exit within " + std::to_string(timeout.count()) + " ms");
+  GetExitCodeProcess(process_.Get(), &code);
   return code;
 }
 
@@ -110,9 +107,9 @@ Window Process::WaitForWindow(WindowQuery query, Milliseconds timeout) const {
   }, timeout);
   if (found) return *found;
   if (ended)
-    throw BenchError(Describe() + " exited with code " + std::to_string(ExitCode().value_or(0)) + " before showing a " +
+    throw BenchError(Describe() + " exited with code " + std::to_string(ExpectExit()) + " before showing a " +
                      query.Describe());
-  throw TimeoutError(Describe() + " showed no " + query.Describe() + " within " + std::to_string(timeout.count()) + " ms");
+  throw BenchError(Describe() + " showed no " + query.Describe() + " within " + std::to_string(timeout.count()) + " ms");
 }
 
 std::wstring Process::AnswerMessage(int button) const {
@@ -187,12 +184,6 @@ void TerminateProcessById(DWORD processId) {
   if (process && TerminateProcess(process.Get(), 1)) WaitForSingleObject(process.Get(), 2000);
 }
 
-std::wstring TestProgramFolder() {
-  wchar_t path[MAX_PATH] = {};
-  const std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-  return program.substr(0, program.find_last_of(L'\\') + 1);
-}
-
 Installation::Installation() {
   static std::atomic<int> counter{0};
   const std::wstring stage = RAVELO_E2E_STAGE_DIR;
@@ -209,7 +200,8 @@ Installation::Installation() {
 }
 
 Installation::~Installation() {
-  for (const DWORD id : RunningProcesses()) TerminateProcessById(id);
+  for (const ProcessEntry& e : RunningProcesses())
+    if (e.path.size() > root_.size() && _wcsnicmp(e.path.c_str(), root_.c_str(), root_.size()) == 0) TerminateProcessById(e.id);
   const std::wstring folder = root_.substr(0, root_.size() - 1);
   // Programs that were just ended may hold their files for a moment.
   if (!PollUntil([&] { return DeleteTree(folder); }, Milliseconds{2000}))
@@ -245,11 +237,6 @@ void Installation::Remove(std::wstring_view relative) const {
   if (!DeleteTree(PathOf(relative))) throw BenchError("cannot delete " + ErrorText(PathOf(relative)));
 }
 
-void Installation::CopyIn(const std::wstring& sourceFile, std::wstring_view relative) const {
-  CreateParentFolders(PathOf(relative));
-  if (!CopyFileW(sourceFile.c_str(), PathOf(relative).c_str(), FALSE)) throw BenchError("cannot copy " + ErrorText(sourceFile));
-}
-
 void Installation::SetReadOnly(std::wstring_view relative, bool readOnly) const {
   if (!SetFileAttributesW(PathOf(relative).c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL))
     throw BenchError("cannot change " + ErrorText(PathOf(relative)));
@@ -275,15 +262,6 @@ void Installation::SetIniValue(std::wstring_view section, std::wstring_view key,
     throw BenchError("cannot write the key " + ToUtf8(key));
 }
 
-Process Installation::Start(std::wstring_view program, std::wstring_view arguments) const {
-  return Process::Start(ProgramPath(program), std::wstring(arguments), TempFolder());
-}
-
-std::vector<DWORD> Installation::RunningProcesses() const {
-  std::vector<DWORD> ids;
-  for (const ProcessEntry& e : e2e::RunningProcesses())
-    if (e.path.size() > root_.size() && _wcsnicmp(e.path.c_str(), root_.c_str(), root_.size()) == 0) ids.push_back(e.id);
-  return ids;
-}
+Process Installation::Start(std::wstring_view program) const { return Process::Start(ProgramPath(program), TempFolder()); }
 
 }  // namespace ravelo::e2e

@@ -67,7 +67,7 @@ bool PollUntil(const std::function<bool()>& condition, Milliseconds timeout) {
 
 void WaitUntil(const std::function<bool()>& condition, const std::string& what, Milliseconds timeout) {
   if (!PollUntil(condition, timeout))
-    throw TimeoutError(what + " within " + std::to_string(timeout.count()) + " ms");
+    throw BenchError(what + " within " + std::to_string(timeout.count()) + " ms");
 }
 
 void Pause(Milliseconds duration) { Sleep(static_cast<DWORD>(duration.count())); }
@@ -139,7 +139,7 @@ void WaitForPixel(Point p, Color expected, Milliseconds timeout, int tolerance) 
     char text[96];
     std::snprintf(text, sizeof text, "pixel (%d, %d) stayed #%02X%02X%02X, not #%02X%02X%02X", p.x, p.y, last.r,
                   last.g, last.b, expected.r, expected.g, expected.b);
-    throw TimeoutError(std::string(text) + " within " + std::to_string(timeout.count()) + " ms");
+    throw BenchError(std::string(text) + " within " + std::to_string(timeout.count()) + " ms");
   }
 }
 
