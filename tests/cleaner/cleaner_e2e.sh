@@ -54,36 +54,24 @@ key_gone() { for k in "$@"; do check; ! "$wine_run" reg query "HKLM\\$k" >/dev/n
 key_kept() { for k in "$@"; do check; "$wine_run" reg query "HKLM\\$k" >/dev/null 2>&1 || fail "key $k should remain"; done; }
 
 # ---------------------------------------------------------------------------
-new_case files_and_wildcards
-mkdir -p "$inst/common/sub.pte" "$inst/docs"
-touch "$inst/common/sub.pte/inner.pte" "$inst/docs/運行說明.txt" "$inst/docs/運.txt" "$inst/docs/readme.txt"
+# Files (with wildcards), folders and registry keys, in one list.
+new_case entries
+mkdir -p "$inst/common/sub.pte" "$inst/docs" "$inst/empty" "$inst/full" "$inst/contents-later" \
+  "$inst/contents-first/deeper" "$inst/trailing"
+touch "$inst/common/sub.pte/inner.pte" "$inst/docs/運行說明.txt" "$inst/docs/運.txt" "$inst/docs/readme.txt" \
+  "$inst/full/keep.txt" "$inst/contents-later/a.txt" "$inst/contents-first/deeper/b.txt"
+for k in Leaf 'Parent\Child' 'Ordered\Child' 注册表项; do reg_add "$keyroot\\$k"; done
 printf '%s\r\n' '#name.txt' '#common\but?.pte' '#common\s*.pte' '#common\no-such-file.txt' \
-  '#docs\運行說明.txt' '#docs/readme.txt' '#bin\filelist.db' '#common\*.pte' | write_list
+  '#docs\運行說明.txt' '#docs/readme.txt' '#bin\filelist.db' '#common\*.pte' \
+  '@empty' '@full' '@contents-later' '#contents-later\a.txt' '#contents-first\deeper\b.txt' \
+  '@contents-first\deeper' '@contents-first' '@trailing\' '@' '@no-such-folder' \
+  "%$keyroot\\Leaf" "%$keyroot\\Parent" "%$keyroot\\Missing" "%$keyroot\\Ordered\\Child" "%$keyroot\\Ordered" \
+  "  %$keyroot\\注册表项  " | write_list
 run_cleaner
 gone name.txt common/but1.pte common/but4.pte common/style1.pte common/save.pte common/back.pte \
-  docs/運行說明.txt docs/readme.txt bin/filelist.db
-kept common/sound.wma common/rvoconfig.rcf common/sub.pte/inner.pte docs/運.txt bin/rvofilecmd.exe
-
-# ---------------------------------------------------------------------------
-new_case folders
-mkdir -p "$inst/empty" "$inst/full" "$inst/contents-later" "$inst/contents-first/deeper" "$inst/trailing"
-touch "$inst/full/keep.txt" "$inst/contents-later/a.txt" "$inst/contents-first/deeper/b.txt"
-printf '%s\r\n' '@empty' '@full' '@contents-later' '#contents-later\a.txt' \
-  '#contents-first\deeper\b.txt' '@contents-first\deeper' '@contents-first' '@trailing\' '@' '@no-such-folder' |
-  write_list
-run_cleaner
-gone empty contents-later/a.txt contents-first trailing
-kept full/keep.txt contents-later bin/rvofilecmd.exe name.txt
-
-# ---------------------------------------------------------------------------
-new_case registry
-reg_add "$keyroot\\Leaf"
-reg_add "$keyroot\\Parent\\Child"
-reg_add "$keyroot\\Ordered\\Child"
-reg_add "$keyroot\\注册表项"
-printf '%s\r\n' "%$keyroot\\Leaf" "%$keyroot\\Parent" "%$keyroot\\Missing" \
-  "%$keyroot\\Ordered\\Child" "%$keyroot\\Ordered" "  %$keyroot\\注册表项  " | write_list
-run_cleaner
+  docs/運行說明.txt docs/readme.txt bin/filelist.db empty contents-later/a.txt contents-first trailing
+kept common/sound.wma common/rvoconfig.rcf common/sub.pte/inner.pte docs/運.txt bin/rvofilecmd.exe \
+  full/keep.txt contents-later
 key_gone "$keyroot\\Leaf" "$keyroot\\Ordered" "$keyroot\\注册表项"
 key_kept "$keyroot\\Parent" "$keyroot\\Parent\\Child"
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -44,18 +43,6 @@ inline bool Idle(const Window& main) {
   return true;
 }
 
-// The texts the text line shows while `duration` passes.
-inline std::set<std::wstring> TextsDuring(const Window& main, Milliseconds duration) {
-  std::set<std::wstring> seen;
-  const Window text = TextLine(main);
-  const auto end = std::chrono::steady_clock::now() + duration;
-  while (std::chrono::steady_clock::now() < end) {
-    seen.insert(text.Text());
-    Pause(Milliseconds{5});
-  }
-  return seen;
-}
-
 // True when the text line changes within the timeout: a draw is running.
 inline bool TextLineChanges(const Window& main, Milliseconds timeout = Milliseconds{2000}) {
   const Window text = TextLine(main);
@@ -75,17 +62,14 @@ inline std::wstring StopDraw(const Window& main) {
   return TextLine(main).Text();
 }
 
-// True when the pointer shows a cursor other than the arrow (a hand).
-inline bool PointerLeavesTheArrow() {
+// True when the pointer shows a hand, not the arrow, and a tooltip with this
+// text shows.
+inline bool HandAndTooltipShow(const wchar_t* tooltip) {
   return PollUntil([] {
     CURSORINFO cursor{};
     cursor.cbSize = sizeof cursor;
     return GetCursorInfo(&cursor) && cursor.hCursor && cursor.hCursor != LoadCursorW(nullptr, IDC_ARROW);
-  });
-}
-
-inline bool TooltipShows(const wchar_t* text) {
-  return PollUntil([&] { return FindOneWindow({.className = L"tooltips_class32", .text = text}).has_value(); });
+  }) && PollUntil([&] { return FindOneWindow({.className = L"tooltips_class32", .text = tooltip}).has_value(); });
 }
 
 // Presses the right button at a screen point and waits for the menu.

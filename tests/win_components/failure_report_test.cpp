@@ -75,14 +75,12 @@ TEST(FailureReport, AnUnhandledErrorIsShownOnceNamingTheProgramAndEndsTheLoop) {
   answer.join();
   EXPECT_EQ(shown, L"failure_report_tests.exe 内存不足,程序将关闭");
   EXPECT_TRUE(QuitRequested());
-
   // A later failure is not shown again; the loop is still asked to end.
   std::thread none([&] { shown = AnswerMessageBox(1s); });
   SendMessageW(window.Handle(), kThrowOther, 0, 0);
   none.join();
   EXPECT_EQ(shown, L"");
   EXPECT_TRUE(QuitRequested());
-  EXPECT_TRUE(IsWindow(window.Handle()));
 }
 
 }  // namespace

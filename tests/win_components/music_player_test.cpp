@@ -13,21 +13,6 @@ namespace {
 
 using namespace e2e;
 
-// A fresh folder with a space and Chinese in its name.
-std::wstring File(const std::wstring& name) {
-  wchar_t temp[MAX_PATH + 1] = {};
-  GetTempPathW(MAX_PATH + 1, temp);
-  const std::wstring folder = std::wstring(temp) + L"ravelo 音乐 " + std::to_wstring(GetCurrentProcessId());
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder + L"\\" + name;
-}
-
-void Write(const std::wstring& path, const std::string& bytes) {
-  const win::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  DWORD written = 0;
-  ASSERT_TRUE(file && WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-}
-
 // With a capture: no byte arrives for a while after a moment for buffers on their way.
 bool Silent() {
   Pause(Milliseconds{300});
@@ -40,9 +25,16 @@ bool Flows() {
   return !from || PollUntil([&] { return *CapturedSoundBytes() >= *from + 4096; });
 }
 
-TEST(MusicPlayer, ARestartKeepsOneDeviceWhichTheDestructorCloses) {
+// Files in a folder of their own, with a space and Chinese in its name.
+class MusicPlayerTest : public ::testing::Test {
+ protected:
+  std::wstring File(const wchar_t* name) const { return folder_.PathOf(std::wstring(L"音乐 文件\\") + name); }
+  Installation folder_;
+};
+
+TEST_F(MusicPlayerTest, ARestartKeepsOneDeviceWhichTheDestructorCloses) {
   ClearSoundCapture();
-  Write(File(L"曲子 一.wav"), ToneWave(40.0));  // outlasts the test on an unpaced output too
+  folder_.WriteBytes(L"音乐 文件\\曲子 一.wav", ToneWave(40.0));  // outlasts the test on an unpaced output too
   {
     MusicPlayer player;
     player.SetFile(File(L"曲子 一.wav"));
@@ -57,10 +49,9 @@ TEST(MusicPlayer, ARestartKeepsOneDeviceWhichTheDestructorCloses) {
   EXPECT_TRUE(DeleteFileW(File(L"曲子 一.wav").c_str()));
 }
 
-TEST(MusicPlayer, FilesThatCannotPlayStaySilent) {
-  Write(File(L"不是音乐.wav"), "this is a name list, not music\r\n");
-  Write(File(L"不是音乐.mp3"), "this is a name list, not music\r\n");
-  Write(File(L"only header.wav"), ToneWave(0.0).substr(0, 12));
+TEST_F(MusicPlayerTest, FilesThatCannotPlayStaySilent) {
+  for (const wchar_t* name : {L"音乐 文件\\不是音乐.wav", L"音乐 文件\\不是音乐.mp3"}) folder_.WriteBytes(name, "a name list, not music");
+  folder_.WriteBytes(L"音乐 文件\\only header.wav", ToneWave(0.0).substr(0, 12));
   for (const std::wstring& path : {File(L"没有这个文件.wav"), File(L"不是音乐.wav"), File(L"不是音乐.mp3"),
                                    File(L"only header.wav"), File(L""), std::wstring()}) {
     MusicPlayer player;

@@ -133,8 +133,6 @@ class Window {
   int ControlId() const;
   bool IsVisible() const;
   bool IsEnabled() const;
-  bool IsIconic() const;
-  Window Parent() const;
   std::string Describe() const;
 
   Rect WindowRect() const;  // screen coordinates
@@ -159,8 +157,6 @@ class Window {
   Window Focus() const;   // the focused control of its thread, or itself
 
   void PostKey(WORD virtualKey) const;  // WM_KEYDOWN, WM_KEYUP
-  void PostChar(wchar_t c) const;
-  void PostClick(Point client) const;
   void PostClose() const;
   void SetText(std::wstring_view text) const;  // WM_SETTEXT: an edit box's whole content
   void ClickButton() const;                    // BM_CLICK; throws on a disabled or hidden button
@@ -243,7 +239,6 @@ class Installation {
   void WriteGbk(std::wstring_view relative, std::wstring_view text) const { WriteBytes(relative, ToGbk(text)); }
   void Remove(std::wstring_view relative) const;  // a file or a folder; a missing one is fine
   void SetReadOnly(std::wstring_view relative, bool readOnly) const;
-  UniqueHandle HoldOpen(std::wstring_view relative) const;  // no sharing: a locked file
 
   // A key of the configuration file through the private-profile functions.
   std::wstring IniValue(std::wstring_view section, std::wstring_view key) const;

@@ -242,13 +242,6 @@ void Installation::SetReadOnly(std::wstring_view relative, bool readOnly) const 
     throw BenchError("cannot change " + ErrorText(PathOf(relative)));
 }
 
-UniqueHandle Installation::HoldOpen(std::wstring_view relative) const {
-  UniqueHandle file(CreateFileW(PathOf(relative).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) throw BenchError("cannot open " + ErrorText(PathOf(relative)));
-  return file;
-}
-
 std::wstring Installation::IniValue(std::wstring_view section, std::wstring_view key) const {
   std::wstring value(4096, L'\0');
   value.resize(GetPrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(), L"", value.data(),

@@ -40,13 +40,8 @@ LPARAM KeyLParam(WORD vk, bool up) {
 }  // namespace
 
 std::string WindowQuery::Describe() const {
-  std::string d = "window";
-  if (className) d += " of class \"" + ToUtf8(*className) + "\"";
-  if (controlId) d += " id " + std::to_string(*controlId);
-  if (text) d += " with text \"" + ToUtf8(*text) + "\"";
-  if (imageName) d += " from " + ToUtf8(*imageName);
-  if (processId) d += " of pid " + std::to_string(*processId);
-  return d;
+  return "window \"" + ToUtf8(className.value_or(L"")) + "\" \"" + ToUtf8(text.value_or(L"")) + "\" id " +
+         std::to_string(controlId.value_or(0)) + " of " + ToUtf8(imageName.value_or(L"pid " + std::to_wstring(processId.value_or(0))));
 }
 
 bool Window::Exists() const { return hwnd_ && IsWindow(hwnd_); }
@@ -77,8 +72,6 @@ std::wstring Window::Text() const {
 int Window::ControlId() const { return GetDlgCtrlID(hwnd_); }
 bool Window::IsVisible() const { return IsWindowVisible(hwnd_); }
 bool Window::IsEnabled() const { return IsWindowEnabled(hwnd_); }
-bool Window::IsIconic() const { return ::IsIconic(hwnd_) != FALSE; }
-Window Window::Parent() const { return Window(GetAncestor(hwnd_, GA_PARENT)); }
 
 std::string Window::Describe() const {
   if (!Exists()) return "a window that has gone";
@@ -179,15 +172,6 @@ Window Window::Focus() const {
 void Window::PostKey(WORD vk) const {
   PostMessageW(hwnd_, WM_KEYDOWN, vk, KeyLParam(vk, false));
   PostMessageW(hwnd_, WM_KEYUP, vk, KeyLParam(vk, true));
-}
-
-void Window::PostChar(wchar_t c) const { PostMessageW(hwnd_, WM_CHAR, c, 1); }
-
-void Window::PostClick(Point client) const {
-  const LPARAM at = MAKELPARAM(client.x, client.y);
-  PostMessageW(hwnd_, WM_MOUSEMOVE, 0, at);
-  PostMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageW(hwnd_, WM_LBUTTONUP, 0, at);
 }
 
 void Window::PostClose() const { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
