@@ -22,19 +22,6 @@ class RvoMusic : public ::testing::Test {
     install_.SetIniValue(L"Form", L"brmic", install_.PathOf(L"长曲.wav"));
   }
 
-  // Sound flows: a few buffers arrive from now on.
-  static bool Flows() {
-    const std::uint64_t from = *CapturedSoundBytes();
-    return PollUntil([&] { return *CapturedSoundBytes() >= from + 8192; });
-  }
-  // After a moment for buffers on their way, nothing arrives for a while.
-  static bool Silent() {
-    Pause(Milliseconds{300});
-    const std::uint64_t before = *CapturedSoundBytes();
-    Pause(Milliseconds{800});
-    return *CapturedSoundBytes() == before;
-  }
-
   Installation install_;
 };
 
@@ -42,16 +29,16 @@ TEST_F(RvoMusic, TheShippedSoundPlaysWithTheDrawStopsWithItAndEndsWithTheProgram
   install_.SetIniValue(L"Form", L"brmic", install_.PathOf(L"不存在.wav"));
   Process rvo = install_.Start(L"rvo.exe");
   const Window main = WaitForDrawWindow(rvo);
-  EXPECT_TRUE(Silent()) << "music before the first draw";
+  EXPECT_TRUE(SoundSilent()) << "music before the first draw";
   StartDraw(main);
-  EXPECT_TRUE(Flows()) << "no music with the draw";
+  EXPECT_TRUE(SoundFlows()) << "no music with the draw";
   StopDraw(main);
-  EXPECT_TRUE(Silent()) << "the music did not stop with the draw";
+  EXPECT_TRUE(SoundSilent()) << "the music did not stop with the draw";
   StartDraw(main);
-  EXPECT_TRUE(Flows()) << "the next draw has no music";
+  EXPECT_TRUE(SoundFlows()) << "the next draw has no music";
   main.PostKey(VK_ESCAPE);
   EXPECT_EQ(rvo.ExpectExit(), 0u);
-  EXPECT_TRUE(Silent());
+  EXPECT_TRUE(SoundSilent());
 }
 
 TEST_F(RvoMusic, TheMenuSwitchesItOffAndOnBetweenAndDuringDraws) {
@@ -59,11 +46,11 @@ TEST_F(RvoMusic, TheMenuSwitchesItOffAndOnBetweenAndDuringDraws) {
   const Window main = WaitForDrawWindow(rvo);
   ChooseMenuItem(rvo, main, MenuItem::Music);
   StartDraw(main);
-  EXPECT_TRUE(Silent()) << "switched off between draws, the draw has music";
+  EXPECT_TRUE(SoundSilent()) << "switched off between draws, the draw has music";
   ChooseMenuItem(rvo, main, MenuItem::Music);
-  EXPECT_TRUE(Flows()) << "switched on during the draw, the music did not start";
+  EXPECT_TRUE(SoundFlows()) << "switched on during the draw, the music did not start";
   ChooseMenuItem(rvo, main, MenuItem::Music);
-  EXPECT_TRUE(Silent()) << "the music went on after it was switched off";
+  EXPECT_TRUE(SoundSilent()) << "the music went on after it was switched off";
   EXPECT_TRUE(TextLineChanges(main)) << "the draw stopped with the music";
 }
 

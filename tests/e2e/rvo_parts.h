@@ -81,11 +81,16 @@ inline Window OpenMenuAt(const Process& program, const Window& main, Point scree
   return menu;
 }
 
-inline void ChooseMenuItem(const Process& rvo, const Window& main, MenuItem item) {
-  const Window menu = OpenMenuAt(rvo, main, BodyPoint(main));
-  for (int i = 0; i < static_cast<int>(item); ++i) keyboard::Press(VK_DOWN);
+// Opens a program's menu at a screen point and chooses its n-th item with
+// the keyboard, which skips separators.
+inline void ChooseMenuItem(const Process& program, const Window& main, Point at, int n) {
+  const Window menu = OpenMenuAt(program, main, at);
+  for (int i = 0; i < n; ++i) keyboard::Press(VK_DOWN);
   keyboard::Press(VK_RETURN);
   WaitUntil([&] { return !menu.IsVisible(); }, "the menu did not close after the choice");
+}
+inline void ChooseMenuItem(const Process& rvo, const Window& main, MenuItem item) {
+  ChooseMenuItem(rvo, main, BodyPoint(main), static_cast<int>(item));
 }
 
 // A companion program's window, shown by a program the test did not start.

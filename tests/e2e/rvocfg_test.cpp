@@ -48,12 +48,8 @@ class Rvocfg : public ::testing::Test {
     WaitUntil([&] { return WindowFromPoint(POINT{at.x, at.y}) == control.Handle(); }, control.Describe() + " stayed covered");
     mouse::Click(at);
   }
-  // Opens mymenu on the body and chooses the item with the keyboard.
-  void Choose(const Window& form, MenuItem item) const {
-    const Window menu = rvo::OpenMenuAt(*process_, form, form.ToScreen({8, 250}));  // beside the groups
-    for (int i = 0; i < static_cast<int>(item); ++i) keyboard::Press(VK_DOWN);
-    keyboard::Press(VK_RETURN);
-    menu.WaitUntilGone();
+  void Choose(const Window& form, MenuItem item) const {  // mymenu, opened on the body beside the groups
+    rvo::ChooseMenuItem(*process_, form, form.ToScreen({8, 250}), static_cast<int>(item));
   }
   Window WaitForEditor() const { return process_->WaitForWindow({.className = editor::kWindowClass, .text = editor::kCaption}); }
 

@@ -36,12 +36,8 @@ class StyleEditor : public ::testing::Test {
     const Point from = label.WindowRect().Center();
     mouse::Drag(from, from + by, 20);
   }
-  // Opens the title's menu and clicks its n-th item (of four, all alike high).
-  void ChooseMenuItem(const Window& main, int item) const {
-    const Window menu = rvo::OpenMenuAt(*editor_, main, main.ChildById(rvo::frame::kTitle).WindowRect().Center());
-    const Rect r = menu.WindowRect();
-    mouse::Click({r.left + r.Width() / 2, r.top + r.Height() * (2 * item - 1) / 8});
-    menu.WaitUntilVisible(false);
+  void ChooseMenuItem(const Window& main, int item) const {  // the title's menu
+    rvo::ChooseMenuItem(*editor_, main, main.ChildById(rvo::frame::kTitle).WindowRect().Center(), item);
   }
 
   Installation install_;
@@ -91,6 +87,8 @@ TEST_F(StyleEditor, ACaptionDraggedPastTheEdgeIsSavedInsideRestoredMinimisedAndS
   WaitUntil([&] { return InContent(main, caption) == before; }, "the caption did not return to its place at start-up");
   Click(main, ids::kMinimize);
   WaitUntil([&] { return IsIconic(main.Handle()) != FALSE; }, "the window was not minimised");
+  ShowWindow(main.Handle(), SW_RESTORE);
+  main.WaitUntilPainted();
   // Cancel writes nothing: rvo shows the caption where it was saved.
   Click(main, ids::kCancel);
   editor_->ExpectExit();

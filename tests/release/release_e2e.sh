@@ -68,13 +68,8 @@ expect test "$(grep -c 'S-1-5-32-545' <<<"$grants")" -eq 3
 
 # --- rvo starts from the installed folder ----------------------------------------
 wine "$inst/bin/rvo.exe" >/dev/null 2>&1 &
-rvo=$!
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --onlyvisible --name '^Ravelo$' 2>/dev/null | head -1)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
+rvo=$! window=""
+for _ in $(seq 1 100); do window=$(xdotool search --onlyvisible --name '^Ravelo$' | head -1) && [ -n "$window" ] && break; sleep 0.1; done 2>/dev/null
 width=$(xdotool getwindowgeometry "$window" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 expect test "${width:-0}" -ge 600  # the draw window, not a message box
 # While it runs, a silent install over it stops before it changes anything.
@@ -82,8 +77,7 @@ before=$(find "$inst" -printf '%p %s %T@\n' | sort)
 wine "$setup" /S
 expect test $? -eq 2
 expect test "$before" = "$(find "$inst" -printf '%p %s %T@\n' | sort)"
-kill $rvo 2>/dev/null
-wait $rvo 2>/dev/null
+kill $rvo 2>/dev/null; wait $rvo 2>/dev/null
 
 # --- an install over edited data keeps it ------------------------------------------
 printf '甲\r\n乙\r\n' | iconv -f UTF-8 -t GBK >"$inst/name.txt"
@@ -97,8 +91,7 @@ expect same_as_stage bin/rvocfg.exe
 expect same_as_stage common/back.pte
 
 # --- silent uninstall keeps what the operator added ----------------------------------
-printf 'mine' >"$inst/名单备份.txt"
-printf 'mine' >"$inst/common/my-back.jpg"
+printf 'mine' | tee "$inst/名单备份.txt" >"$inst/common/my-back.jpg"
 wine "$inst/bin/uninst.exe" /S
 # The uninstaller copies itself away and works in the background.
 for _ in $(seq 1 1200); do [ -e "$inst/bin" ] || break; sleep 0.05; done

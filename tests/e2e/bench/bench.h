@@ -34,7 +34,6 @@ namespace ravelo::e2e {
 
 using Milliseconds = std::chrono::milliseconds;
 using win::UniqueHandle;
-// Long enough for a program's first start under Wine on a loaded machine.
 inline constexpr Milliseconds kDefaultTimeout{5000};
 
 class BenchError : public std::runtime_error {
@@ -84,7 +83,6 @@ struct Color {
 void PrintTo(const Rect& r, std::ostream* os);
 void PrintTo(const Color& c, std::ostream* os);
 
-// A captured screen area; pixels are addressed from its top-left.
 class Image {
  public:
   Image() = default;
@@ -203,21 +201,19 @@ struct ProcessEntry {
 std::vector<ProcessEntry> RunningProcesses();
 std::wstring ImagePathOf(DWORD processId);
 std::wstring FileNameOf(const std::wstring& path);
-// The command line a process was started with, read from its memory (same
-// bitness); empty when it cannot be read.
 std::wstring CommandLineOf(DWORD processId);
 void TerminateProcessById(DWORD processId);
 
-// What reached the sound output: the environment's RAVELO_AUDIO_CAPTURE
-// names the file an ALSA file sink writes every sample to (each opening of
-// the output writes a file of its own beside it), so the bytes of them all
-// only ever grow. Empty without a capture (on Windows, or run by hand).
+// The sound output: RAVELO_AUDIO_CAPTURE names the file an ALSA file sink
+// writes every sample to (each opening of the output a file of its own beside
+// it). Without a capture (on Windows, or run by hand) the bytes are empty.
 std::optional<std::uint64_t> CapturedSoundBytes();
 void ClearSoundCapture();
+bool SoundFlows();   // a few buffers arrive from now on
+bool SoundSilent();  // after a moment for buffers on their way, nothing arrives for a while
 std::string ToneWave(double seconds);  // a 16-bit mono PCM WAV file of a steady tone
 
-// A private copy of the staged installation (bin\ with the programs,
-// name.txt and common\), in a fresh folder under %TEMP%.
+// A private copy of the staged installation in a fresh folder under %TEMP%.
 class Installation {
  public:
   static constexpr std::wstring_view kNameList = L"name.txt";
@@ -231,7 +227,7 @@ class Installation {
   std::wstring PathOf(std::wstring_view relative) const { return root_ + std::wstring(relative); }
   std::wstring ProgramPath(std::wstring_view program) const { return PathOf(L"bin\\" + std::wstring(program)); }
 
-  // Files by path relative to the root; failures throw; writes create folders.
+  // Paths relative to the root; failures throw; writes create folders.
   bool Exists(std::wstring_view relative) const;
   std::string ReadBytes(std::wstring_view relative) const;
   void WriteBytes(std::wstring_view relative, std::string_view bytes) const;
@@ -240,7 +236,6 @@ class Installation {
   void Remove(std::wstring_view relative) const;  // a file or a folder; a missing one is fine
   void SetReadOnly(std::wstring_view relative, bool readOnly) const;
 
-  // A key of the configuration file through the private-profile functions.
   std::wstring IniValue(std::wstring_view section, std::wstring_view key) const;
   void SetIniValue(std::wstring_view section, std::wstring_view key, std::wstring_view value) const;
 

@@ -40,6 +40,18 @@ std::optional<std::uint64_t> CapturedSoundBytes() {
   return total;
 }
 
+bool SoundFlows() {
+  const auto from = CapturedSoundBytes();
+  return !from || PollUntil([&] { return *CapturedSoundBytes() >= *from + 8192; });
+}
+
+bool SoundSilent() {
+  Pause(Milliseconds{300});
+  const auto before = CapturedSoundBytes();
+  Pause(Milliseconds{800});
+  return CapturedSoundBytes() == before;
+}
+
 void ClearSoundCapture() {
   if (const auto capture = CapturePath())
     ForEachCaptureFile(*capture, [](const std::wstring& file, std::uint64_t) { DeleteFileW(file.c_str()); });
