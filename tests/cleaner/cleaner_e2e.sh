@@ -107,16 +107,8 @@ gone real/victim.txt real/wild-1.txt real/empty
 # afterwards only the running cleaner is left. Its registry lines are moved
 # below this run's test key, so the run touches no key but its own.
 new_case whole_installation
-keys=()
-while IFS= read -r line || [ -n "$line" ]; do
-  line=${line%$'\r'}
-  if [[ $line == %* ]]; then
-    keys+=("$keyroot\\whole\\${line#%}")
-    printf '%%%s\r\n' "${keys[-1]}"
-  else
-    printf '%s\r\n' "$line"
-  fi
-done <"$stage/bin/filelist.db" >"$inst/bin/filelist.db"
+sed "s/^%/%${keyroot//\\/\\\\}\\\\whole\\\\/" "$stage/bin/filelist.db" >"$inst/bin/filelist.db"
+mapfile -t keys < <(sed -n 's/^%//p' "$inst/bin/filelist.db" | tr -d '\r')
 for k in "${keys[@]}"; do reg_add "$k"; done
 run_cleaner
 check

@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <new>
 #include <stdexcept>
 #include <string>
 #include <thread>
 
+#include "bench/bench.h"
 #include "shared/win/window.h"
 
 namespace ravelo::win {
@@ -40,21 +40,15 @@ class ThrowingWindow : public Window {
 // The text of the first message box this process shows within the wait,
 // answered with OK once it shows its text; empty when none appears.
 std::wstring AnswerMessageBox(std::chrono::milliseconds wait) {
-  const auto until = std::chrono::steady_clock::now() + wait;
-  while (std::chrono::steady_clock::now() < until) {
-    HWND box = nullptr;
-    while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr) {
-      DWORD process = 0;
-      GetWindowThreadProcessId(box, &process);
-      wchar_t text[256] = {};
-      if (process == GetCurrentProcessId() && IsWindowVisible(box) && GetDlgItemTextW(box, 0xFFFF, text, 256) > 0) {
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return text;
-      }
-    }
-    std::this_thread::sleep_for(50ms);
-  }
-  return {};
+  wchar_t text[256] = {};
+  std::optional<e2e::Window> box;
+  if (!e2e::PollUntil([&] {
+        box = e2e::FindOneWindow({.className = L"#32770", .processId = GetCurrentProcessId()});
+        return box && GetDlgItemTextW(box->Handle(), 0xFFFF, text, 256) > 0;
+      }, wait))
+    return {};
+  PostMessageW(box->Handle(), WM_COMMAND, IDOK, 0);
+  return text;
 }
 
 // Whether the thread's queue holds the request to end with exit code 1.
