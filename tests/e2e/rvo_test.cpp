@@ -16,7 +16,6 @@ namespace {
 using namespace rvo;
 
 constexpr Color kWhite{255, 255, 255};
-constexpr Color kPurpleBody{64, 0, 128};
 const std::vector<std::wstring> kNames{L"张伟", L"王芳", L"李娜", L"刘洋", L"陈静", L"杨磊"};
 
 class Rvo : public ::testing::Test {
@@ -34,7 +33,7 @@ TEST_F(Rvo, WithoutConfigurationFileWarnsThenShowsTheBuiltInRoundedWindow) {
   EXPECT_FALSE(main.RegionContains({0, 0})) << "the corner is not rounded";
   EXPECT_TRUE(main.RegionContains({5, 5}));
   EXPECT_EQ(TextLine(main).Text(), kFirstText);
-  WaitForPixel(BodyPoint(main), kPurpleBody);
+  WaitForPixel(BodyPoint(main), Color{64, 0, 128});  // the built-in dark purple
 }
 
 // A missing or locked name list: the warning, rvocfg started, rvo gone; a
@@ -193,9 +192,10 @@ TEST_F(Rvo, ReloadTakesEachFileAfresh) {
   EXPECT_TRUE(CompanionShows(L"rvocfg.exe"));
 }
 
-// Key 2, button 4 and the menu item start rvocfg and rvo goes on, a draw
-// included; a missing rvocfg is reported.
-TEST_F(Rvo, TheConfigProgramStartsFromKeyButtonAndMenuOrIsReportedMissing) {
+// Key 2, button 4 and the menu item start rvocfg, and the menu item the style
+// editor, and rvo goes on, a draw included; a missing one is reported; the
+// menu's exit ends a draw.
+TEST_F(Rvo, TheCompanionsStartFromKeyButtonAndMenuOrAreReportedMissing) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
   main.PostKey('2');
@@ -208,10 +208,18 @@ TEST_F(Rvo, TheConfigProgramStartsFromKeyButtonAndMenuOrIsReportedMissing) {
   EXPECT_TRUE(TextLineChanges(main)) << "the draw stopped";
   StopDraw(main);
 
+  ChooseMenuItem(rvo, main, MenuItem::StyleEditor);
+  CloseCompanion(L"rvostyle.exe");
+
   install_.Remove(L"bin\\rvocfg.exe");
+  install_.Remove(L"bin\\rvostyle.exe");
   main.PostKey('2');
   EXPECT_EQ(rvo.AnswerMessage(), kConfigProgramFailed);
+  ChooseMenuItem(rvo, main, MenuItem::StyleEditor);
+  EXPECT_EQ(rvo.AnswerMessage(), L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹");
   StartDraw(main);
+  ChooseMenuItem(rvo, main, MenuItem::Exit);
+  EXPECT_EQ(rvo.ExpectExit(), 0u);
 }
 
 TEST_F(Rvo, AnEmptyNameListRefusesToStartWithAMessageUntilReloaded) {
@@ -270,19 +278,6 @@ TEST_F(Rvo, TheMenuOpensFromTheFrameAndItsCheckMarksFollowTopMostAndMusic) {
   ChooseMenuItem(rvo, main, MenuItem::Music);
   EXPECT_EQ(marks(BodyPoint(main)), std::vector<bool>(8, false));
   EXPECT_EQ(install_.IniValue(L"Form", L"top"), L"1") << "the menu never writes the file";
-}
-
-TEST_F(Rvo, TheStyleEditorItemStartsItOrReportsItMissingAndExitEndsADraw) {
-  Process rvo = StartRvo();
-  const Window main = WaitForDrawWindow(rvo);
-  ChooseMenuItem(rvo, main, MenuItem::StyleEditor);
-  CloseCompanion(L"rvostyle.exe");
-  install_.Remove(L"bin\\rvostyle.exe");
-  ChooseMenuItem(rvo, main, MenuItem::StyleEditor);
-  EXPECT_EQ(rvo.AnswerMessage(), L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹");
-  StartDraw(main);
-  ChooseMenuItem(rvo, main, MenuItem::Exit);
-  EXPECT_EQ(rvo.ExpectExit(), 0u);
 }
 
 TEST_F(Rvo, TheHelpPictureShowsUntilClickedAndIsReadAfresh) {

@@ -97,18 +97,9 @@ TEST_F(StyleEditor, ACaptionDraggedPastTheEdgeIsSavedInsideRestoredMinimisedAndS
   EXPECT_EQ(InContent(draw, Content(draw).ChildById(kCaption)), saved);
 }
 
-TEST_F(StyleEditor, AReadOnlyFileIsReportedAndLeftUnchanged) {
-  const std::string original = install_.ReadBytes(Installation::kConfigFile);
-  install_.SetReadOnly(Installation::kConfigFile, true);
-  const Window main = StartEditor();
-  DragBy(Content(main).ChildById(kCaption), {30, 30});
-  Click(main, ids::kSave);
-  EXPECT_EQ(editor_->AnswerMessage(), L"保存显示风格失败,请尝试去除程序系统文件夹只读属性");
-  install_.SetReadOnly(Installation::kConfigFile, false);
-  EXPECT_EQ(install_.ReadBytes(Installation::kConfigFile), original);
-}
-
-TEST_F(StyleEditor, BothColourItemsTakeTheColourDialogsChoice) {
+// Both colour items take the colour dialog's choice, which is saved; a
+// read-only file then is reported and left as it was.
+TEST_F(StyleEditor, BothColourItemsTakeTheColourDialogsChoiceAndAReadOnlyFileIsReported) {
   const Window main = StartEditor();
   for (const auto& [item, colour] : {std::pair{1, Color{0, 255, 0}}, {2, Color{255, 0, 0}}}) {
     ChooseMenuItem(main, item);
@@ -123,6 +114,14 @@ TEST_F(StyleEditor, BothColourItemsTakeTheColourDialogsChoice) {
   EXPECT_EQ(editor_->AnswerMessage(), kSaved);
   EXPECT_EQ(install_.IniValue(L"Style", L"caption"), L"65280");
   EXPECT_EQ(install_.IniValue(L"Style", L"form"), L"255");
+
+  const std::string saved = install_.ReadBytes(Installation::kConfigFile);
+  install_.SetReadOnly(Installation::kConfigFile, true);
+  DragBy(Content(main).ChildById(kCaption), {30, 30});
+  Click(main, ids::kSave);
+  EXPECT_EQ(editor_->AnswerMessage(), L"保存显示风格失败,请尝试去除程序系统文件夹只读属性");
+  install_.SetReadOnly(Installation::kConfigFile, false);
+  EXPECT_EQ(install_.ReadBytes(Installation::kConfigFile), saved);
 }
 
 TEST_F(StyleEditor, TheMenuStartsRvoAndReportsAMissingConfigProgram) {

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ostream>
+#include <sstream>
 
 #include "bench/bench.h"
 #include "shared/win/gdi.h"
@@ -133,14 +133,10 @@ Color ScreenPixel(Point p) {
 }
 
 void WaitForPixel(Point p, Color expected, Milliseconds timeout, int tolerance) {
-  Color last;
-  const bool seen = PollUntil([&] { return (last = ScreenPixel(p)).Near(expected, tolerance); }, timeout);
-  if (!seen) {
-    char text[96];
-    std::snprintf(text, sizeof text, "pixel (%d, %d) stayed #%02X%02X%02X, not #%02X%02X%02X", p.x, p.y, last.r,
-                  last.g, last.b, expected.r, expected.g, expected.b);
-    throw BenchError(std::string(text) + " within " + std::to_string(timeout.count()) + " ms");
-  }
+  std::ostringstream what;
+  what << "pixel (" << p.x << ", " << p.y << ") did not become ";
+  PrintTo(expected, &what);
+  WaitUntil([&] { return ScreenPixel(p).Near(expected, tolerance); }, what.str(), timeout);
 }
 
 namespace mouse {
