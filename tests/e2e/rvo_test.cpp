@@ -25,17 +25,6 @@ class Rvo : public ::testing::Test {
   Installation install_;
 };
 
-TEST_F(Rvo, WithoutConfigurationFileWarnsThenShowsTheBuiltInRoundedWindow) {
-  install_.Remove(Installation::kConfigFile);
-  Process rvo = StartRvo();
-  EXPECT_EQ(rvo.AnswerMessage(), kNoConfigFile);
-  const Window main = WaitForDrawWindow(rvo);
-  EXPECT_FALSE(main.RegionContains({0, 0})) << "the corner is not rounded";
-  EXPECT_TRUE(main.RegionContains({5, 5}));
-  EXPECT_EQ(TextLine(main).Text(), kFirstText);
-  WaitForPixel(BodyPoint(main), Color{64, 0, 128});  // the built-in dark purple
-}
-
 // A missing or locked name list: the warning, rvocfg started, rvo gone; a
 // missing rvocfg is reported before rvo ends.
 TEST(RvoStartUp, WithoutAReadableNameListWarnsStartsTheConfigProgramAndEnds) {
@@ -59,10 +48,19 @@ TEST(RvoStartUp, WithoutAReadableNameListWarnsStartsTheConfigProgramAndEnds) {
   }
 }
 
-TEST_F(Rvo, CommandButtonsShowPicturesHandAndTooltipOrPlainFacesWithoutPictures) {
+// Without a configuration file: the warning, then the built-in rounded
+// window with its command buttons' pictures, hand and tooltip; without the
+// buttons' pictures, plain faces.
+TEST_F(Rvo, TheBuiltInWindowWithoutAConfigurationFileAndItsCommandButtons) {
+  install_.Remove(Installation::kConfigFile);
   {
     Process rvo = StartRvo();
+    EXPECT_EQ(rvo.AnswerMessage(), kNoConfigFile);
     const Window main = WaitForDrawWindow(rvo);
+    EXPECT_FALSE(main.RegionContains({0, 0})) << "the corner is not rounded";
+    EXPECT_TRUE(main.RegionContains({5, 5}));
+    EXPECT_EQ(TextLine(main).Text(), kFirstText);
+    WaitForPixel(BodyPoint(main), Color{64, 0, 128});  // the built-in dark purple
     EXPECT_TRUE(Idle(main));
     EXPECT_GT(CommandButton(main, 1).CaptureWindow().Count(Color{96, 222, 140}, 24), 10) << "no green symbol";
     EXPECT_EQ(CommandButton(main, 2).CaptureWindow().Count(Color{255, 188, 82}, 40), 0) << "the stop is not greyed";
@@ -72,6 +70,7 @@ TEST_F(Rvo, CommandButtonsShowPicturesHandAndTooltipOrPlainFacesWithoutPictures)
   ResetInput();
   for (int i = 1; i <= 4; ++i) install_.Remove(L"common\\but" + std::to_wstring(i) + L".pte");
   Process rvo = StartRvo();
+  rvo.AnswerMessage();
   const Window main = WaitForDrawWindow(rvo);
   for (int i = 1; i <= 4; ++i) {
     const Rect face = CommandButton(main, i).WindowRect();
@@ -162,8 +161,8 @@ TEST_F(Rvo, KeysAndButtonsStartAndStopTheDrawAndEscEndsIt) {
 }
 
 // Reload (key 1, button 3) takes the new list and configuration; without the
-// configuration file it warns and takes the defaults; without the name list
-// it warns, starts rvocfg and ends.
+// configuration file it warns and takes the defaults; an empty list refuses
+// the next draw; without the name list it warns, starts rvocfg and ends.
 TEST_F(Rvo, ReloadTakesEachFileAfresh) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
@@ -179,6 +178,14 @@ TEST_F(Rvo, ReloadTakesEachFileAfresh) {
   PollUntil([&] { return seen.insert(TextLine(main).Text()), seen.size() == 3; });
   EXPECT_EQ(seen, std::set<std::wstring>(newNames.begin(), newNames.end()));
   StopDraw(main);
+
+  // An empty list is no missing list: no message until a draw is asked for.
+  install_.WriteBytes(Installation::kNameList, "\r\n\r\n");
+  main.PostKey('1');
+  Pause(Milliseconds{300});
+  EXPECT_FALSE(rvo.ShowsMessage());
+  main.PostKey(VK_RETURN);
+  EXPECT_EQ(rvo.AnswerMessage(), L"抽签名单中没有名字,请先在配置程序中添加抽签名单");
 
   install_.Remove(Installation::kConfigFile);
   main.PostKey('1');
@@ -220,19 +227,6 @@ TEST_F(Rvo, TheCompanionsStartFromKeyButtonAndMenuOrAreReportedMissing) {
   StartDraw(main);
   ChooseMenuItem(rvo, main, MenuItem::Exit);
   EXPECT_EQ(rvo.ExpectExit(), 0u);
-}
-
-TEST_F(Rvo, AnEmptyNameListRefusesToStartWithAMessageUntilReloaded) {
-  install_.WriteBytes(Installation::kNameList, "\r\n\r\n");
-  Process rvo = StartRvo();
-  const Window main = WaitForDrawWindow(rvo);
-  EXPECT_FALSE(rvo.ShowsMessage()) << "an empty list is no missing list";
-  main.PostKey(VK_RETURN);
-  EXPECT_EQ(rvo.AnswerMessage(), L"抽签名单中没有名字,请先在配置程序中添加抽签名单");
-  EXPECT_EQ(TextLine(main).Text(), kFirstText);
-  WriteNames(install_, {L"张伟", L"王芳"});
-  main.PostKey('1');
-  StartDraw(main);
 }
 
 // A menu of another process cannot be read through its handle: its check
