@@ -234,7 +234,7 @@ TEST_F(Rvocfg, CancelDropsTheEditsAndTheProgramWaitsForTheEditorToClose) {
   EXPECT_EQ(process_->AnswerMessage(), L"当前添加/删除抽签名单窗口未关闭.\r\n请关闭添加/删除抽签名单窗口再退出.");
   window.ChildById(editor::kCancel).ClickButton();
   window.WaitUntilGone();
-  EXPECT_EQ(install_.ReadGbk(Installation::kNameList), L"甲\r\n");
+  EXPECT_EQ(install_.ReadBytes(Installation::kNameList), ToGbk(L"甲\r\n"));
 
   install_.WriteGbk(Installation::kNameList, L"丙\r\n");
   Choose(form, MenuItem::NameList);

@@ -122,7 +122,6 @@ class Window {
   Window() = default;
   explicit Window(HWND hwnd) : hwnd_(hwnd) {}
   HWND Handle() const { return hwnd_; }
-  friend bool operator==(const Window&, const Window&) = default;
 
   bool Exists() const;
   DWORD ProcessId() const;
@@ -231,7 +230,6 @@ class Installation {
   bool Exists(std::wstring_view relative) const;
   std::string ReadBytes(std::wstring_view relative) const;
   void WriteBytes(std::wstring_view relative, std::string_view bytes) const;
-  std::wstring ReadGbk(std::wstring_view relative) const { return FromGbk(ReadBytes(relative)); }
   void WriteGbk(std::wstring_view relative, std::wstring_view text) const { WriteBytes(relative, ToGbk(text)); }
   void Remove(std::wstring_view relative) const;  // a file or a folder; a missing one is fine
   void SetReadOnly(std::wstring_view relative, bool readOnly) const;
