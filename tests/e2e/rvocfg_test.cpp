@@ -279,14 +279,15 @@ TEST_F(Rvocfg, TheAboutBoxDisablesTheFormUntilItClosesAnyWay) {
 TEST_F(Rvocfg, HelpStartsTheHelpViewerOnTheHelpFileFromTheLinkAndTheMenu) {
   install_.WriteBytes(L"bin\\rvohelp.chm", "ITSF");  // opened, never read by rvocfg
   const Window form = StartForm();
-  const auto viewerOnTheHelpFile = [&] {
-    bool found = false;
+  const auto viewerOnTheHelpFile = [&] {  // ended once found; a viewer just started may not show its command line yet
     for (const ProcessEntry& p : RunningProcesses()) {
-      if (_wcsicmp(FileNameOf(p.path).c_str(), L"hh.exe") != 0) continue;
-      found = found || CommandLineOf(p.id).find(install_.ProgramPath(L"rvohelp.chm")) != std::wstring::npos;
-      TerminateProcessById(p.id);
+      if (_wcsicmp(FileNameOf(p.path).c_str(), L"hh.exe") == 0 &&
+          CommandLineOf(p.id).find(install_.ProgramPath(L"rvohelp.chm")) != std::wstring::npos) {
+        TerminateProcessById(p.id);
+        return true;
+      }
     }
-    return found;
+    return false;
   };
   ClickOn(form.ChildById(ids::kFirstLink + 3));  // L_h
   EXPECT_TRUE(PollUntil(viewerOnTheHelpFile, Milliseconds{10000})) << "no hh.exe on rvohelp.chm from the link";
