@@ -36,6 +36,8 @@ bool ImageButton::Create(HWND parent, int controlId, const std::wstring& name, c
 
 void ImageButton::SetPicture(std::optional<Picture> picture) {
   picture_ = std::move(picture);
+  pictureSized_.Reset();
+  greyedSized_.Reset();
   greyed_.reset();
   if (picture_) greyed_ = picture_->Greyed();
   InvalidateRect(Handle(), nullptr, FALSE);
@@ -43,6 +45,7 @@ void ImageButton::SetPicture(std::optional<Picture> picture) {
 
 void ImageButton::SetHoverPicture(std::optional<Picture> picture) {
   hover_ = std::move(picture);
+  hoverSized_.Reset();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -103,7 +106,11 @@ void ImageButton::Paint(HDC dc) {
   if (backdrop_) backdrop_->PaintBackdrop(buffer, inParent);
   const bool enabled = IsWindowEnabled(Handle()) != FALSE;
   if (picture_) {
-    const Picture& shown = !enabled && greyed_ ? *greyed_ : hovering_ && hover_ ? *hover_ : *picture_;
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    const Picture& shown = !enabled && greyed_  ? greyedSized_.Of(*greyed_, width, height)
+                           : hovering_ && hover_ ? hoverSized_.Of(*hover_, width, height)
+                                                 : pictureSized_.Of(*picture_, width, height);
     shown.Draw(buffer, inParent.left, inParent.top);
   } else {
     PaintPlainFace(buffer, inParent, enabled);

@@ -1,4 +1,5 @@
-// A picture button: shows its picture at the picture's own size over
+// A picture button: shows its picture at the button's size (the picture's
+// own at 96 DPI, its natural size being in design pixels) over
 // whatever lies behind it, a greyed rendering of it while disabled, and a
 // plain button face with its name when there is no picture. Clicked with the
 // left button (press and release on it); the window text is its name.
@@ -58,6 +59,10 @@ class ImageButton final : public Window {
   std::optional<Picture> picture_;
   std::optional<Picture> greyed_;
   std::optional<Picture> hover_;
+  // The three pictures at the button's size (the layout scales it with the DPI).
+  PictureAtSize pictureSized_;
+  PictureAtSize greyedSized_;
+  PictureAtSize hoverSized_;
   bool hovering_ = false;
   mutable Font faceFont_;  // the system's message font, made on first use
   HCURSOR cursor_ = nullptr;

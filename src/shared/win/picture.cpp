@@ -3,6 +3,7 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 #include <limits>
@@ -84,6 +85,45 @@ Picture Picture::Greyed() const {
     dib->second[i] = ((a / 2) << 24) | (half << 16) | (half << 8) | half;
   }
   return Picture(std::move(dib->first), dib->second, width_, height_);
+}
+
+std::optional<Picture> Picture::Resized(int width, int height) const {
+  if (width <= 0 || height <= 0 || !bits_) return std::nullopt;
+  std::vector<std::uint32_t> out(static_cast<size_t>(width) * static_cast<size_t>(height));
+  // Premultiplied channels interpolate without dark fringes at the edges.
+  const auto at = [this](int x, int y) {
+    return bits_[static_cast<size_t>(std::clamp(y, 0, height_ - 1)) * static_cast<size_t>(width_) +
+                 static_cast<size_t>(std::clamp(x, 0, width_ - 1))];
+  };
+  for (int y = 0; y < height; ++y) {
+    const float sy = (static_cast<float>(y) + 0.5f) * static_cast<float>(height_) / static_cast<float>(height) - 0.5f;
+    const int y0 = static_cast<int>(std::floor(sy));
+    const float fy = sy - static_cast<float>(y0);
+    for (int x = 0; x < width; ++x) {
+      const float sx = (static_cast<float>(x) + 0.5f) * static_cast<float>(width_) / static_cast<float>(width) - 0.5f;
+      const int x0 = static_cast<int>(std::floor(sx));
+      const float fx = sx - static_cast<float>(x0);
+      const std::uint32_t p[4] = {at(x0, y0), at(x0 + 1, y0), at(x0, y0 + 1), at(x0 + 1, y0 + 1)};
+      const float w[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
+      std::uint32_t pixel = 0;
+      for (int shift = 0; shift < 32; shift += 8) {
+        float sum = 0.0f;
+        for (int i = 0; i < 4; ++i) sum += w[i] * static_cast<float>((p[i] >> shift) & 0xFF);
+        pixel |= static_cast<std::uint32_t>(std::lround(std::clamp(sum, 0.0f, 255.0f))) << shift;
+      }
+      out[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = pixel;
+    }
+  }
+  return FromPixels(width, height, out.data());
+}
+
+const Picture& PictureAtSize::Of(const Picture& source, int width, int height) {
+  if (width == source.Width() && height == source.Height()) return source;
+  if (source_ != &source || !scaled_ || scaled_->Width() != width || scaled_->Height() != height) {
+    source_ = &source;
+    scaled_ = source.Resized(width, height);
+  }
+  return scaled_ ? *scaled_ : source;
 }
 
 PictureDecoder::~PictureDecoder() {

@@ -5,6 +5,7 @@
 #include "shared/win/form_controls.h"
 #include "shared/win/message_loop.h"
 #include "shared/win/window_drag.h"
+#include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
 namespace {
@@ -38,7 +39,7 @@ void VerticalLine(HDC dc, int x, int top, int bottom, COLORREF colour) {
 bool SkinnedForm::Create(const SkinnedFormDesign& design) {
   design_ = design;
   uiFont_ = design.uiFont;
-  controlFont_ = CreateLabelFont(uiFont_);
+  controlFont_ = CreateLabelFont(uiFont_, SystemScale().Dpi());
   hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND));
   const WindowClassSpec windowClass{design.className, 0, nullptr, design.icon};
   WindowCreateSpec createSpec;
@@ -49,6 +50,7 @@ bool SkinnedForm::Create(const SkinnedFormDesign& design) {
   if (!CreateWindowOf(windowClass, createSpec)) return false;
   MarkAsForm(Handle());
   canvas_.Attach(Handle(), *this);
+  canvas_.SetScale(SystemScale());
 
   if (!AddLabel(title_, kTitle, design_.title, {16, 10}, RGB(0, 0, 0))) return false;
   title_.onMouseMove = [this](int buttons, POINT) {

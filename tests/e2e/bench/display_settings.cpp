@@ -7,11 +7,13 @@ namespace {
 
 constexpr wchar_t kX11DriverKey[] = L"Software\\Wine\\X11 Driver";
 constexpr wchar_t kManaged[] = L"Managed";
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kLogPixels[] = L"LogPixels";
 
 class RegistryKey {
  public:
-  RegistryKey() {
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kX11DriverKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
+  explicit RegistryKey(const wchar_t* path = kX11DriverKey) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
                         &key_, nullptr) != ERROR_SUCCESS)
       key_ = nullptr;
   }
@@ -41,6 +43,20 @@ bool WriteString(HKEY key, const wchar_t* name, const std::wstring& value) {
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+std::optional<DWORD> ReadDword(HKEY key, const wchar_t* name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  DWORD type = 0;
+  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+      type != REG_DWORD)
+    return std::nullopt;
+  return value;
+}
+
+void WriteDword(HKEY key, const wchar_t* name, DWORD value) {
+  RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+}
+
 }  // namespace
 
 bool RunningUnderWine() {
@@ -64,6 +80,20 @@ ScopedSelfManagedWindows::~ScopedSelfManagedWindows() {
     WriteString(key.Get(), kManaged, *previous_);
   else
     RegDeleteValueW(key.Get(), kManaged);
+}
+
+ScopedLogPixels::ScopedLogPixels(DWORD dpi) {
+  RegistryKey key(kDesktopKey);
+  previous_ = ReadDword(key.Get(), kLogPixels);
+  WriteDword(key.Get(), kLogPixels, dpi);
+}
+
+ScopedLogPixels::~ScopedLogPixels() {
+  RegistryKey key(kDesktopKey);
+  if (previous_)
+    WriteDword(key.Get(), kLogPixels, *previous_);
+  else
+    RegDeleteValueW(key.Get(), kLogPixels);
 }
 
 }  // namespace ravelo::e2e

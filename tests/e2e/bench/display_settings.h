@@ -6,6 +6,8 @@
 // longer depend on whatever window manager a developer's desktop runs.
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 
@@ -26,6 +28,20 @@ class ScopedSelfManagedWindows {
  private:
   bool applied_ = false;
   std::optional<std::wstring> previous_;
+};
+
+// Sets the display's DPI (HKCU\Control Panel\Desktop\LogPixels, which Wine
+// reads when a process starts) for the programs started while it lives, and
+// puts the previous value back afterwards.
+class ScopedLogPixels {
+ public:
+  explicit ScopedLogPixels(DWORD dpi);
+  ScopedLogPixels(const ScopedLogPixels&) = delete;
+  ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
+  ~ScopedLogPixels();
+
+ private:
+  std::optional<DWORD> previous_;
 };
 
 }  // namespace ravelo::e2e
