@@ -78,6 +78,10 @@ ravelo::Size ImageButton::NaturalSize() const {
           std::max<int>(kMinimumFace.height, text.cy + kFacePadding)};
 }
 
+void ImageButton::KeepPixelsSharp() {
+  for (PictureAtSize* sized : {&pictureSized_, &greyedSized_, &hoverSized_}) sized->SetSmooth(false);
+}
+
 void ImageButton::Place(const ravelo::Rect& bounds) {
   SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
                SWP_NOZORDER | SWP_NOACTIVATE);

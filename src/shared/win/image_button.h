@@ -41,6 +41,8 @@ class ImageButton final : public Window {
   ravelo::Size NaturalSize() const;
 
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+  // Pictures scaled without smoothing (small glyphs stay crisp).
+  void KeepPixelsSharp();
   void Place(const ravelo::Rect& bounds);
   void Show(bool visible);
   // Above every sibling, so that it covers the labels and buttons it overlaps.

@@ -87,7 +87,7 @@ Picture Picture::Greyed() const {
   return Picture(std::move(dib->first), dib->second, width_, height_);
 }
 
-std::optional<Picture> Picture::Resized(int width, int height) const {
+std::optional<Picture> Picture::Resized(int width, int height, bool smooth) const {
   if (width <= 0 || height <= 0 || !bits_) return std::nullopt;
   std::vector<std::uint32_t> out(static_cast<size_t>(width) * static_cast<size_t>(height));
   // Premultiplied channels interpolate without dark fringes at the edges.
@@ -103,6 +103,11 @@ std::optional<Picture> Picture::Resized(int width, int height) const {
       const float sx = (static_cast<float>(x) + 0.5f) * static_cast<float>(width_) / static_cast<float>(width) - 0.5f;
       const int x0 = static_cast<int>(std::floor(sx));
       const float fx = sx - static_cast<float>(x0);
+      if (!smooth) {
+        out[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
+            at(static_cast<int>(std::lround(sx)), static_cast<int>(std::lround(sy)));
+        continue;
+      }
       const std::uint32_t p[4] = {at(x0, y0), at(x0 + 1, y0), at(x0, y0 + 1), at(x0 + 1, y0 + 1)};
       const float w[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
       std::uint32_t pixel = 0;
@@ -121,7 +126,7 @@ const Picture& PictureAtSize::Of(const Picture& source, int width, int height) {
   if (width == source.Width() && height == source.Height()) return source;
   if (source_ != &source || !scaled_ || scaled_->Width() != width || scaled_->Height() != height) {
     source_ = &source;
-    scaled_ = source.Resized(width, height);
+    scaled_ = source.Resized(width, height, smooth_);
   }
   return scaled_ ? *scaled_ : source;
 }

@@ -38,8 +38,9 @@ class Picture {
 
   // The disabled look: grey, and half transparent over what lies behind.
   Picture Greyed() const;
-  // The picture at another size, smoothed (bilinear); empty on failure.
-  std::optional<Picture> Resized(int width, int height) const;
+  // The picture at another size, smoothed (bilinear) or pixel for pixel
+  // (nearest); empty on failure.
+  std::optional<Picture> Resized(int width, int height, bool smooth = true) const;
 
  private:
   friend class PictureDecoder;  // decodes straight into the DIB
@@ -62,8 +63,10 @@ class PictureAtSize {
   // source itself when the size is its own.
   const Picture& Of(const Picture& source, int width, int height);
   void Reset() { scaled_.reset(); }
+  void SetSmooth(bool smooth) { smooth_ = smooth; }
 
  private:
+  bool smooth_ = true;
   const Picture* source_ = nullptr;
   std::optional<Picture> scaled_;
 };

@@ -15,4 +15,9 @@ DisplayScale WindowScale(HWND window) {
 
 DisplayScale SystemScale() { return DisplayScale(ScreenDpiY()); }
 
+RECT ToDevice(const DisplayScale& scale, const RECT& design) {
+  return {scale.ToDevice(static_cast<int>(design.left)), scale.ToDevice(static_cast<int>(design.top)),
+          scale.ToDevice(static_cast<int>(design.right)), scale.ToDevice(static_cast<int>(design.bottom))};
+}
+
 }  // namespace ravelo::win

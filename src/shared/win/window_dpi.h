@@ -16,4 +16,7 @@ DisplayScale WindowScale(HWND window);
 // The system DPI (the primary screen's), which the screen probe divides by.
 DisplayScale SystemScale();
 
+// A rectangle of the design at a window's scale, edge by edge.
+RECT ToDevice(const DisplayScale& scale, const RECT& design);
+
 }  // namespace ravelo::win

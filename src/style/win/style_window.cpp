@@ -154,9 +154,9 @@ void StyleWindow::FinishStartUp() {
 }
 
 void StyleWindow::Save() {
-  // Saved in design pixels, whatever the DPI the window shows at.
+  // The design pixel of the screen pixel the label shows at, whatever the DPI.
   const auto saved = [this](PointF shown) {
-    const PointF p = Scale().ToDesign(shown);
+    const PointF p = Scale().ToDesign(PointF{static_cast<float>(PixelOf(shown.x)), static_cast<float>(PixelOf(shown.y))});
     return PointF{SavedPosition(p.x), SavedPosition(p.y)};
   };
   const auto planned = PlanStyleSave(

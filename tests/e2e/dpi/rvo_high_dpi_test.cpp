@@ -1,10 +1,13 @@
-// rvo on a 1920 x 1080 screen at 150 % (144 DPI) against the same window at
-// 96 DPI: the design at one and a half times its size, centred. run.sh starts
-// it on its own screen and compares the two window pictures saved here.
+// The windows on a 1920 x 1080 screen at 150 % (144 DPI) against 96 DPI: rvo
+// shows its design at one and a half times its size, centred (run.sh starts
+// these tests on their own screen and compares the two pictures of rvo saved
+// here); rvocfg's form grows alike; rvostyle saves in design pixels.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "bench/bench.h"
@@ -57,6 +60,38 @@ TEST(RvoHighDpi, ShowsTheDesignOneAndAHalfTimesAsLarge) {
   EXPECT_EQ(content.Height(), 675);
   const Rect screen = ScreenBounds();
   EXPECT_EQ(window.TopLeft(), (Point{(screen.Width() - window.Width()) / 2, (screen.Height() - window.Height()) / 2}));
+}
+
+TEST(HighDpi, RvocfgShowsItsFormOneAndAHalfTimesAsLarge) {
+  Rect form[2];
+  for (const DWORD dpi : {96u, 144u}) {
+    const ScopedLogPixels logPixels(dpi);
+    const Installation install;
+    const Process rvocfg = install.Start(L"rvocfg.exe");
+    form[dpi == 144] = rvocfg.WaitForWindow({.className = L"RaveloSettingsForm"}).WindowRect();
+  }
+  EXPECT_EQ(form[1].Width(), std::lround(form[0].Width() * 1.5));
+  EXPECT_EQ(form[1].Height(), std::lround(form[0].Height() * 1.5));
+}
+
+TEST(HighDpi, RvostyleSavesADraggedLabelInDesignPixels) {
+  const Installation install;
+  std::optional<Process> editor;
+  std::optional<ScopedLogPixels> logPixels(144);
+  editor.emplace(install.Start(L"rvostyle.exe"));
+  const Window main = editor->WaitForWindow({.className = L"RaveloStyleWindow"});
+  logPixels.reset();
+  main.WaitUntilPainted();
+  const Window content = Content(main);
+  const Window caption = content.ChildById(kCaptionId);
+  const Point from = caption.WindowRect().Center();
+  mouse::Drag(from, from + Point{31, 17}, MouseButton::Left, 20);
+  mouse::Click(main.ChildById(110).WindowRect().Center());  // save
+  editor->WaitForMessageBox(L"Ravelo").Press(IDOK);
+  const Point origin = content.ClientRect().TopLeft();
+  const Rect shown = caption.WindowRect().Offset({-origin.x, -origin.y});
+  EXPECT_EQ(install.IniValue(L"Style", L"captionleft"), std::to_wstring(std::lround(shown.left / 1.5)));
+  EXPECT_EQ(install.IniValue(L"Style", L"captiontop"), std::to_wstring(std::lround(shown.top / 1.5)));
 }
 
 }  // namespace
