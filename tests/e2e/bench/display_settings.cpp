@@ -12,8 +12,8 @@ constexpr wchar_t kLogPixels[] = L"LogPixels";
 
 class RegistryKey {
  public:
-  explicit RegistryKey(const wchar_t* path = kX11DriverKey) {
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
+  RegistryKey() {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kX11DriverKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
                         &key_, nullptr) != ERROR_SUCCESS)
       key_ = nullptr;
   }
@@ -43,20 +43,6 @@ bool WriteString(HKEY key, const wchar_t* name, const std::wstring& value) {
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-std::optional<DWORD> ReadDword(HKEY key, const wchar_t* name) {
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  DWORD type = 0;
-  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-      type != REG_DWORD)
-    return std::nullopt;
-  return value;
-}
-
-void WriteDword(HKEY key, const wchar_t* name, DWORD value) {
-  RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-}
-
 }  // namespace
 
 bool RunningUnderWine() {
@@ -83,17 +69,19 @@ ScopedSelfManagedWindows::~ScopedSelfManagedWindows() {
 }
 
 ScopedLogPixels::ScopedLogPixels(DWORD dpi) {
-  RegistryKey key(kDesktopKey);
-  previous_ = ReadDword(key.Get(), kLogPixels);
-  WriteDword(key.Get(), kLogPixels, dpi);
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+      ERROR_SUCCESS)
+    previous_ = value;
+  RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &dpi, sizeof dpi);
 }
 
 ScopedLogPixels::~ScopedLogPixels() {
-  RegistryKey key(kDesktopKey);
   if (previous_)
-    WriteDword(key.Get(), kLogPixels, *previous_);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels, REG_DWORD, &*previous_, sizeof(DWORD));
   else
-    RegDeleteValueW(key.Get(), kLogPixels);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktopKey, kLogPixels);
 }
 
 }  // namespace ravelo::e2e

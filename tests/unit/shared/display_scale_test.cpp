@@ -23,20 +23,15 @@ TEST(DisplayScale, StoredPositionsSurviveTheTripToTheScreenAndBack) {
   }
 }
 
-TEST(DisplayScale, TouchingRectanglesKeepTouching) {
-  const DisplayScale scale(144);
-  const Rect content = scale.ToDevice(Rect{5, 30, 600, 450});
-  EXPECT_EQ(content, (Rect{8, 45, 900, 675}));
-  EXPECT_EQ(scale.ToDevice(Rect{0, 0, 611, 485}).right() - content.right(), 9);  // 6 design pixels of body
-}
-
-TEST(DisplayScale, LayoutKeepsLabelFractionsAndScalesTheGlyphs) {
+// Edges are converted, so touching rectangles keep touching.
+TEST(DisplayScale, LayoutKeepsEdgesAndLabelFractionsAndScalesTheGlyphs) {
   FrameLayoutInput input;
   input.width = 600;
   input.height = 450;
   input.positions = {101.0f, 33.0f, 201.0f, 45.0f};
   const FrameLayout device = ToDevice(*ComputeFrameLayout(input), DisplayScale(144));
   EXPECT_EQ(device.window, (Size{917, 728}));
+  EXPECT_EQ(device.content, (Rect{8, 45, 900, 675}));
   EXPECT_EQ(device.caption, (PointF{49.5f, 151.5f}));
   EXPECT_EQ(device.draw->windowBoxes.close, (Rect{882, 14, 23, 22}));
   EXPECT_EQ(device.draw->windowBoxes.closeGlyph[0], (LineSegment{{6, 6}, {17, 17}}));
