@@ -289,14 +289,14 @@ bool DrawWindow::CreateHelpBox() {
 }
 
 void DrawWindow::ShowHelpPicture() {
-  // Read afresh every time, shown at its own size. Without a picture that
-  // can be shown the item does nothing.
+  // Read afresh every time, shown at its own size (in design pixels).
+  // Without a picture that can be shown the item does nothing.
   std::optional<Picture> picture = Pictures().Load(Widen(paths_.CommonFile(kHelpPicture)));
   if (!picture || !CreateHelpBox()) return;
   const ravelo::Size size{picture->Width(), picture->Height()};
   helpBox_.SetPicture(std::move(picture));
   helpBox_.SetCursor(hand_);
-  helpBox_.Place({0, 0, size.width, size.height});
+  helpBox_.Place(Scale().ToDevice(ravelo::Rect{0, 0, size.width, size.height}));
   helpBox_.BringToTop();
   helpBox_.Show(true);
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "shared/win/control_messages.h"
+#include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
 namespace {
@@ -74,8 +75,10 @@ ravelo::Size ImageButton::NaturalSize() const {
   ScopedSelect select(screen.Get(), FaceFont());
   SIZE text{};
   GetTextExtentPoint32W(screen.Get(), name_.c_str(), static_cast<int>(name_.size()), &text);
-  return {std::max<int>(kMinimumFace.width, text.cx + 2 * kFacePadding),
-          std::max<int>(kMinimumFace.height, text.cy + kFacePadding)};
+  // The message font is made for the system DPI; the size is in design pixels.
+  const ravelo::Size design = SystemScale().ToDesign(ravelo::Size{text.cx, text.cy});
+  return {std::max<int>(kMinimumFace.width, design.width + 2 * kFacePadding),
+          std::max<int>(kMinimumFace.height, design.height + kFacePadding)};
 }
 
 void ImageButton::KeepPixelsSharp() {
