@@ -101,22 +101,21 @@ std::optional<Picture> Picture::Resized(int width, int height, bool smooth) cons
     const float fy = sy - static_cast<float>(y0);
     for (int x = 0; x < width; ++x) {
       const float sx = (static_cast<float>(x) + 0.5f) * static_cast<float>(width_) / static_cast<float>(width) - 0.5f;
-      const int x0 = static_cast<int>(std::floor(sx));
-      const float fx = sx - static_cast<float>(x0);
+      std::uint32_t& pixel = out[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
       if (!smooth) {
-        out[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
-            at(static_cast<int>(std::lround(sx)), static_cast<int>(std::lround(sy)));
+        pixel = at(static_cast<int>(std::lround(sx)), static_cast<int>(std::lround(sy)));
         continue;
       }
+      const int x0 = static_cast<int>(std::floor(sx));
+      const float fx = sx - static_cast<float>(x0);
       const std::uint32_t p[4] = {at(x0, y0), at(x0 + 1, y0), at(x0, y0 + 1), at(x0 + 1, y0 + 1)};
       const float w[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
-      std::uint32_t pixel = 0;
+      pixel = 0;
       for (int shift = 0; shift < 32; shift += 8) {
         float sum = 0.0f;
         for (int i = 0; i < 4; ++i) sum += w[i] * static_cast<float>((p[i] >> shift) & 0xFF);
         pixel |= static_cast<std::uint32_t>(std::lround(std::clamp(sum, 0.0f, 255.0f))) << shift;
       }
-      out[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = pixel;
     }
   }
   return FromPixels(width, height, out.data());
