@@ -58,7 +58,7 @@ bool AboutWindow::CreateControls(const std::wstring& baseFolder) {
       {notice_, kNotice, kNoticeText, font, At(16, 144), 433},
   };
   for (const auto& l : labels) {
-    if (!l.label.Create(Canvas(), l.id, {l.text, l.font, kInk, l.at, l.wrapWidth})) return false;
+    if (!AddLabel(l.label, l.id, {l.text, l.font, kInk, l.at, l.wrapWidth})) return false;
   }
   if (!AddLink(homeLink_, kHomeLink, kHomeText, {264, 184}, kLinkInk, [] { OpenWebPage(kHomePage); })) return false;
 
@@ -75,7 +75,7 @@ bool AboutWindow::CreateControls(const std::wstring& baseFolder) {
   };
   for (const auto& p : pictures) {
     if (!p.button.Create(Handle(), p.id, p.name, *this)) return false;
-    p.button.Place(p.bounds);
+    PlaceButton(p.button, p.bounds);
     p.button.Show(true);
   }
   logo_.SetPicture(PictureFromBitmapResource(IDB_LOGO));

@@ -81,7 +81,7 @@ bool NameListWindow::CreateControls() {
     const StepText& step = kSteps[i];
     TextLabel::InitialState initial{step.text, small, kInk,
                                     PointF{static_cast<float>(step.at.x), static_cast<float>(step.at.y)}, step.width};
-    if (!steps_[i].Create(Canvas(), kFirstStep + static_cast<int>(i), initial)) return false;
+    if (!AddLabel(steps_[i], kFirstStep + static_cast<int>(i), initial)) return false;
   }
   const struct {
     ImageButton& button;
@@ -94,7 +94,7 @@ bool NameListWindow::CreateControls() {
   for (const auto& b : buttons) {
     if (!b.button.Create(Handle(), b.id, b.name, *this)) return false;
     b.button.onClick = [this, action = b.action] { (this->*action)(); };
-    b.button.Place({b.left, 256, 58, 22});
+    PlaceButton(b.button, {b.left, 256, 58, 22});
     b.button.Show(true);
     AddTip(b.button.Handle(), b.name);
   }

@@ -228,7 +228,7 @@ bool SettingsWindow::CreateSwatches() {
     const std::wstring name = Widen(presets[i].name);
     if (!preset.Create(Handle(), ids::PicId(static_cast<int>(i) + 5), name, *this)) return false;
     preset.SetCursor(Hand());
-    preset.Place({440 + 32 * static_cast<int>(i), 288, 25, 25});
+    PlaceButton(preset, {440 + 32 * static_cast<int>(i), 288, 25, 25});
     preset.Show(true);
     AddTip(preset.Handle(), name);
     preset.onClick = [this, i] {
@@ -251,7 +251,7 @@ bool SettingsWindow::CreateButtons() {
   for (const ButtonSpec& entry : buttons) {
     if (!entry.button.Create(Handle(), ids::PicId(entry.index), entry.name, *this)) return false;
     entry.button.SetCursor(Hand());
-    entry.button.Place({entry.left, 408, 58, 22});
+    PlaceButton(entry.button, {entry.left, 408, 58, 22});
     entry.button.Show(true);
     AddTip(entry.button.Handle(), entry.name);
   }

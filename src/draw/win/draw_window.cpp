@@ -67,7 +67,7 @@ bool DrawWindow::Create() {
   onBodyMouseDown = [this](int button, POINT onScreen) {
     if (button == 2) menu_.ShowAt(Handle(), onScreen);
   };
-  ApplyFrameLayout(*this, *this, designLayout);
+  Layout(designLayout);
   return true;
 }
 
@@ -115,7 +115,7 @@ void DrawWindow::LoadSettings() {
 void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
   ApplyLabelSettings(CaptionLabel(), plan.caption);
   ApplyLabelSettings(TextLine(), plan.text);
-  ApplyFrameLayout(*this, *this, plan.layout);
+  Layout(plan.layout);
   if (plan.timerInterval) timerInterval_ = *plan.timerInterval;
   if (plan.makeTopMost) {
     SetTopMost(true);
@@ -124,6 +124,18 @@ void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
   ApplyBackground(plan);
   // Named only: the device opens when a draw with music starts.
   music_.SetFile(Widen(plan.musicPath));
+}
+
+void DrawWindow::Layout(const FrameLayoutArgs& args) {
+  layoutArgs_ = args;
+  ApplyFrameLayout(*this, *this, args);
+}
+
+void DrawWindow::OnScaleChanged(const DisplayScale&) {
+  // The text line's place and size are remembered at the old scale.
+  fittedText_.RestoreLayout();
+  Layout(layoutArgs_);
+  fittedText_.RememberLayout();
 }
 
 void DrawWindow::OnBodyColour(COLORREF colour) {
@@ -148,9 +160,9 @@ void DrawWindow::PlaceParts(const FrameLayout& layout) {
   if (!layout.draw) return;
   const DrawFrameLayout& draw = *layout.draw;
   minimizeBox_.Place(draw.windowBoxes.minimize);
-  minimizeBox_.SetGlyph(draw.windowBoxes.minimizeGlyph);
+  minimizeBox_.SetGlyph(draw.windowBoxes.minimizeGlyph, draw.windowBoxes.glyphPen);
   closeBox_.Place(draw.windowBoxes.close);
-  closeBox_.SetGlyph(draw.windowBoxes.closeGlyph);
+  closeBox_.SetGlyph(draw.windowBoxes.closeGlyph, draw.windowBoxes.glyphPen);
 
   if (!draw.commandRow.visible) {
     for (ImageButton& button : commandButtons_) button.Show(false);
@@ -277,14 +289,14 @@ bool DrawWindow::CreateHelpBox() {
 }
 
 void DrawWindow::ShowHelpPicture() {
-  // Read afresh every time, shown at its own size. Without a picture that
-  // can be shown the item does nothing.
+  // Read afresh every time, shown at its own size (in design pixels).
+  // Without a picture that can be shown the item does nothing.
   std::optional<Picture> picture = Pictures().Load(Widen(paths_.CommonFile(kHelpPicture)));
   if (!picture || !CreateHelpBox()) return;
   const ravelo::Size size{picture->Width(), picture->Height()};
   helpBox_.SetPicture(std::move(picture));
   helpBox_.SetCursor(hand_);
-  helpBox_.Place({0, 0, size.width, size.height});
+  helpBox_.Place(Scale().ToDevice(ravelo::Rect{0, 0, size.width, size.height}));
   helpBox_.BringToTop();
   helpBox_.Show(true);
 }

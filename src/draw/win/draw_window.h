@@ -55,6 +55,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   static constexpr UINT_PTR kDrawTimer = 1;
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnScaleChanged(const DisplayScale& previous) override;
   void FinishStartUp();
   void OnMenuItem(int itemId);
 
@@ -82,6 +83,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   // defaults after a message when it is missing.
   void LoadSettings();
   void ApplyPlan(const SettingsPlan& plan);
+  void Layout(const FrameLayoutArgs& args);
   // FrameButtons: the window boxes and the command-button row.
   void OnBodyColour(COLORREF colour) override;
   void OnTitleColour(COLORREF colour) override;
@@ -107,6 +109,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   std::optional<draw::HistoryFailure> historyFailure_;
   FittedTextLine fittedText_{TextLine()};
 
+  FrameLayoutArgs layoutArgs_;  // the last layout, for a change of DPI
   Win32SystemQueries system_;
   WindowBox minimizeBox_;
   WindowBox closeBox_;

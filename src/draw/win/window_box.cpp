@@ -31,8 +31,9 @@ void WindowBox::SetForeColour(COLORREF colour) {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void WindowBox::SetGlyph(std::span<const LineSegment> lines) {
+void WindowBox::SetGlyph(std::span<const LineSegment> lines, int penWidth) {
   glyph_.assign(lines.begin(), lines.end());
+  penWidth_ = penWidth;
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -55,7 +56,7 @@ void WindowBox::Paint(HDC dc) {
   if (!buffer) return;
   SetBkColor(buffer, back_);
   ExtTextOutW(buffer, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
-  Pen pen(CreatePen(PS_SOLID, 1, fore_));
+  Pen pen(CreatePen(PS_SOLID, penWidth_, fore_));
   ScopedSelect select(buffer, pen.Get());
   const int previousMode = SetROP2(buffer, hovered_ ? R2_MASKPENNOT : R2_COPYPEN);
   for (const LineSegment& line : glyph_) {

@@ -26,7 +26,7 @@ class WindowBox final : public Window {
 
   void SetBackColour(COLORREF colour);
   void SetForeColour(COLORREF colour);
-  void SetGlyph(std::span<const LineSegment> lines);
+  void SetGlyph(std::span<const LineSegment> lines, int penWidth);
   void Place(const ravelo::Rect& bounds);
   // Back to the normal drawing (after the box minimised its window).
   void EndHover();
@@ -41,6 +41,7 @@ class WindowBox final : public Window {
   COLORREF back_ = RGB(0, 0, 0);
   COLORREF fore_ = RGB(255, 255, 255);
   std::vector<LineSegment> glyph_;
+  int penWidth_ = 1;
   bool hovered_ = false;
   bool pressed_ = false;
   OffscreenBuffer buffer_;

@@ -90,6 +90,7 @@ struct DrawWindowBoxes {
   Rect close;
   std::array<LineSegment, 1> minimizeGlyph;
   std::array<LineSegment, 2> closeGlyph;
+  int glyphPen = 1;  // line width
 };
 
 struct CommandButtonLayout {

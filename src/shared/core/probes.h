@@ -11,6 +11,7 @@ namespace ravelo {
 struct DisplayMode {
   std::uint32_t pelsWidth = 0;
   std::uint32_t pelsHeight = 0;
+  friend bool operator==(const DisplayMode&, const DisplayMode&) = default;
 };
 
 // What the probes ask the system. The Win32 view implements it; tests fake

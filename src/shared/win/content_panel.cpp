@@ -34,6 +34,7 @@ bool ContentPanel::LoadBackground(const std::wstring& path) {
   std::optional<Picture> loaded = pictures_->Load(path);
   if (!loaded) return false;
   picture_ = std::move(loaded);
+  sized_.Reset();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
   return true;
 }
@@ -48,21 +49,29 @@ void ContentPanel::Place(const ravelo::Rect& bounds) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void ContentPanel::SetScale(const DisplayScale& scale) {
+  if (scale == canvas_.Scale()) return;
+  canvas_.SetScale(scale);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 void ContentPanel::PaintBackdrop(HDC dc, const RECT& area) const {
   if (!picture_) {
     FillSolid(dc, area, kGround);
     return;
   }
   // White right of and below the picture, the picture itself where it is.
-  const RECT shown{0, 0, picture_->Width(), picture_->Height()};
+  const ravelo::Size size = canvas_.Scale().ToDevice(ravelo::Size{picture_->Width(), picture_->Height()});
+  const Picture& picture = sized_.Of(*picture_, size.width, size.height);
+  const RECT shown{0, 0, picture.Width(), picture.Height()};
   RECT right{std::max(area.left, shown.right), area.top, area.right, area.bottom};
   RECT below{area.left, std::max(area.top, shown.bottom), std::min(area.right, shown.right), area.bottom};
   if (!IsRectEmpty(&right)) FillSolid(dc, right, kGround);
   if (!IsRectEmpty(&below)) FillSolid(dc, below, kGround);
   RECT overlap;
   if (IntersectRect(&overlap, &area, &shown)) {
-    if (!picture_->Opaque()) FillSolid(dc, overlap, kGround);
-    picture_->DrawPart(dc, overlap);
+    if (!picture.Opaque()) FillSolid(dc, overlap, kGround);
+    picture.DrawPart(dc, overlap);
   }
 }
 

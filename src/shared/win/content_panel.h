@@ -1,6 +1,6 @@
 // PicBack: the content area of the skinned frame. It shows its background
-// picture at the picture's own size from the top left corner over a white
-// ground, and the caption and text labels over both.
+// picture from the top left corner over a white ground, at its own size
+// in design pixels (smoothed when the window's DPI enlarges it), and the caption and text labels over both.
 #pragma once
 
 #include <windows.h>
@@ -30,6 +30,8 @@ class ContentPanel final : public Window, public Backdrop {
   bool HasPicture() const { return picture_.has_value(); }
 
   void Place(const ravelo::Rect& bounds);
+  // The window's scale: the background's size and the labels' fonts follow it.
+  void SetScale(const DisplayScale& scale);
 
   void PaintBackdrop(HDC dc, const RECT& area) const override;
 
@@ -39,6 +41,7 @@ class ContentPanel final : public Window, public Backdrop {
   LabelCanvas canvas_;
   PictureDecoder* pictures_ = nullptr;
   std::optional<Picture> picture_;
+  mutable PictureAtSize sized_;
 };
 
 }  // namespace ravelo::win

@@ -4,6 +4,7 @@
 
 #include "shared/win/control_messages.h"
 #include "shared/win/system_library.h"
+#include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
 namespace {
@@ -25,7 +26,8 @@ FormControl::~FormControl() {
 }
 
 bool FormControl::CreateControl(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& text,
-                                HWND parent, int controlId, const RECT& bounds) {
+                                HWND parent, int controlId, const RECT& design) {
+  const RECT bounds = ToDevice(WindowScale(parent), design);
   hwnd_ = CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
                           bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), ThisModule(), nullptr);
@@ -36,7 +38,8 @@ bool FormControl::CreateControl(const wchar_t* className, DWORD style, DWORD exS
 
 void FormControl::SetFont(HFONT font) const { SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
-void FormControl::Place(const RECT& bounds) const {
+void FormControl::Place(const RECT& design) const {
+  const RECT bounds = ToDevice(WindowScale(GetParent(hwnd_)), design);
   SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -114,11 +117,11 @@ HBRUSH CheckBox::OnControlColour(HDC dc) {
   return ground_.Get();
 }
 
-bool ColourSwatch::Create(HWND parent, int controlId, const RECT& bounds) {
+bool ColourSwatch::Create(HWND parent, int controlId, const RECT& design) {
   const WindowClassSpec windowClass{kSwatchClass, 0, nullptr, nullptr};
   WindowCreateSpec createSpec;
   createSpec.style = WS_CHILD | WS_VISIBLE;
-  createSpec.bounds = bounds;
+  createSpec.bounds = ToDevice(WindowScale(parent), design);
   createSpec.parent = parent;
   createSpec.controlId = controlId;
   return CreateWindowOf(windowClass, createSpec);

@@ -1,5 +1,6 @@
 // The controls of a form: standard edit boxes and check boxes, and colour
-// swatches. A form hands every WM_COMMAND and WM_NOTIFY a control sends, and
+// swatches; their bounds are design pixels, shown at the form's DPI. A form
+// hands every WM_COMMAND and WM_NOTIFY a control sends, and
 // the control's WM_CTLCOLOR* question, to the control's own object
 // (DispatchToControl), so a form never switches over control ids.
 #pragma once

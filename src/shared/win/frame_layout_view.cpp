@@ -23,7 +23,9 @@ class LabelRowButtons final : public FrameButtons {
   }
 
   FrameParts MeasureParts(const FrameLayoutArgs&) override {
-    return StyleFrameParts{row_.save.SizeOf(), row_.restore.SizeOf(), row_.minimize.SizeOf(), row_.close.SizeOf()};
+    const DisplayScale& scale = frame_.Scale();
+    return StyleFrameParts{scale.ToDesign(row_.save.SizeOf()), scale.ToDesign(row_.restore.SizeOf()),
+                           scale.ToDesign(row_.minimize.SizeOf()), scale.ToDesign(row_.close.SizeOf())};
   }
 
   void PlaceParts(const FrameLayout& layout) override {
@@ -60,12 +62,15 @@ bool ApplyFrameLayout(SkinnedFrame& frame, FrameButtons& buttons, const FrameLay
   input.height = args.height;
   input.positions = args.positions;
   input.parts = buttons.MeasureParts(args);
-  input.captionLabel = frame.CaptionLabel().SizeOf();
-  input.textLabel = frame.TextLine().SizeOf();
-  const std::optional<FrameLayout> layout = ComputeFrameLayout(input);
-  if (!layout) return false;
-  frame.ApplyGeometry(*layout);
-  buttons.PlaceParts(*layout);
+  // The layout works in design pixels; the labels measure in device pixels.
+  const DisplayScale& scale = frame.Scale();
+  input.captionLabel = scale.ToDesign(frame.CaptionLabel().SizeOf());
+  input.textLabel = scale.ToDesign(frame.TextLine().SizeOf());
+  const std::optional<FrameLayout> design = ComputeFrameLayout(input);
+  if (!design) return false;
+  const FrameLayout layout = ToDevice(*design, scale);
+  frame.ApplyGeometry(layout);
+  buttons.PlaceParts(layout);
   return true;
 }
 

@@ -35,6 +35,8 @@ class FrameButtons {
 // The colour texts are converted in order, and the first that is no colour
 // ends the layout with what has been applied so far; so does a content size
 // whose window would not fit 16 bits. False when the layout stopped early.
+// The arguments are design pixels; the frame and the buttons get the layout
+// at the frame's scale.
 bool ApplyFrameLayout(SkinnedFrame& frame, FrameButtons& buttons, const FrameLayoutArgs& args);
 
 // The style editor's title row: save, restore, minimise and close as text

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "shared/win/control_messages.h"
+#include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
 namespace {
@@ -36,6 +37,8 @@ bool ImageButton::Create(HWND parent, int controlId, const std::wstring& name, c
 
 void ImageButton::SetPicture(std::optional<Picture> picture) {
   picture_ = std::move(picture);
+  pictureSized_.Reset();
+  greyedSized_.Reset();
   greyed_.reset();
   if (picture_) greyed_ = picture_->Greyed();
   InvalidateRect(Handle(), nullptr, FALSE);
@@ -43,6 +46,7 @@ void ImageButton::SetPicture(std::optional<Picture> picture) {
 
 void ImageButton::SetHoverPicture(std::optional<Picture> picture) {
   hover_ = std::move(picture);
+  hoverSized_.Reset();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -71,8 +75,14 @@ ravelo::Size ImageButton::NaturalSize() const {
   ScopedSelect select(screen.Get(), FaceFont());
   SIZE text{};
   GetTextExtentPoint32W(screen.Get(), name_.c_str(), static_cast<int>(name_.size()), &text);
-  return {std::max<int>(kMinimumFace.width, text.cx + 2 * kFacePadding),
-          std::max<int>(kMinimumFace.height, text.cy + kFacePadding)};
+  // The message font is made for the system DPI; the size is in design pixels.
+  const ravelo::Size design = SystemScale().ToDesign(ravelo::Size{text.cx, text.cy});
+  return {std::max<int>(kMinimumFace.width, design.width + 2 * kFacePadding),
+          std::max<int>(kMinimumFace.height, design.height + kFacePadding)};
+}
+
+void ImageButton::KeepPixelsSharp() {
+  for (PictureAtSize* sized : {&pictureSized_, &greyedSized_, &hoverSized_}) sized->SetSmooth(false);
 }
 
 void ImageButton::Place(const ravelo::Rect& bounds) {
@@ -103,7 +113,11 @@ void ImageButton::Paint(HDC dc) {
   if (backdrop_) backdrop_->PaintBackdrop(buffer, inParent);
   const bool enabled = IsWindowEnabled(Handle()) != FALSE;
   if (picture_) {
-    const Picture& shown = !enabled && greyed_ ? *greyed_ : hovering_ && hover_ ? *hover_ : *picture_;
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    const Picture& shown = !enabled && greyed_  ? greyedSized_.Of(*greyed_, width, height)
+                           : hovering_ && hover_ ? hoverSized_.Of(*hover_, width, height)
+                                                 : pictureSized_.Of(*picture_, width, height);
     shown.Draw(buffer, inParent.left, inParent.top);
   } else {
     PaintPlainFace(buffer, inParent, enabled);

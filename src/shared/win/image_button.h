@@ -1,4 +1,5 @@
-// A picture button: shows its picture at the picture's own size over
+// A picture button: shows its picture at the button's size (the picture's
+// own at 96 DPI, its natural size being in design pixels) over
 // whatever lies behind it, a greyed rendering of it while disabled, and a
 // plain button face with its name when there is no picture. Clicked with the
 // left button (press and release on it); the window text is its name.
@@ -40,6 +41,8 @@ class ImageButton final : public Window {
   ravelo::Size NaturalSize() const;
 
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+  // Pictures scaled without smoothing (small glyphs stay crisp).
+  void KeepPixelsSharp();
   void Place(const ravelo::Rect& bounds);
   void Show(bool visible);
   // Above every sibling, so that it covers the labels and buttons it overlaps.
@@ -58,6 +61,10 @@ class ImageButton final : public Window {
   std::optional<Picture> picture_;
   std::optional<Picture> greyed_;
   std::optional<Picture> hover_;
+  // The three pictures at the button's size (the layout scales it with the DPI).
+  PictureAtSize pictureSized_;
+  PictureAtSize greyedSized_;
+  PictureAtSize hoverSized_;
   bool hovering_ = false;
   mutable Font faceFont_;  // the system's message font, made on first use
   HCURSOR cursor_ = nullptr;

@@ -25,8 +25,8 @@ LOGFONTW LabelLogFont(const FontSpec& fontSpec, int dpiY) {
   return font;
 }
 
-Font CreateLabelFont(const FontSpec& fontSpec) {
-  const LOGFONTW font = LabelLogFont(fontSpec, ScreenDpiY());
+Font CreateLabelFont(const FontSpec& fontSpec, int dpi) {
+  const LOGFONTW font = LabelLogFont(fontSpec, dpi);
   return Font(CreateFontIndirectW(&font));
 }
 

@@ -18,9 +18,10 @@ struct FontSpec {
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
-// The font for the screen. A face name the system does not have is mapped
-// to the closest one it has, as the font mapper does for every program.
-Font CreateLabelFont(const FontSpec& fontSpec);
+// The font for a window shown at dpi. A face name the system does not have
+// is mapped to the closest one it has, as the font mapper does for every
+// program.
+Font CreateLabelFont(const FontSpec& fontSpec, int dpi);
 
 // The LOGFONT behind CreateLabelFont, for a device of dpiY pixels per inch.
 LOGFONTW LabelLogFont(const FontSpec& fontSpec, int dpiY);

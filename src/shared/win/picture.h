@@ -38,6 +38,9 @@ class Picture {
 
   // The disabled look: grey, and half transparent over what lies behind.
   Picture Greyed() const;
+  // The picture at another size, smoothed (bilinear) or pixel for pixel
+  // (nearest); empty on failure.
+  std::optional<Picture> Resized(int width, int height, bool smooth = true) const;
 
  private:
   friend class PictureDecoder;  // decodes straight into the DIB
@@ -51,6 +54,21 @@ class Picture {
   int width_ = 0;
   int height_ = 0;
   bool opaque_ = true;
+};
+
+// A picture drawn at the size of the window it fills: the smoothed copy is
+// made once per size (or per new source, after Reset), not on every paint.
+class PictureAtSize {
+ public:
+  // source itself when the size is its own.
+  const Picture& Of(const Picture& source, int width, int height);
+  void Reset() { scaled_.reset(); }
+  void SetSmooth(bool smooth) { smooth_ = smooth; }
+
+ private:
+  bool smooth_ = true;
+  const Picture* source_ = nullptr;
+  std::optional<Picture> scaled_;
 };
 
 // A bitmap resource of the running program (any colour depth), opaque;

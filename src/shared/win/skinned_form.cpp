@@ -5,6 +5,7 @@
 #include "shared/win/form_controls.h"
 #include "shared/win/message_loop.h"
 #include "shared/win/window_drag.h"
+#include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
 namespace {
@@ -25,12 +26,13 @@ void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
 }
 
-void HorizontalLine(HDC dc, int left, int right, int y, COLORREF colour) {
-  if (right > left) FillSolid(dc, RECT{left, y, right, y + 1}, colour);
+// Lines of the given width, drawn below and right of their coordinate.
+void HorizontalLine(HDC dc, int left, int right, int y, int width, COLORREF colour) {
+  if (right > left) FillSolid(dc, RECT{left, y, right, y + width}, colour);
 }
 
-void VerticalLine(HDC dc, int x, int top, int bottom, COLORREF colour) {
-  if (bottom > top) FillSolid(dc, RECT{x, top, x + 1, bottom}, colour);
+void VerticalLine(HDC dc, int x, int top, int bottom, int width, COLORREF colour) {
+  if (bottom > top) FillSolid(dc, RECT{x, top, x + width, bottom}, colour);
 }
 
 }  // namespace
@@ -38,7 +40,6 @@ void VerticalLine(HDC dc, int x, int top, int bottom, COLORREF colour) {
 bool SkinnedForm::Create(const SkinnedFormDesign& design) {
   design_ = design;
   uiFont_ = design.uiFont;
-  controlFont_ = CreateLabelFont(uiFont_);
   hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND));
   const WindowClassSpec windowClass{design.className, 0, nullptr, design.icon};
   WindowCreateSpec createSpec;
@@ -47,8 +48,13 @@ bool SkinnedForm::Create(const SkinnedFormDesign& design) {
   // The window has no frame: its size is the client size.
   createSpec.bounds = {0, 0, design.width, design.height};
   if (!CreateWindowOf(windowClass, createSpec)) return false;
+  scale_ = WindowScale(Handle());
+  size_ = scale_.ToDevice(ravelo::Size{design.width, design.height});
+  SetWindowPos(Handle(), nullptr, 0, 0, size_.width, size_.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  controlFont_ = CreateLabelFont(uiFont_, scale_.Dpi());
   MarkAsForm(Handle());
   canvas_.Attach(Handle(), *this);
+  canvas_.SetScale(scale_);
 
   if (!AddLabel(title_, kTitle, design_.title, {16, 10}, RGB(0, 0, 0))) return false;
   title_.onMouseMove = [this](int buttons, POINT) {
@@ -80,16 +86,26 @@ bool SkinnedForm::AddBox(ImageButton& box, int controlId, const wchar_t* name, i
   box.SetPicture(PictureFromBitmapResource(normalBitmap));
   box.SetHoverPicture(PictureFromBitmapResource(hoverBitmap));
   box.SetCursor(hand_);
+  box.KeepPixelsSharp();
   box.onClick = std::move(onClick);
-  box.Place({right - kBoxSize, kBoxTop, kBoxSize, kBoxSize});
+  PlaceButton(box, {right - kBoxSize, kBoxTop, kBoxSize, kBoxSize});
   box.Show(true);
   AddTip(box.Handle(), name);
   return true;
 }
 
 bool SkinnedForm::AddLabel(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour) {
-  return label.Create(canvas_, controlId,
-                      {text, uiFont_, colour, PointF{static_cast<float>(at.x), static_cast<float>(at.y)}});
+  return AddLabel(label, controlId, {text, uiFont_, colour, PointF{static_cast<float>(at.x), static_cast<float>(at.y)}});
+}
+
+bool SkinnedForm::AddLabel(TextLabel& label, int controlId, TextLabel::InitialState design) {
+  design.position = scale_.ToDevice(design.position);
+  design.wrapWidth = scale_.ToDevice(design.wrapWidth);
+  return label.Create(canvas_, controlId, design);
+}
+
+void SkinnedForm::PlaceButton(ImageButton& button, const ravelo::Rect& design) const {
+  button.Place(scale_.ToDevice(design));
 }
 
 bool SkinnedForm::AddLink(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour,
@@ -106,21 +122,26 @@ bool SkinnedForm::AddLink(TextLabel& label, int controlId, std::wstring_view tex
 
 void SkinnedForm::SetBackground(std::optional<Picture> picture) {
   background_ = std::move(picture);
+  backgroundSized_.Reset();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void SkinnedForm::SetHeadline(std::optional<Picture> picture) {
   headline_ = std::move(picture);
+  headlineSized_.Reset();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void SkinnedForm::AddGroupBox(const RECT& box, const TextLabel& caption) { groups_.push_back({box, &caption, {}}); }
-
-void SkinnedForm::AddGroupBox(const RECT& box, const RECT& captionBounds) {
-  groups_.push_back({box, nullptr, captionBounds});
+void SkinnedForm::AddGroupBox(const RECT& box, const TextLabel& caption) {
+  groups_.push_back({ToDevice(scale_, box), &caption, {}});
 }
 
-RECT SkinnedForm::AddText(std::wstring_view text, POINT at, COLORREF colour) {
+void SkinnedForm::AddGroupBox(const RECT& box, const RECT& captionBounds) {
+  groups_.push_back({ToDevice(scale_, box), nullptr, captionBounds});
+}
+
+RECT SkinnedForm::AddText(std::wstring_view text, POINT design, COLORREF colour) {
+  const POINT at{scale_.ToDevice(static_cast<int>(design.x)), scale_.ToDevice(static_cast<int>(design.y))};
   SIZE size{};
   {
     ScopedSelect select(measure_.Get(), controlFont_.Get());
@@ -167,29 +188,35 @@ void SkinnedForm::ChangeTip(HWND window, const std::wstring& text) {
 
 void SkinnedForm::PaintBackdrop(HDC dc, const RECT& area) const {
   FillSolid(dc, area, kPlainGround);
-  if (background_) background_->DrawPart(dc, area);
-  const RECT strip{0, kHeadlineTop, design_.width, kHeadlineTop + kHeadlineHeight};
+  const auto sized = [this](PictureAtSize& cache, const Picture& picture) -> const Picture& {
+    const ravelo::Size size = scale_.ToDevice(ravelo::Size{picture.Width(), picture.Height()});
+    return cache.Of(picture, size.width, size.height);
+  };
+  if (background_) sized(backgroundSized_, *background_).DrawPart(dc, area);
+  const RECT strip{0, scale_.ToDevice(kHeadlineTop), size_.width, scale_.ToDevice(kHeadlineTop + kHeadlineHeight)};
   RECT headlineArea;
   if (IntersectRect(&headlineArea, &strip, &area)) {
     if (headline_) {
       POINT previous{};
-      OffsetWindowOrgEx(dc, 0, -kHeadlineTop, &previous);
+      OffsetWindowOrgEx(dc, 0, -strip.top, &previous);
       RECT inPicture = headlineArea;
-      OffsetRect(&inPicture, 0, -kHeadlineTop);
-      headline_->DrawPart(dc, inPicture);
+      OffsetRect(&inPicture, 0, -strip.top);
+      sized(headlineSized_, *headline_).DrawPart(dc, inPicture);
       SetWindowOrgEx(dc, previous.x, previous.y, nullptr);
     } else {
       FillSolid(dc, headlineArea, kPlainHeadline);
     }
   }
+  const int line = scale_.ToDevice(1);
+  const int gap = scale_.ToDevice(4);
   for (const GroupBox& group : groups_) {
     const RECT& b = group.box;
     const RECT caption = group.caption ? group.caption->Bounds() : group.captionBounds;
-    HorizontalLine(dc, b.left, caption.left - 4, b.top, kGroupLine);
-    HorizontalLine(dc, caption.right + 4, b.right, b.top, kGroupLine);
-    HorizontalLine(dc, b.left, b.right + 1, b.bottom, kGroupLine);
-    VerticalLine(dc, b.left, b.top, b.bottom, kGroupLine);
-    VerticalLine(dc, b.right, b.top, b.bottom, kGroupLine);
+    HorizontalLine(dc, b.left, caption.left - gap, b.top, line, kGroupLine);
+    HorizontalLine(dc, caption.right + gap, b.right, b.top, line, kGroupLine);
+    HorizontalLine(dc, b.left, b.right + line, b.bottom, line, kGroupLine);
+    VerticalLine(dc, b.left, b.top, b.bottom, line, kGroupLine);
+    VerticalLine(dc, b.right, b.top, b.bottom, line, kGroupLine);
   }
   if (!texts_.empty()) {
     ScopedSelect select(dc, controlFont_.Get());
@@ -202,16 +229,17 @@ void SkinnedForm::PaintBackdrop(HDC dc, const RECT& area) const {
     }
   }
   // L(1)..L(4): the border.
-  const int w = design_.width;
-  const int h = design_.height;
-  HorizontalLine(dc, 0, w, 0, kBorder);
-  HorizontalLine(dc, 0, w, h - 1, kBorder);
-  VerticalLine(dc, 0, 0, h, kBorder);
-  VerticalLine(dc, w - 1, 0, h, kBorder);
+  const int w = size_.width;
+  const int h = size_.height;
+  HorizontalLine(dc, 0, w, 0, line, kBorder);
+  HorizontalLine(dc, 0, w, h - line, line, kBorder);
+  VerticalLine(dc, 0, 0, h, line, kBorder);
+  VerticalLine(dc, w - line, 0, h, line, kBorder);
 }
 
 bool SkinnedForm::InHeadline(POINT at) const {
-  return at.y >= kHeadlineTop && at.y < kHeadlineTop + kHeadlineHeight && at.x >= 0 && at.x < design_.width;
+  return at.y >= scale_.ToDevice(kHeadlineTop) && at.y < scale_.ToDevice(kHeadlineTop + kHeadlineHeight) && at.x >= 0 &&
+         at.x < size_.width;
 }
 
 LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,7 +5,10 @@
 // always; minimise and menu when asked for). Dragging the headline or the
 // title moves the window. Text boxes and check boxes placed on it are
 // reached with Tab (the window is a form, see MarkAsForm), and their
-// notifications go to their own objects (DispatchToControl).
+// notifications go to their own objects (DispatchToControl). Every place and
+// size a form is given is in design pixels; the form shows it at the DPI it
+// is created at, pictures smoothed and the window boxes' glyphs kept sharp
+// (a form moved to a screen of another DPI keeps the scale it opened at).
 #pragma once
 
 #include <windows.h>
@@ -23,6 +26,7 @@
 #include "shared/win/text_label.h"
 #include "shared/win/tooltips.h"
 #include "shared/win/window.h"
+#include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
 
@@ -74,8 +78,13 @@ class SkinnedForm : public Window, public Backdrop {
   // For standard controls (edit boxes, check boxes).
   HFONT ControlFont() const { return controlFont_.Get(); }
 
+  const DisplayScale& Scale() const { return scale_; }
+
   // A label in the form's font; false when it could not be made.
   bool AddLabel(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour);
+  // A label as designed (position and wrap width in design pixels).
+  bool AddLabel(TextLabel& label, int controlId, TextLabel::InitialState design);
+  void PlaceButton(ImageButton& button, const ravelo::Rect& design) const;
   // A label that acts on a left click, with the hand cursor.
   bool AddLink(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour,
                std::function<void()> onClick);
@@ -119,6 +128,10 @@ class SkinnedForm : public Window, public Backdrop {
               std::function<void()> onClick);
 
   SkinnedFormDesign design_;
+  DisplayScale scale_;
+  ravelo::Size size_;  // the client size on the screen
+  mutable PictureAtSize backgroundSized_;
+  mutable PictureAtSize headlineSized_;
   FontSpec uiFont_;
   Font controlFont_;
   HCURSOR hand_ = nullptr;

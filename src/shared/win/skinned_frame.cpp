@@ -4,6 +4,10 @@
 #include "shared/win/frame_controls.h"
 #include "shared/win/window_drag.h"
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace ravelo::win {
 namespace {
 
@@ -28,6 +32,8 @@ bool SkinnedFrame::Create(const FrameDesign& design) {
   createSpec.bounds = {0, 0, 200, 100};
   if (!CreateWindowOf(windowClass, createSpec)) return false;
   bodyCanvas_.Attach(Handle(), *this);
+  scale_ = WindowScale(Handle());
+  bodyCanvas_.SetScale(scale_);
 
   if (!title_.Create(bodyCanvas_, frame_controls::kTitle,
                      {design.title, design.titleFont, design.titleColour, PointF{10.0f, 10.0f}}))
@@ -36,6 +42,7 @@ bool SkinnedFrame::Create(const FrameDesign& design) {
   title_.onMouseMove = [this](int buttons, POINT) { BodyMouseMove(buttons); };
 
   if (!content_.Create(Handle(), frame_controls::kContent, pictures_)) return false;
+  content_.SetScale(scale_);
   LabelCanvas& canvas = content_.Canvas();
   return caption_.Create(canvas, frame_controls::kCaption,
                          {design.caption, design.captionFont, design.captionColour, PointF{}}) &&
@@ -61,6 +68,12 @@ void SkinnedFrame::ApplyGeometry(const FrameLayout& layout) {
   title_.SetPosition({static_cast<float>(layout.title.x), static_cast<float>(layout.title.y)});
   caption_.SetPosition(layout.caption);
   text_.SetPosition(layout.text);
+}
+
+void SkinnedFrame::SetScale(const DisplayScale& scale) {
+  scale_ = scale;
+  bodyCanvas_.SetScale(scale);
+  content_.SetScale(scale);
 }
 
 void SkinnedFrame::SetTopMost(bool topMost) {
@@ -120,6 +133,15 @@ LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_MOUSEMOVE:
       BodyMouseMove(MouseButtons(wParam));
       return 0;
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      const DisplayScale previous = scale_;
+      SetScale(DisplayScale(HIWORD(wParam)));
+      OnScaleChanged(previous);
+      return 0;
+    }
     default:
       break;
   }

@@ -4,8 +4,12 @@
 // background picture. Pressing the left button on the body or the title and
 // moving the mouse moves the window.
 //
-// The frame applies geometry computed by ComputeFrameLayout; each program
-// adds its own window buttons and applies their part of the layout.
+// The frame applies geometry computed by ComputeFrameLayout (in design
+// pixels, converted to the window's DPI by ApplyFrameLayout); each program
+// adds its own window buttons and applies their part of the layout. When
+// the window moves to a screen of another DPI, the frame takes the size
+// Windows suggests, remakes its fonts and asks the program to lay it out
+// again (OnScaleChanged).
 #pragma once
 
 #include <windows.h>
@@ -19,6 +23,7 @@
 #include "shared/win/offscreen.h"
 #include "shared/win/text_label.h"
 #include "shared/win/window.h"
+#include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
 
@@ -57,6 +62,8 @@ class SkinnedFrame : public Window, public Backdrop {
   TextLabel& CaptionLabel() { return caption_; }
   TextLabel& TextLine() { return text_; }
 
+  const DisplayScale& Scale() const { return scale_; }
+
   void SetBodyColour(COLORREF colour);
   COLORREF BodyColour() const { return bodyColour_; }
 
@@ -74,12 +81,17 @@ class SkinnedFrame : public Window, public Backdrop {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The program applies its layout again at the new Scale(); what it kept
+  // in device pixels is at the previous one.
+  virtual void OnScaleChanged(const DisplayScale& /*previous*/) {}
 
  private:
   void BodyMouseDown(int button, POINT inWindow, HWND from);
   void BodyMouseMove(int buttons);
+  void SetScale(const DisplayScale& scale);
 
   COLORREF bodyColour_ = RGB(64, 0, 128);
+  DisplayScale scale_;
   PictureDecoder pictures_;
   LabelCanvas bodyCanvas_;
   TextLabel title_;

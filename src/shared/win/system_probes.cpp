@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "shared/win/system_library.h"
+#include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
 namespace {
@@ -21,7 +22,8 @@ std::optional<DisplayMode> Win32SystemQueries::CurrentDisplayMode() const {
   DEVMODEW mode{};
   mode.dmSize = sizeof(mode);
   if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return std::nullopt;
-  return DisplayMode{mode.dmPelsWidth, mode.dmPelsHeight};
+  // The limits are design sizes: the screen as a program Windows scales sees it.
+  return ToDesign(DisplayMode{mode.dmPelsWidth, mode.dmPelsHeight}, SystemScale());
 }
 
 std::optional<std::uint32_t> Win32SystemQueries::OsMajorVersion() const {

@@ -5,7 +5,8 @@
 
 namespace ravelo::win {
 
-// EnumDisplaySettingsW on the current display device, and the OS major
+// EnumDisplaySettingsW on the current display device, in design pixels
+// (physical pixels x 96 / the system DPI), and the OS major
 // version from RtlGetVersion (GetVersionEx reports what the manifest
 // declares rather than the real version).
 class Win32SystemQueries final : public SystemQueries {

@@ -34,6 +34,12 @@ void LabelCanvas::Attach(HWND host, const Backdrop& backdrop) {
 
 void LabelCanvas::Add(TextLabel& label) { labels_.push_back(&label); }
 
+void LabelCanvas::SetScale(const DisplayScale& scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  for (TextLabel* label : labels_) label->Rescale();
+}
+
 void LabelCanvas::PaintHost(HDC dc, const RECT& area) const {
   if (backdrop_ && !IsRectEmpty(&area)) backdrop_->PaintBackdrop(dc, area);
 }
@@ -58,7 +64,7 @@ bool TextLabel::Create(LabelCanvas& canvas, int controlId, const InitialState& i
   canvas_ = &canvas;
   text_ = std::wstring(initial.text);
   fontSpec_ = initial.font;
-  font_ = CreateLabelFont(fontSpec_);
+  font_ = CreateLabelFont(fontSpec_, canvas.Scale().Dpi());
   colour_ = initial.colour;
   position_ = initial.position;
   wrapWidth_ = initial.wrapWidth;
@@ -87,7 +93,7 @@ void TextLabel::SetText(std::wstring_view text) {
 }
 
 bool TextLabel::SetFont(const FontSpec& font) {
-  Font created = CreateLabelFont(font);
+  Font created = CreateLabelFont(font, canvas_ ? canvas_->Scale().Dpi() : DisplayScale::kDesignDpi);
   if (!created) return false;
   fontSpec_ = font;
   font_ = std::move(created);

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/core/display_scale.h"
 #include "shared/core/frame_layout.h"
 #include "shared/win/gdi.h"
 #include "shared/win/label_font.h"
@@ -38,6 +39,11 @@ class LabelCanvas {
   HWND Host() const { return host_; }
   void Add(TextLabel& label);
 
+  // The scale of the host's window: the labels' fonts are made for its DPI.
+  // A new scale remakes every label's font (positions are the caller's).
+  void SetScale(const DisplayScale& scale);
+  const DisplayScale& Scale() const { return scale_; }
+
   // Paints an area of the host's own surface: the backdrop alone, since
   // every label is a child window that paints itself (and the host's DC
   // leaves the children out).
@@ -54,7 +60,8 @@ class LabelCanvas {
  private:
   HWND host_ = nullptr;
   const Backdrop* backdrop_ = nullptr;
-  std::vector<const TextLabel*> labels_;
+  std::vector<TextLabel*> labels_;
+  DisplayScale scale_;
   OffscreenBuffer buffer_;
   MemoryDc measure_;
 };
@@ -81,8 +88,8 @@ class TextLabel final : public Window {
   // False when no such font can be made; the label keeps its font.
   bool SetFont(const FontSpec& font);
   void SetColour(COLORREF colour);
-  // Left and top in the host, kept unrounded; the window stands at the
-  // nearest pixel.
+  // Left and top in the host (device pixels), kept unrounded; the window
+  // stands at the nearest pixel.
   void SetPosition(PointF leftTop);
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
 
@@ -95,6 +102,8 @@ class TextLabel final : public Window {
 
   // Draws the text into a DC in host coordinates (used by the canvas).
   void DrawOn(HDC hostDc) const;
+  // Remakes the font for the canvas's scale (used by the canvas).
+  void Rescale() { SetFont(fontSpec_); }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -60,9 +60,7 @@ bool StyleWindow::Create() {
   MakeDraggable(TextLine());
   // The built-in layout is what stays when a setting stops the layout early.
   const FrameLayoutArgs builtIn = BuiltInFrameLayout();
-  const LabelPositions& p = builtIn.positions;
-  ApplyFrameLayout(*this, ButtonRow(), builtIn.width, builtIn.height, builtIn.frameColour, builtIn.titleColour,
-                   p.captionTop, p.captionLeft, p.textTop, p.textLeft);
+  Layout(builtIn.width, builtIn.height, builtIn.frameColour, builtIn.titleColour, builtIn.positions);
   return true;
 }
 
@@ -85,7 +83,10 @@ void StyleWindow::MakeDraggable(TextLabel& label) {
   label.onMouseUp = [this, &label](int, POINT) {
     RECT content{};
     GetClientRect(Content().Handle(), &content);
-    label.SetPosition(ReleasedPosition(label.Position(), label.SizeOf(), {content.right, content.bottom}));
+    // The bounds hold in design pixels, where the label is saved.
+    const DisplayScale& scale = Scale();
+    label.SetPosition(scale.ToDevice(ReleasedPosition(scale.ToDesign(label.Position()), scale.ToDesign(label.SizeOf()),
+                                                      scale.ToDesign(ravelo::Size{content.right, content.bottom}))));
   };
 }
 
@@ -103,7 +104,8 @@ bool StyleWindow::StartUp() {
     const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
     ApplyStartPlan(PlanStyleStart(texts, bounds, paths_, FileExistsAt));
   }
-  start_ = StyleSnapshot::Take(BodyColour(), Title().Colour(), CaptionLabel().Position(), TextLine().Position());
+  start_ = StyleSnapshot::Take(BodyColour(), Title().Colour(), Scale().ToDesign(CaptionLabel().Position()),
+                               Scale().ToDesign(TextLine().Position()));
   PostMessageW(Handle(), kFinishStartUp, 0, 0);
   return true;
 }
@@ -123,9 +125,21 @@ void StyleWindow::ApplyStartPlan(const StyleStartPlan& plan) {
   ApplyLabelSettings(TextLine(), plan.text);
   // A picture that cannot be shown leaves the plain ground.
   Content().LoadBackground(Widen(plan.backgroundPath));
-  const auto& p = plan.positions;
-  ApplyFrameLayout(*this, ButtonRow(), plan.width, plan.height, plan.frameColour, plan.titleColour, p.captionTop, p.captionLeft, p.textTop,
-                   p.textLeft);
+  Layout(plan.width, plan.height, plan.frameColour, plan.titleColour, plan.positions);
+}
+
+void StyleWindow::Layout(std::int16_t width, std::int16_t height, std::string_view frameColour,
+                         std::string_view titleColour, const LabelPositions& p) {
+  size_ = {width, height};
+  ApplyFrameLayout(*this, ButtonRow(), width, height, frameColour, titleColour, p.captionTop, p.captionLeft,
+                   p.textTop, p.textLeft);
+}
+
+void StyleWindow::OnScaleChanged(const DisplayScale& previous) {
+  const PointF caption = previous.ToDesign(CaptionLabel().Position());
+  const PointF text = previous.ToDesign(TextLine().Position());
+  Layout(size_.width, size_.height, std::to_string(BodyColour()), std::to_string(Title().Colour()),
+         {caption.y, caption.x, text.y, text.x});
 }
 
 void StyleWindow::FinishStartUp() {
@@ -140,7 +154,11 @@ void StyleWindow::FinishStartUp() {
 }
 
 void StyleWindow::Save() {
-  const auto saved = [](PointF p) { return PointF{SavedPosition(p.x), SavedPosition(p.y)}; };
+  // The design pixel of the screen pixel the label shows at, whatever the DPI.
+  const auto saved = [this](PointF shown) {
+    const PointF p = Scale().ToDesign(PointF{static_cast<float>(PixelOf(shown.x)), static_cast<float>(PixelOf(shown.y))});
+    return PointF{SavedPosition(p.x), SavedPosition(p.y)};
+  };
   const auto planned = PlanStyleSave(
       {saved(CaptionLabel().Position()), saved(TextLine().Position()), BodyColour(), Title().Colour()});
   std::array<ProfileWrite, 6> writes;
@@ -155,8 +173,8 @@ void StyleWindow::Save() {
 void StyleWindow::Restore() {
   SetFrameColour(start_.FrameColour());
   SetTitleColour(start_.TitleColour());
-  CaptionLabel().SetPosition(start_.caption);
-  TextLine().SetPosition(start_.text);
+  CaptionLabel().SetPosition(Scale().ToDevice(start_.caption));
+  TextLine().SetPosition(Scale().ToDevice(start_.text));
 }
 
 void StyleWindow::Minimize() { ShowWindow(Handle(), SW_MINIMIZE); }

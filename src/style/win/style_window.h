@@ -9,8 +9,10 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "shared/core/paths.h"
+#include "shared/core/probes.h"
 #include "shared/win/frame_layout_view.h"
 #include "shared/win/skinned_frame.h"
 #include "shared/win/system_probes.h"
@@ -40,6 +42,9 @@ class StyleWindow final : public SkinnedFrame {
   LabelButtonRow ButtonRow();
   void ApplyModernTitleFont();
   void ApplyStartPlan(const StyleStartPlan& plan);
+  void Layout(std::int16_t width, std::int16_t height, std::string_view frameColour, std::string_view titleColour,
+              const LabelPositions& positions);
+  void OnScaleChanged(const DisplayScale& previous) override;
   void FinishStartUp();
 
   void Save();
@@ -60,7 +65,8 @@ class StyleWindow final : public SkinnedFrame {
   HCURSOR hand_ = nullptr;
   HCURSOR drag_ = nullptr;
   LabelDrag grab_;
-  StyleSnapshot start_;
+  StyleSnapshot start_;  // positions in design pixels
+  ContentSize size_;     // the content size laid out, for a change of DPI
   StyleMenu menu_;
   CommonDialogs dialogs_;
   Tooltips tooltips_;
