@@ -21,8 +21,8 @@ stage_rvo bench-startup rvocfg
 # The form floor carries the programs' manifest, so its controls are the same.
 printf '#include <winuser.h>\n1 RT_MANIFEST "%s"\n' "$build/generated-resources/ravelo.manifest" >"$out/floor.rc"
 i686-w64-mingw32-windres "$out/floor.rc" -O coff -o "$out/floor_manifest.o"
-"$cxx" -std=c++20 -O2 -municode -mwindows -static -DUNICODE -D_UNICODE \
-  "$here/form_floor.cpp" "$out/floor_manifest.o" -o "$out/form_floor.exe"
+"$cxx" -std=c++20 -O2 -municode -mwindows -static -DUNICODE -D_UNICODE -DRAVELO_FORM_FLOOR \
+  "$here/minimal_window.cpp" "$out/floor_manifest.o" -o "$out/form_floor.exe"
 "$cxx" -std=c++20 -O2 -municode -static -DUNICODE -D_UNICODE \
   "$here/startup_bench.cpp" -o "$out/startup_bench.exe"
 
