@@ -45,7 +45,6 @@ run_cleaner() {
 
 gone() { for p in "$@"; do check; [ ! -e "$inst/$p" ] || fail "$p should be gone"; done; }
 kept() { for p in "$@"; do check; [ -e "$inst/$p" ] || fail "$p should remain"; done; }
-kept_outside() { for p in "$@"; do check; [ -e "$p" ] || fail "${p#$work/} (outside the installation) was removed"; done; }
 # tree: every path of the installation, one a line, with the size of each file.
 tree() { (cd "$inst" && find . -printf '%p %s\n' | LC_ALL=C sort); }
 
@@ -56,35 +55,31 @@ key_kept() { for k in "$@"; do check; "$wine_run" reg query "HKLM\\$k" >/dev/nul
 # ---------------------------------------------------------------------------
 # Files (with wildcards), folders and registry keys, in one list.
 new_case entries
-mkdir -p "$inst/common/sub.pte" "$inst/docs" "$inst/empty" "$inst/full" "$inst/contents-later" \
-  "$inst/contents-first/deeper" "$inst/trailing"
-touch "$inst/common/sub.pte/inner.pte" "$inst/docs/運行說明.txt" "$inst/docs/運.txt" "$inst/docs/readme.txt" \
-  "$inst/full/keep.txt" "$inst/contents-later/a.txt" "$inst/contents-first/deeper/b.txt"
+mkdir -p "$inst/common/sub.pte" "$inst/docs" "$inst/empty" "$inst/contents-later" "$inst/contents-first/deeper"
+touch "$inst/common/sub.pte/inner.pte" "$inst/docs/運行說明.txt" "$inst/docs/運.txt" "$inst/contents-later/a.txt" \
+  "$inst/contents-first/deeper/b.txt"
 for k in Leaf 'Parent\Child' 'Ordered\Child' 注册表项; do reg_add "$keyroot\\$k"; done
 printf '%s\r\n' '#name.txt' '#common\but?.pte' '#common\s*.pte' '#common\no-such-file.txt' \
-  '#docs\運行說明.txt' '#docs/readme.txt' '#bin\filelist.db' '#common\*.pte' \
-  '@empty' '@full' '@contents-later' '#contents-later\a.txt' '#contents-first\deeper\b.txt' \
-  '@contents-first\deeper' '@contents-first' '@trailing\' '@' '@no-such-folder' \
+  '#docs\運行說明.txt' '#bin\filelist.db' '#common\*.pte' \
+  '@empty' '@contents-later' '#contents-later\a.txt' '#contents-first\deeper\b.txt' \
+  '@contents-first\deeper' '@contents-first' '@no-such-folder' \
   "%$keyroot\\Leaf" "%$keyroot\\Parent" "%$keyroot\\Missing" "%$keyroot\\Ordered\\Child" "%$keyroot\\Ordered" \
-  "  %$keyroot\\注册表项  " | write_list
+  "%$keyroot\\注册表项" | write_list
 run_cleaner
 gone name.txt common/but1.pte common/but4.pte common/style1.pte common/save.pte common/back.pte \
-  docs/運行說明.txt docs/readme.txt bin/filelist.db empty contents-later/a.txt contents-first trailing
-kept common/sound.wma common/rvoconfig.rcf common/sub.pte/inner.pte docs/運.txt bin/rvofilecmd.exe \
-  full/keep.txt contents-later
+  docs/運行說明.txt bin/filelist.db empty contents-later/a.txt contents-first
+kept common/sound.wma common/rvoconfig.rcf common/sub.pte/inner.pte docs/運.txt bin/rvofilecmd.exe contents-later
 key_gone "$keyroot\\Leaf" "$keyroot\\Ordered" "$keyroot\\注册表项"
 key_kept "$keyroot\\Parent" "$keyroot\\Parent\\Child"
 
 # ---------------------------------------------------------------------------
-# A missing list, and one that cannot be read (a folder of its name).
-for unreadable in 0 1; do
-  new_case "list_unreadable_$unreadable"
-  [ $unreadable = 0 ] || mkdir "$inst/bin/filelist.db"
-  before=$(tree)
-  run_cleaner
-  check
-  [ "$(tree)" = "$before" ] || fail "the installation changed"
-done
+# A list that cannot be read (a folder of its name) changes nothing.
+new_case list_unreadable
+mkdir "$inst/bin/filelist.db"
+before=$(tree)
+run_cleaner
+check
+[ "$(tree)" = "$before" ] || fail "the installation changed"
 
 # ---------------------------------------------------------------------------
 new_case links
@@ -99,22 +94,8 @@ ln -s "$elsewhere" "$inst/linked"
 printf '%s\r\n' '#common\linked\victim.txt' '#linked\wild-*.txt' '@linked\empty' '@common\linked\empty' \
   '#real\victim.txt' '#real\wild-*.txt' '@real\empty' | write_list
 run_cleaner
-kept_outside "$elsewhere/victim.txt" "$elsewhere/wild-1.txt" "$elsewhere/empty"
+kept ../elsewhere/victim.txt ../elsewhere/wild-1.txt ../elsewhere/empty  # outside the installation
 gone real/victim.txt real/wild-1.txt real/empty
-
-# ---------------------------------------------------------------------------
-# The demo installation's own list names everything the installation holds:
-# afterwards only the running cleaner is left. Its registry lines are moved
-# below this run's test key, so the run touches no key but its own.
-new_case whole_installation
-sed "s/^%/%${keyroot//\\/\\\\}\\\\whole\\\\/" "$stage/bin/filelist.db" >"$inst/bin/filelist.db"
-mapfile -t keys < <(sed -n 's/^%//p' "$inst/bin/filelist.db" | tr -d '\r')
-for k in "${keys[@]}"; do reg_add "$k"; done
-run_cleaner
-check
-left=$(cd "$work/whole_installation" && find Ravelo | LC_ALL=C sort | tr '\n' ' ')
-[ "$left" = "Ravelo Ravelo/bin Ravelo/bin/rvofilecmd.exe " ] || fail "left behind: $left"
-key_gone "${keys[@]}"
 
 # ---------------------------------------------------------------------------
 # No window shows while the cleaner works: a long list keeps it busy long

@@ -26,7 +26,6 @@ enum class MenuItem { Music = 1, TopMost, NoRepeat, History, ConfigProgram, Styl
 inline constexpr wchar_t kNoNameList[] = L"找不到抽签名单文件,请重新设置抽签名单";
 inline constexpr wchar_t kNoConfigFile[] = L"找不到配置文件,系统将为您载入默认设置";
 inline constexpr wchar_t kConfigProgramFailed[] = L"无法启动配置程序rvocfg.exe,请检查程序文件夹";
-inline constexpr wchar_t kFirstText[] = L"开始啦";  // the text line before any draw
 
 inline Window WaitForDrawWindow(const Process& rvo) {
   return rvo.WaitForWindow({.className = ids::kWindowClass, .text = ids::kWindowCaption});
@@ -93,6 +92,16 @@ inline void ChooseMenuItem(const Process& rvo, const Window& main, MenuItem item
   ChooseMenuItem(rvo, main, BodyPoint(main), static_cast<int>(item));
 }
 
+// Types the colour into the colour dialog the program shows and closes it
+// with OK.
+inline void ChooseColour(const Process& program, Color colour) {
+  const Window dialog = program.WaitForWindow({.className = L"#32770"});
+  for (const auto& [box, value] : {std::pair{706, colour.r}, {707, colour.g}, {708, colour.b}})  // red, green, blue
+    dialog.ChildById(box).SetText(std::to_wstring(value));
+  dialog.ChildById(IDOK).ClickButton();
+  dialog.WaitUntilGone();
+}
+
 // Waits for a companion program's window, closes it and waits until the
 // program has ended.
 inline void CloseCompanion(const wchar_t* program) {
@@ -101,13 +110,6 @@ inline void CloseCompanion(const wchar_t* program) {
     const auto all = RunningProcesses();
     return std::none_of(all.begin(), all.end(), [&](const ProcessEntry& p) { return _wcsicmp(FileNameOf(p.path).c_str(), program) == 0; });
   }, ToUtf8(program) + " did not end");
-}
-
-// Names written to name.txt (GBK, CR LF).
-inline void WriteNames(const Installation& install, const std::vector<std::wstring>& names) {
-  std::wstring text;
-  for (const std::wstring& name : names) text += name + L"\r\n";
-  install.WriteGbk(Installation::kNameList, text);
 }
 
 }  // namespace ravelo::e2e::rvo

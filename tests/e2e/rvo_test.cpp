@@ -1,6 +1,6 @@
 // rvo end to end, one test per path through its window: the files it reads
 // at start-up, its buttons, keys, menu items and window boxes, moving it,
-// reload, the companion programs and the record of results. What the
+// reload, the companion programs, the record of results and the music. What the
 // settings mean and which input acts in which state are proven by the unit
 // tests of the plan and of the draw engine.
 #include <gtest/gtest.h>
@@ -22,56 +22,36 @@ class Rvo : public ::testing::Test {  // on the shipped name list unless a test 
   Installation install_;
 };
 
-// A missing or locked name list: the warning, rvocfg started, rvo gone; a
-// missing rvocfg is reported before rvo ends.
+// A missing or locked name list: the warning, rvocfg started, rvo gone.
 TEST(RvoStartUp, WithoutAReadableNameListWarnsStartsTheConfigProgramAndEnds) {
-  enum class Case { Missing, Locked, MissingWithoutConfigProgram };
-  for (const Case c : {Case::Missing, Case::Locked, Case::MissingWithoutConfigProgram}) {
-    SCOPED_TRACE(static_cast<int>(c));
+  for (const bool locked : {false, true}) {
+    SCOPED_TRACE(locked ? "locked" : "missing");
     Installation install;
-    const UniqueHandle lock(c != Case::Locked ? nullptr : CreateFileW(install.PathOf(Installation::kNameList).c_str(),
-                                                                      GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (c != Case::Locked) install.Remove(Installation::kNameList);
-    if (c == Case::MissingWithoutConfigProgram) install.Remove(L"bin\\rvocfg.exe");
+    const UniqueHandle lock(!locked ? nullptr : CreateFileW(install.PathOf(Installation::kNameList).c_str(),
+                                                            GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!locked) install.Remove(Installation::kNameList);
     Process rvo = install.Start(L"rvo.exe");
     EXPECT_EQ(rvo.AnswerMessage(), kNoNameList);
-    if (c == Case::MissingWithoutConfigProgram) {
-      EXPECT_EQ(rvo.AnswerMessage(), kConfigProgramFailed);
-    }
     EXPECT_EQ(rvo.ExpectExit(), 0u);
-    if (c != Case::MissingWithoutConfigProgram) CloseCompanion(L"rvocfg.exe");
+    CloseCompanion(L"rvocfg.exe");
   }
 }
 
 // Without a configuration file: the warning, then the built-in rounded
-// window with its command buttons' pictures, hand and tooltip; without the
-// buttons' pictures, plain faces.
+// window with its command buttons' pictures, hand and tooltip. (The buttons'
+// plain faces without their pictures are rvocfg's test: one button class.)
 TEST_F(Rvo, TheBuiltInWindowWithoutAConfigurationFileAndItsCommandButtons) {
   install_.Remove(Installation::kConfigFile);
-  {
-    Process rvo = StartRvo();
-    EXPECT_EQ(rvo.AnswerMessage(), kNoConfigFile);
-    const Window main = WaitForDrawWindow(rvo);
-    EXPECT_FALSE(main.RegionContains({0, 0})) << "the corner is not rounded";
-    EXPECT_TRUE(main.RegionContains({5, 5}));
-    EXPECT_EQ(TextLine(main).Text(), kFirstText);
-    WaitForPixel(BodyPoint(main), Color{64, 0, 128});  // the built-in dark purple
-    EXPECT_TRUE(Idle(main));
-    EXPECT_GT(CommandButton(main, 1).CaptureWindow().Count(Color{96, 222, 140}, 24), 10) << "no green symbol";
-    EXPECT_EQ(CommandButton(main, 2).CaptureWindow().Count(Color{255, 188, 82}, 40), 0) << "the stop is not greyed";
-    mouse::MoveTo(CommandButton(main, 1).WindowRect().Center());
-    EXPECT_TRUE(HandAndTooltipShow(L"开始"));
-  }
-  ResetInput();
-  for (int i = 1; i <= 4; ++i) install_.Remove(L"common\\but" + std::to_wstring(i) + L".pte");
   Process rvo = StartRvo();
-  rvo.AnswerMessage();
+  EXPECT_EQ(rvo.AnswerMessage(), kNoConfigFile);
   const Window main = WaitForDrawWindow(rvo);
-  for (int i = 1; i <= 4; ++i) {
-    const Rect face = CommandButton(main, i).WindowRect();
-    WaitForPixel({face.left + 3, face.top + face.Height() / 2}, i == 2 ? Color{96, 100, 110} : Color{58, 74, 104},
-                 kDefaultTimeout, 4);
-  }
+  EXPECT_FALSE(main.RegionContains({0, 0})) << "the corner is not rounded";
+  EXPECT_TRUE(main.RegionContains({5, 5}));
+  WaitForPixel(BodyPoint(main), Color{64, 0, 128});  // the built-in dark purple
+  EXPECT_GT(CommandButton(main, 1).CaptureWindow().Count(Color{96, 222, 140}, 24), 10) << "no green symbol";
+  EXPECT_EQ(CommandButton(main, 2).CaptureWindow().Count(Color{255, 188, 82}, 40), 0) << "the stop is not greyed";
+  mouse::MoveTo(CommandButton(main, 1).WindowRect().Center());
+  EXPECT_TRUE(HandAndTooltipShow(L"开始"));
 }
 
 // A 40 x 30 PNG of one colour, RGB(200, 60, 30).
@@ -83,32 +63,27 @@ constexpr char kOrangePng[] =
     "\x4E\x44\xAE\x42\x60\x82";
 
 // The background: a picture named by path (its content decides, not its
-// extension), the skin's own when that has gone, plain white when the skin's
-// is damaged (a missing one reads the same way).
-TEST_F(Rvo, TheBackgroundIsTheNamedPictureOrTheSkinsOrPlainWhite) {
+// extension); plain white when the picture cannot be shown. Which picture is
+// chosen (the skin's when the named one has gone) is the settings plan's
+// unit test.
+TEST_F(Rvo, TheBackgroundIsTheNamedPictureOrPlainWhite) {
   install_.WriteBytes(L"pictures\\舞台.jpg", std::string_view(kOrangePng, sizeof kOrangePng - 1));
   install_.SetIniValue(L"Form", L"bgpic", install_.PathOf(L"pictures\\舞台.jpg"));
-  for (int step = 0; step < 3; ++step) {
-    if (step == 1) install_.SetIniValue(L"Form", L"bgpic", install_.PathOf(L"pictures\\gone.bmp"));
-    if (step == 2) install_.WriteBytes(L"common\\back.pte", "BM this is no picture");
+  for (const bool damaged : {false, true}) {
+    if (damaged) install_.WriteBytes(L"pictures\\舞台.jpg", "BM this is no picture");
     Process rvo = StartRvo();
-    const Window main = WaitForDrawWindow(rvo);
-    const Point corner = Content(main).ToScreen({3, 3});
-    if (step == 0) {
-      WaitForPixel(Content(main).ToScreen({20, 15}), Color{200, 60, 30});
-      WaitForPixel(Content(main).ToScreen({100, 100}), kWhite);  // beyond the small picture
-    } else if (step == 1) {
-      main.WaitUntilPainted();
-      EXPECT_FALSE(ScreenPixel(corner).Near(kWhite, 40)) << "not the skin's dark background";
-    } else {
-      WaitForPixel(corner, kWhite);
-    }
+    const Window content = Content(WaitForDrawWindow(rvo));
+    WaitForPixel(content.ToScreen({20, 15}), damaged ? kWhite : Color{200, 60, 30});
+    WaitForPixel(content.ToScreen({100, 100}), kWhite);  // beyond the small picture
   }
 }
 
 // The window follows the pointer from the body and the title, not from the
 // content; the system's move loop lags the pointer by the drag's first step.
-TEST_F(Rvo, TheBodyAndTheTitleMoveTheWindowButTheContentDoesNot) {
+// The boxes' glyphs are white over the body; with the pointer on a box, pen
+// AND NOT screen: white AND NOT RGB(64, 0, 128).
+TEST_F(Rvo, TheFrameMovesFromBodyAndTitleAndItsBoxesMinimiseAndClose) {
+  constexpr Color kMaskedGlyph{191, 255, 127};
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
   const auto expectMoved = [&](Point from, Point by) {
@@ -128,10 +103,23 @@ TEST_F(Rvo, TheBodyAndTheTitleMoveTheWindowButTheContentDoesNot) {
   mouse::Drag(text, text + Point{40, 40});
   Pause(Milliseconds{200});
   EXPECT_EQ(main.WindowRect(), still) << "dragging the content moved the window";
+
+  const Window minimize = main.ChildById(ids::kMinimizeBox);
+  const Window close = main.ChildById(ids::kCloseBox);
+  mouse::Click(minimize.ToScreen({5, 5}));
+  WaitUntil([&] { return IsIconic(main.Handle()) != FALSE; }, "the window was not minimised");
+  ResetInput();
+  ShowWindow(main.Handle(), SW_RESTORE);
+  mouse::MoveTo(close.ToScreen({7, 7}));
+  WaitForPixel(close.ToScreen({4, 4}), kMaskedGlyph);
+  ResetInput();  // one jump far away: the box sees the pointer leave
+  WaitForPixel(close.ToScreen({4, 4}), kWhite);
+  mouse::Click(close.WindowRect().Center());
+  EXPECT_EQ(rvo.ExpectExit(), 0u);
 }
 
-// Enter and Space from the keyboard, the same keys sent to any part of the
-// window, the command buttons, and Esc ending the program during a draw.
+// Enter and Space from the keyboard, the command buttons, keys sent to a
+// part of the window, and Esc ending the program during a draw.
 TEST_F(Rvo, KeysAndButtonsStartAndStopTheDrawAndEscEndsIt) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
@@ -148,39 +136,24 @@ TEST_F(Rvo, KeysAndButtonsStartAndStopTheDrawAndEscEndsIt) {
 
   CommandButton(main, 3).PostKey(VK_RETURN);
   ASSERT_TRUE(TextLineChanges(main)) << "Enter sent to a button did not start the draw";
-  TextLine(main).PostKey(VK_SPACE);
-  WaitUntil([&] { return Idle(main); }, "Space sent to the text line did not stop the draw");
-  StartDraw(main);
   Content(main).PostKey(VK_ESCAPE);
   EXPECT_EQ(rvo.ExpectExit(), 0u);
 }
 
 // Reload (key 1, button 3) takes the new list and configuration; without the
-// configuration file it warns and takes the defaults; an empty list refuses
-// the next draw; without the name list it warns, starts rvocfg and ends.
+// configuration file it warns and takes the defaults; without the name list
+// it warns, starts rvocfg and ends.
 TEST_F(Rvo, ReloadTakesEachFileAfresh) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
-  const std::vector<std::wstring> newNames{L"赵敏", L"黄强", L"周杰"};
-  WriteNames(install_, newNames);
+  install_.WriteGbk(Installation::kNameList, L"赵敏\r\n");
   install_.SetIniValue(L"Form", L"caption", L"年会抽奖");
   install_.SetIniValue(L"Style", L"width", L"700");
   mouse::Click(CommandButton(main, 3).WindowRect().Center());
   Content(main).ChildById(frame::kCaption).WaitForText(L"年会抽奖");
   EXPECT_TRUE(PollUntil([&] { return main.WindowRect().Width() == 711; }));
   StartDraw(main);
-  std::set<std::wstring> seen;  // the first three names the draw shows
-  PollUntil([&] { return seen.insert(TextLine(main).Text()), seen.size() == 3; });
-  EXPECT_EQ(seen, std::set<std::wstring>(newNames.begin(), newNames.end()));
-  StopDraw(main);
-
-  // An empty list is no missing list: no message until a draw is asked for.
-  install_.WriteBytes(Installation::kNameList, "\r\n\r\n");
-  main.PostKey('1');
-  Pause(Milliseconds{300});
-  EXPECT_FALSE(rvo.ShowsMessage());
-  main.PostKey(VK_RETURN);
-  EXPECT_EQ(rvo.AnswerMessage(), L"抽签名单中没有名字,请先在配置程序中添加抽签名单");
+  EXPECT_EQ(StopDraw(main), L"赵敏");
 
   install_.Remove(Installation::kConfigFile);
   main.PostKey('1');
@@ -195,8 +168,8 @@ TEST_F(Rvo, ReloadTakesEachFileAfresh) {
 }
 
 // Key 2, button 4 and the menu item start rvocfg, and the menu item the style
-// editor, and rvo goes on, a draw included; a missing one is reported; the
-// menu's exit ends a draw.
+// editor, and rvo goes on, a draw included; a missing rvocfg is reported; the
+// menu's exit ends the program.
 TEST_F(Rvo, TheCompanionsStartFromKeyButtonAndMenuOrAreReportedMissing) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
@@ -214,12 +187,8 @@ TEST_F(Rvo, TheCompanionsStartFromKeyButtonAndMenuOrAreReportedMissing) {
   CloseCompanion(L"rvostyle.exe");
 
   install_.Remove(L"bin\\rvocfg.exe");
-  install_.Remove(L"bin\\rvostyle.exe");
   main.PostKey('2');
   EXPECT_EQ(rvo.AnswerMessage(), kConfigProgramFailed);
-  ChooseMenuItem(rvo, main, MenuItem::StyleEditor);
-  EXPECT_EQ(rvo.AnswerMessage(), L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹");
-  StartDraw(main);
   ChooseMenuItem(rvo, main, MenuItem::Exit);
   EXPECT_EQ(rvo.ExpectExit(), 0u);
 }
@@ -243,7 +212,7 @@ std::vector<bool> CheckMarks(const Image& menu) {
   return marks;
 }
 
-TEST_F(Rvo, TheMenuOpensFromTheFrameAndItsCheckMarksFollowTopMostAndMusic) {
+TEST_F(Rvo, TheMenuOpensFromTheFrameItsMarksFollowTopMostAndMusicAndItShowsHelp) {
   install_.SetIniValue(L"Form", L"top", L"1");
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
@@ -267,13 +236,11 @@ TEST_F(Rvo, TheMenuOpensFromTheFrameAndItsCheckMarksFollowTopMostAndMusic) {
   ChooseMenuItem(rvo, main, MenuItem::Music);
   EXPECT_EQ(marks(BodyPoint(main)), std::vector<bool>(8, false));
   EXPECT_EQ(install_.IniValue(L"Form", L"top"), L"1") << "the menu never writes the file";
-}
 
-TEST_F(Rvo, TheHelpPictureShowsUntilClickedAndIsReadAfresh) {
-  Process rvo = StartRvo();
-  const Window main = WaitForDrawWindow(rvo);
+  // The help picture shows until clicked, and is read afresh each time.
   ChooseMenuItem(rvo, main, MenuItem::Help);
-  const Window help = main.WaitForChild({.controlId = ids::kHelpBox});
+  const Window help = main.ChildById(ids::kHelpBox);
+  help.WaitUntilVisible(true);
   WaitForPixel(help.ToScreen({0, 0}), Color{200, 160, 80}, kDefaultTimeout, 8);  // the shipped golden frame
   mouse::MoveTo(help.ToScreen({125, 50}));
   EXPECT_TRUE(HandAndTooltipShow(L"单击关闭"));
@@ -286,62 +253,30 @@ TEST_F(Rvo, TheHelpPictureShowsUntilClickedAndIsReadAfresh) {
   ChooseMenuItem(rvo, main, MenuItem::Help);
   Pause(Milliseconds{300});
   EXPECT_FALSE(help.IsVisible());
-  EXPECT_FALSE(rvo.ShowsMessage());
+  EXPECT_FALSE(rvo.FindOneWindow({.className = L"#32770"}).has_value()) << "a message";
 }
 
-// The glyphs are white over the body; with the pointer on a box, pen AND NOT
-// screen: white AND NOT RGB(64, 0, 128).
-TEST_F(Rvo, TheWindowBoxesShowTheirHoverGlyphsMinimiseAndClose) {
-  constexpr Color kMaskedGlyph{191, 255, 127};
-  Process rvo = StartRvo();
-  const Window main = WaitForDrawWindow(rvo);
-  const Window minimize = main.ChildById(ids::kMinimizeBox);
-  const Window close = main.ChildById(ids::kCloseBox);
-  mouse::Click(minimize.ToScreen({5, 5}));
-  WaitUntil([&] { return IsIconic(main.Handle()) != FALSE; }, "the window was not minimised");
-  ResetInput();
-  ShowWindow(main.Handle(), SW_RESTORE);
-  mouse::MoveTo(close.ToScreen({7, 7}));
-  WaitForPixel(close.ToScreen({4, 4}), kMaskedGlyph);
-  ResetInput();  // one jump far away: the box sees the pointer leave
-  WaitForPixel(close.ToScreen({4, 4}), kWhite);
-  StartDraw(main);
-  mouse::Click(close.WindowRect().Center());
-  EXPECT_EQ(rvo.ExpectExit(), 0u);
-}
-
-// Without repeats, read from the configuration file at start, each name
-// comes once and then starting says so; the menu item switches it off and
-// writes that to the file.
-TEST_F(Rvo, WithoutRepeatsEachNameComesOnceUntilTheMenuSwitchesItOff) {
-  const std::vector<std::wstring> names{L"张伟", L"王芳"};
-  WriteNames(install_, names);
+// Without repeats (read from the configuration file at start) a list drawn
+// out says so, and the menu item switches it off and writes that to the file
+// (which name comes when is the pool's unit test). Every stop goes into
+// history.txt; the menu item says when there is no record yet or why the
+// last result could not be written.
+TEST_F(Rvo, EveryStopGoesIntoTheRecordAndWithoutRepeatsTheListRunsOut) {
+  install_.WriteGbk(Installation::kNameList, L"张伟\r\n王芳\r\n");
   install_.SetIniValue(L"Draw", L"norepeat", L"1");
-  Process rvo = StartRvo();
-  const Window main = WaitForDrawWindow(rvo);
-  std::set<std::wstring> drawn;
-  for (size_t i = 0; i < names.size(); ++i) {
-    StartDraw(main);
-    drawn.insert(StopDraw(main));
-  }
-  EXPECT_EQ(drawn, std::set<std::wstring>(names.begin(), names.end()));
-  main.PostKey(VK_RETURN);
-  EXPECT_EQ(rvo.AnswerMessage(), L"名单中的名字已全部抽完,刷新后可重新开始");
-  ChooseMenuItem(rvo, main, MenuItem::NoRepeat);
-  EXPECT_TRUE(PollUntil([&] { return install_.IniValue(L"Draw", L"norepeat") == L"0"; }));
-  StartDraw(main);
-}
-
-// The record: one line per stop in history.txt, and the menu item shows it
-// or says why it could not be written.
-TEST_F(Rvo, EveryStopGoesIntoTheRecordOrTheMenuItemSaysWhyNot) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
   ChooseMenuItem(rvo, main, MenuItem::History);
   EXPECT_EQ(rvo.AnswerMessage(), L"还没有抽签记录");
-  StartDraw(main);
-  const std::wstring shown = StopDraw(main);
-  EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"history.txt")).ends_with(L"\t" + shown + L"\r\n"));
+  for (int i = 0; i < 2; ++i) {
+    StartDraw(main);
+    const std::wstring shown = StopDraw(main);
+    EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"history.txt")).ends_with(L"\t" + shown + L"\r\n"));
+  }
+  main.PostKey(VK_RETURN);
+  EXPECT_EQ(rvo.AnswerMessage(), L"名单中的名字已全部抽完,刷新后可重新开始");
+  ChooseMenuItem(rvo, main, MenuItem::NoRepeat);
+  EXPECT_TRUE(PollUntil([&] { return install_.IniValue(L"Draw", L"norepeat") == L"0"; }));
 
   install_.Remove(L"history.txt");
   install_.WriteBytes(L"history.txt\\blocked", "");  // a folder where the file would go
@@ -349,7 +284,33 @@ TEST_F(Rvo, EveryStopGoesIntoTheRecordOrTheMenuItemSaysWhyNot) {
   StopDraw(main);
   ChooseMenuItem(rvo, main, MenuItem::History);
   EXPECT_TRUE(rvo.AnswerMessage().starts_with(L"最近的抽签结果未能记入抽签记录文件history.txt:"));
-  StartDraw(main);  // and the next draw runs as usual
+}
+
+// The music of a draw: it plays with the draw (the shipped sound when the
+// file named has gone), stops with it and with the program, and the menu
+// switches it off and on. How the player treats any file is proven by the
+// music player's own tests. The test run captures the sound output (see the
+// bench); without a capture the test skips.
+TEST_F(Rvo, TheShippedSoundPlaysWithTheDrawUnlessTheMenuSwitchedItOff) {
+  if (!CapturedSoundBytes()) GTEST_SKIP() << "no sound capture (RAVELO_AUDIO_CAPTURE)";
+  ClearSoundCapture();
+  install_.SetIniValue(L"Form", L"brmic", install_.PathOf(L"不存在.wav"));
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  EXPECT_TRUE(SoundSilent()) << "music before the first draw";
+  StartDraw(main);
+  EXPECT_TRUE(SoundFlows()) << "no music with the draw";
+  StopDraw(main);
+  EXPECT_TRUE(SoundSilent()) << "the music did not stop with the draw";
+
+  ChooseMenuItem(rvo, main, MenuItem::Music);
+  StartDraw(main);
+  EXPECT_TRUE(SoundSilent()) << "switched off between draws, the draw has music";
+  ChooseMenuItem(rvo, main, MenuItem::Music);
+  EXPECT_TRUE(SoundFlows()) << "switched on during the draw, the music did not start";
+  main.PostKey(VK_ESCAPE);
+  EXPECT_EQ(rvo.ExpectExit(), 0u);
+  EXPECT_TRUE(SoundSilent()) << "the music outlived the program";
 }
 
 }  // namespace

@@ -52,7 +52,8 @@ TEST_F(StyleEditor, WithoutConfigurationFileWarnsAndEnds) {
   EXPECT_FALSE(install_.Exists(Installation::kConfigFile));
 }
 
-TEST_F(StyleEditor, ThePreviewLooksExactlyLikeRvo) {
+// The preview looks exactly like rvo.
+TEST_F(StyleEditor, ThePreviewIsRvoAndADraggedCaptionIsSavedRestoredAndShownByRvo) {
   install_.SetIniValue(L"Form", L"smc", L"0");
   install_.SetIniValue(L"Style", L"captionleft", L"40");
   install_.SetIniValue(L"Style", L"texttop", L"200");
@@ -61,15 +62,15 @@ TEST_F(StyleEditor, ThePreviewLooksExactlyLikeRvo) {
     Process rvo = install_.Start(L"rvo.exe");
     const Window main = rvo::WaitForDrawWindow(rvo);
     main.WaitUntilPainted();
-    drawn = Content(main).CaptureClient();
+    drawn = CaptureScreen(Content(main).ClientRect());
   }
-  const Image preview = Content(StartEditor()).CaptureClient();
+  const Window main = StartEditor();
+  const Image preview = CaptureScreen(Content(main).ClientRect());
   EXPECT_EQ(preview.Width(), drawn.Width());
   EXPECT_TRUE(preview.Pixels() == drawn.Pixels()) << "the preview differs from rvo's window";
-}
 
-TEST_F(StyleEditor, ACaptionDraggedPastTheEdgeIsSavedInsideRestoredMinimisedAndShownByRvo) {
-  const Window main = StartEditor();
+  // A caption dragged past the edge is saved inside, restored, minimised, and
+  // shown by rvo.
   const Window caption = Content(main).ChildById(kCaption);
   const Rect before = InContent(main, caption);
   const int dx = -before.left - before.Width() / 2 - 40;
@@ -98,16 +99,14 @@ TEST_F(StyleEditor, ACaptionDraggedPastTheEdgeIsSavedInsideRestoredMinimisedAndS
 }
 
 // Both colour items take the colour dialog's choice, which is saved; a
-// read-only file then is reported and left as it was.
-TEST_F(StyleEditor, BothColourItemsTakeTheColourDialogsChoiceAndAReadOnlyFileIsReported) {
+// read-only file then is reported and left as it was. The menu starts rvo
+// and reports a missing rvocfg.
+TEST_F(StyleEditor, TheMenuTakesColoursFromTheDialogAndStartsTheOtherPrograms) {
+  install_.Remove(L"bin\\rvocfg.exe");
   const Window main = StartEditor();
   for (const auto& [item, colour] : {std::pair{1, Color{0, 255, 0}}, {2, Color{255, 0, 0}}}) {
     ChooseMenuItem(main, item);
-    const Window dialog = editor_->WaitForWindow({.className = L"#32770"});
-    for (int i = 0; i < 3; ++i)  // the red, green and blue boxes
-      dialog.ChildById(706 + i).SetText(std::to_wstring(i == 0 ? colour.r : i == 1 ? colour.g : colour.b));
-    dialog.ChildById(IDOK).ClickButton();
-    dialog.WaitUntilGone();
+    rvo::ChooseColour(*editor_, colour);
   }
   WaitForPixel(rvo::BodyPoint(main), Color{255, 0, 0});
   Click(main, ids::kSave);
@@ -122,11 +121,7 @@ TEST_F(StyleEditor, BothColourItemsTakeTheColourDialogsChoiceAndAReadOnlyFileIsR
   EXPECT_EQ(editor_->AnswerMessage(), L"保存显示风格失败,请尝试去除程序系统文件夹只读属性");
   install_.SetReadOnly(Installation::kConfigFile, false);
   EXPECT_EQ(install_.ReadBytes(Installation::kConfigFile), saved);
-}
 
-TEST_F(StyleEditor, TheMenuStartsRvoAndReportsAMissingConfigProgram) {
-  install_.Remove(L"bin\\rvocfg.exe");
-  const Window main = StartEditor();
   ChooseMenuItem(main, 4);
   EXPECT_EQ(editor_->AnswerMessage(), L"无法启动配置程序rvocfg.exe,请检查程序文件夹");
   ChooseMenuItem(main, 3);

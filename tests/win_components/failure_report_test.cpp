@@ -54,10 +54,7 @@ std::wstring AnswerMessageBox(std::chrono::milliseconds wait) {
 // Whether the thread's queue holds the request to end with exit code 1.
 bool QuitRequested() {
   MSG message{};
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) return message.wParam == 1;
-  }
-  return false;
+  return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && message.wParam == 1;
 }
 
 TEST(FailureReport, AnUnhandledErrorIsShownOnceNamingTheProgramAndEndsTheLoop) {

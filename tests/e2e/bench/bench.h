@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "shared/win/unique_handle.h"
+#include "shared/win/wide_text.h"
 
 namespace ravelo::e2e {
 
@@ -48,10 +49,9 @@ void WaitUntil(const std::function<bool()>& condition, const std::string& what,
                Milliseconds timeout = kDefaultTimeout);
 void Pause(Milliseconds duration);  // only where time must pass (a draw running)
 
-std::string ToUtf8(std::wstring_view text);
-std::wstring FromUtf8(std::string_view utf8);
+inline std::string ToUtf8(std::wstring_view text) { return win::Narrow(text); }
+inline std::wstring FromUtf8(std::string_view utf8) { return win::Widen(utf8); }
 std::string ToGbk(std::wstring_view text);  // code page 936, as the suite's files
-std::wstring FromGbk(std::string_view gbk);
 
 struct Point {
   int x = 0;
@@ -92,7 +92,6 @@ class Image {
   bool Empty() const { return pixels_.empty(); }
   Color At(int x, int y) const;
   int Count(Color c, int tolerance = 0) const;  // pixels of this colour
-  bool SameAs(const Image& other) const { return area_ == other.area_ && pixels_ == other.pixels_; }
   const std::vector<std::uint32_t>& Pixels() const { return pixels_; }  // 0x00RRGGBB, top row first
 
  private:
@@ -137,11 +136,9 @@ class Window {
   Point ToScreen(Point client) const;
   bool RegionContains(Point window) const;  // false without a region
   Image CaptureWindow() const { return CaptureScreen(WindowRect()); }
-  Image CaptureClient() const { return CaptureScreen(ClientRect()); }
 
   std::vector<Window> Children(const WindowQuery& query = {.visibleOnly = false}) const;
   Window ChildById(int controlId) const;  // throws BenchError when none
-  Window WaitForChild(const WindowQuery& query) const;
 
   void WaitForText(std::wstring_view expected) const;
   void WaitUntilGone() const;
@@ -162,8 +159,7 @@ class Window {
   HWND hwnd_ = nullptr;
 };
 
-std::vector<Window> FindWindows(const WindowQuery& query);  // top-level windows of every process
-std::optional<Window> FindOneWindow(const WindowQuery& query);
+std::optional<Window> FindOneWindow(const WindowQuery& query);  // a top-level window of any process
 Window WaitForWindow(const WindowQuery& query, Milliseconds timeout = kDefaultTimeout);
 
 // A started program, ended (if still running) when this goes.
@@ -183,7 +179,6 @@ class Process {
   // Waits for its message box titled "Ravelo", presses its button (OK
   // unless given) and returns the message.
   std::wstring AnswerMessage(int button = IDOK) const;
-  bool ShowsMessage() const;
   std::string Describe() const;
 
  private:
@@ -200,8 +195,6 @@ struct ProcessEntry {
 std::vector<ProcessEntry> RunningProcesses();
 std::wstring ImagePathOf(DWORD processId);
 std::wstring FileNameOf(const std::wstring& path);
-std::wstring CommandLineOf(DWORD processId);
-void TerminateProcessById(DWORD processId);
 
 // The sound output: RAVELO_AUDIO_CAPTURE names the file an ALSA file sink
 // writes every sample to (each opening of the output a file of its own beside
@@ -210,7 +203,6 @@ std::optional<std::uint64_t> CapturedSoundBytes();
 void ClearSoundCapture();
 bool SoundFlows();   // a few buffers arrive from now on
 bool SoundSilent();  // after a moment for buffers on their way, nothing arrives for a while
-std::string ToneWave(double seconds);  // a 16-bit mono PCM WAV file of a steady tone
 
 // A private copy of the staged installation in a fresh folder under %TEMP%.
 class Installation {
@@ -224,7 +216,6 @@ class Installation {
   ~Installation();  // ends what runs from it, deletes it
 
   std::wstring PathOf(std::wstring_view relative) const { return root_ + std::wstring(relative); }
-  std::wstring ProgramPath(std::wstring_view program) const { return PathOf(L"bin\\" + std::wstring(program)); }
 
   // Paths relative to the root; failures throw; writes create folders.
   bool Exists(std::wstring_view relative) const;
@@ -249,8 +240,6 @@ class Installation {
 namespace ravelo::e2e::mouse {
 enum class Button { Left, Right };
 void MoveTo(Point screen);  // a hover: the window under it hears of the move
-void Press(Button button = Button::Left);
-void Release(Button button = Button::Left);
 void Click(Point screen, Button button = Button::Left);
 // Presses at from, moves to `to` in steps the target's drag loop follows.
 void Drag(Point from, Point to, int steps = 10);
@@ -265,6 +254,7 @@ void Type(std::wstring_view text);  // Unicode input, each character a WM_CHAR
 
 namespace ravelo::e2e {
 // Releases what an earlier test left held and parks the pointer in the
-// screen's bottom-right corner, over no new window.
+// screen's bottom-right corner, over no new window (as each new Installation
+// does).
 void ResetInput();
 }  // namespace ravelo::e2e

@@ -10,21 +10,6 @@
 namespace ravelo::e2e {
 namespace {
 
-std::string Convert(std::wstring_view text, UINT codePage) {
-  const int n = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                    nullptr);
-  std::string out(static_cast<size_t>(std::max(n, 0)), '\0');
-  WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-std::wstring Convert(std::string_view bytes, UINT codePage) {
-  const int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring out(static_cast<size_t>(std::max(n, 0)), L'\0');
-  MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
-  return out;
-}
-
 Color FromPixel(std::uint32_t p) {
   return {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)};
 }
@@ -72,10 +57,13 @@ void WaitUntil(const std::function<bool()>& condition, const std::string& what, 
 
 void Pause(Milliseconds duration) { Sleep(static_cast<DWORD>(duration.count())); }
 
-std::string ToUtf8(std::wstring_view text) { return Convert(text, CP_UTF8); }
-std::wstring FromUtf8(std::string_view utf8) { return Convert(utf8, CP_UTF8); }
-std::string ToGbk(std::wstring_view text) { return Convert(text, 936); }
-std::wstring FromGbk(std::string_view gbk) { return Convert(gbk, 936); }
+// The platform's code page 936, not the suite's own encoder under test.
+std::string ToGbk(std::wstring_view text) {
+  const int n = WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(std::max(n, 0)), '\0');
+  WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
 
 bool Color::Near(Color o, int tolerance) const {
   return std::abs(r - o.r) <= tolerance && std::abs(g - o.g) <= tolerance && std::abs(b - o.b) <= tolerance;
@@ -147,8 +135,8 @@ void MoveTo(Point screen) {
   // window under it hears of it even where SetCursorPos alone is quiet.
   SendMouse(MOUSEEVENTF_MOVE);
 }
-void Press(Button button) { SendMouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN); }
-void Release(Button button) { SendMouse(button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP); }
+void Press(Button button = Button::Left) { SendMouse(button == Button::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN); }
+void Release(Button button = Button::Left) { SendMouse(button == Button::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP); }
 
 void Click(Point screen, Button button) {
   MoveTo(screen);

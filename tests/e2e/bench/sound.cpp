@@ -1,6 +1,4 @@
-// The sound output's capture, and a tone to play into it.
-#include <cmath>
-
+// The sound output's capture.
 #include "bench/bench.h"
 
 namespace ravelo::e2e {
@@ -10,10 +8,7 @@ std::optional<std::wstring> CapturePath() {
   wchar_t path[MAX_PATH] = {};
   const DWORD n = GetEnvironmentVariableW(L"RAVELO_AUDIO_CAPTURE", path, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return std::nullopt;
-  std::wstring capture(path, n);
-  for (wchar_t& c : capture)
-    if (c == L'/') c = L'\\';
-  return capture;
+  return std::wstring(path, n);
 }
 
 template <typename Visit>
@@ -24,10 +19,6 @@ void ForEachCaptureFile(const std::wstring& capture, Visit visit) {
   const std::wstring folder = capture.substr(0, capture.find_last_of(L'\\') + 1);
   do visit(folder + found.cFileName, (std::uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow);
   while (FindNextFileW(search.Get(), &found));
-}
-
-void Put(std::string& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i)));
 }
 
 }  // namespace
@@ -55,20 +46,6 @@ bool SoundSilent() {
 void ClearSoundCapture() {
   if (const auto capture = CapturePath())
     ForEachCaptureFile(*capture, [](const std::wstring& file, std::uint64_t) { DeleteFileW(file.c_str()); });
-}
-
-std::string ToneWave(double seconds) {
-  constexpr std::uint32_t kRate = 22050;
-  const auto frames = static_cast<std::uint32_t>(seconds * kRate);
-  std::string wav = "RIFF";
-  Put(wav, 36 + 2 * frames, 4);
-  wav += "WAVEfmt ";
-  for (const std::uint32_t field : {16u, 1u | (1u << 16), kRate, 2 * kRate, 2u | (16u << 16)}) Put(wav, field, 4);
-  wav += "data";  // above: PCM mono, the rate, bytes a second, 2-byte frames of 16 bits
-  Put(wav, 2 * frames, 4);
-  for (std::uint32_t i = 0; i < frames; ++i)
-    Put(wav, static_cast<std::uint16_t>(static_cast<std::int16_t>(8000.0 * std::sin(2.0 * 3.14159265 * 440.0 * i / kRate))), 2);
-  return wav;
 }
 
 }  // namespace ravelo::e2e

