@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end tests of rvofilecmd under Wine. Each case copies the staged
 # installation into a fresh folder, writes its bin\filelist.db (GBK), runs the
-# cleaner (which must end by itself) and checks what is left.
+# cleaner (which must end by itself) and checks what is left. The shipped list
+# against the whole installation is the release test's uninstall.
 #
 # usage: cleaner_e2e.sh STAGED_INSTALLATION TOOLS_FOLDER
 set -uo pipefail
@@ -45,8 +46,6 @@ run_cleaner() {
 
 gone() { for p in "$@"; do check; [ ! -e "$inst/$p" ] || fail "$p should be gone"; done; }
 kept() { for p in "$@"; do check; [ -e "$inst/$p" ] || fail "$p should remain"; done; }
-# tree: every path of the installation, one a line, with the size of each file.
-tree() { (cd "$inst" && find . -printf '%p %s\n' | LC_ALL=C sort); }
 
 reg_add() { "$wine_run" reg add "HKLM\\$1" /v marker /d 1 /f >/dev/null 2>&1 || fail "reg add $1"; }
 key_gone() { for k in "$@"; do check; ! "$wine_run" reg query "HKLM\\$k" >/dev/null 2>&1 || fail "key $k should be gone"; done; }
@@ -72,14 +71,6 @@ kept common/sound.wma common/rvoconfig.rcf common/sub.pte/inner.pte docs/運.txt
 key_gone "$keyroot\\Leaf" "$keyroot\\Ordered" "$keyroot\\注册表项"
 key_kept "$keyroot\\Parent" "$keyroot\\Parent\\Child"
 
-# ---------------------------------------------------------------------------
-# A list that cannot be read (a folder of its name) changes nothing.
-new_case list_unreadable
-mkdir "$inst/bin/filelist.db"
-before=$(tree)
-run_cleaner
-check
-[ "$(tree)" = "$before" ] || fail "the installation changed"
 
 # ---------------------------------------------------------------------------
 new_case links
@@ -110,10 +101,8 @@ while kill -0 $pid 2>/dev/null; do
   [ -z "$(xdotool search --onlyvisible --name 'Ravelo文件处理' 2>/dev/null)" ] || { fail "its window showed"; break; }
   sleep 0.05
 done
-wait $pid
-rc=$?
 check
-[ $rc -eq 0 ] && [ $seen_form -eq 1 ] || fail "exit code $rc, or its hidden form was never seen to look at"
+wait $pid && [ $seen_form -eq 1 ] || fail "it failed, or its hidden form was never seen to look at"
 gone name.txt
 
 # ---------------------------------------------------------------------------

@@ -23,9 +23,7 @@ inline constexpr wchar_t kMenuClass[] = L"#32768";  // a pop-up menu on the scre
 // them): the n-th item is n presses of the down arrow away.
 enum class MenuItem { Music = 1, TopMost, NoRepeat, History, ConfigProgram, StyleEditor, Help, Exit };
 
-inline constexpr wchar_t kNoNameList[] = L"找不到抽签名单文件,请重新设置抽签名单";
 inline constexpr wchar_t kNoConfigFile[] = L"找不到配置文件,系统将为您载入默认设置";
-inline constexpr wchar_t kConfigProgramFailed[] = L"无法启动配置程序rvocfg.exe,请检查程序文件夹";
 
 inline Window WaitForDrawWindow(const Process& rvo) {
   return rvo.WaitForWindow({.className = ids::kWindowClass, .text = ids::kWindowCaption});
@@ -90,6 +88,17 @@ inline void ChooseMenuItem(const Process& program, const Window& main, Point at,
 }
 inline void ChooseMenuItem(const Process& rvo, const Window& main, MenuItem item) {
   ChooseMenuItem(rvo, main, BodyPoint(main), static_cast<int>(item));
+}
+
+// A label's rectangle in the content area's client coordinates.
+inline Rect InContent(const Window& main, const Window& label) {
+  const Point origin = Content(main).ClientRect().TopLeft();
+  return label.WindowRect().Offset({-origin.x, -origin.y});
+}
+// Drags a label by this much with the real mouse.
+inline void DragBy(const Window& label, Point by) {
+  const Point from = label.WindowRect().Center();
+  mouse::Drag(from, from + by, 20);
 }
 
 // Types the colour into the colour dialog the program shows and closes it

@@ -33,7 +33,6 @@ TEST_F(MusicPlayerTest, ARestartKeepsOneDeviceWhichTheDestructorCloses) {
   {
     MusicPlayer player;
     player.SetFile(File(L"曲子 一.wav"));
-    EXPECT_FALSE(player.IsOpen()) << "setting the file opens nothing";
     player.Start();
     player.Start();
     ASSERT_TRUE(player.IsPlaying());

@@ -143,7 +143,6 @@ class Window {
   void WaitForText(std::wstring_view expected) const;
   void WaitUntilGone() const;
   void WaitUntilVisible(bool visible) const;
-  void WaitUntilTopmost(bool topmost) const;
   // Until no paint is pending and its pixels on the screen hold still; not
   // for a window that keeps changing (a draw running).
   void WaitUntilPainted() const;
@@ -218,7 +217,6 @@ class Installation {
   std::wstring PathOf(std::wstring_view relative) const { return root_ + std::wstring(relative); }
 
   // Paths relative to the root; failures throw; writes create folders.
-  bool Exists(std::wstring_view relative) const;
   std::string ReadBytes(std::wstring_view relative) const;
   void WriteBytes(std::wstring_view relative, std::string_view bytes) const;
   void WriteGbk(std::wstring_view relative, std::wstring_view text) const { WriteBytes(relative, ToGbk(text)); }

@@ -153,10 +153,6 @@ Installation::~Installation() {
     std::fprintf(stderr, "[  bench   ] could not delete %s\n", ToUtf8(folder).c_str());
 }
 
-bool Installation::Exists(std::wstring_view relative) const {
-  return GetFileAttributesW(PathOf(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::string Installation::ReadBytes(std::wstring_view relative) const {
   auto bytes = ReadWholeFile(FilePath(PathOf(relative)));
   if (!bytes) throw BenchError("cannot read " + ErrorText(PathOf(relative)));
@@ -166,11 +162,7 @@ std::string Installation::ReadBytes(std::wstring_view relative) const {
 void Installation::WriteBytes(std::wstring_view relative, std::string_view bytes) const {
   const std::wstring path = PathOf(relative);
   SHCreateDirectoryExW(nullptr, path.substr(0, path.find_last_of(L'\\')).c_str(), nullptr);
-  const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  DWORD written = 0;
-  if (!file || !WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-      written != bytes.size())
-    throw BenchError("cannot write " + ErrorText(path));
+  if (!WriteFileAtomically(FilePath(path), bytes)) throw BenchError("cannot write " + ErrorText(path));
 }
 
 void Installation::Remove(std::wstring_view relative) const {

@@ -122,11 +122,6 @@ void Window::WaitUntilVisible(bool visible) const {
   WaitUntil([&] { return IsVisible() == visible; }, Describe() + (visible ? " did not show" : " did not hide"));
 }
 
-void Window::WaitUntilTopmost(bool topmost) const {
-  WaitUntil([&] { return ((GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == topmost; },
-            Describe() + (topmost ? " is not topmost" : " stayed topmost"));
-}
-
 void Window::WaitUntilPainted() const {
   const auto pending = [&] {
     if (GetUpdateRect(hwnd_, nullptr, FALSE)) return true;

@@ -81,12 +81,10 @@ TEST(HighDpi, RvostyleSavesADraggedLabelInDesignPixels) {
   SetLogPixels(96);
   main.WaitUntilPainted();
   const Window caption = Content(main).ChildById(frame::kCaption);
-  const Point from = caption.WindowRect().Center();
-  mouse::Drag(from, from + Point{31, 17}, 20);
+  DragBy(caption, {31, 17});
   mouse::Click(main.ChildById(style_controls::kSave).WindowRect().Center());
   EXPECT_EQ(editor.AnswerMessage(), L"保存显示风格成功");
-  const Point origin = Content(main).ClientRect().TopLeft();
-  const Rect shown = caption.WindowRect().Offset({-origin.x, -origin.y});
+  const Rect shown = InContent(main, caption);
   EXPECT_EQ(install.IniValue(L"Style", L"captionleft"), std::to_wstring(std::lround(shown.left / 1.5)));
   EXPECT_EQ(install.IniValue(L"Style", L"captiontop"), std::to_wstring(std::lround(shown.top / 1.5)));
 }
