@@ -38,14 +38,6 @@ class NameListFile : public ::testing::Test {
   FilePath file_ = folder_.File("name.txt");
 };
 
-TEST(NameList, HoldsNamesInOrderAndIgnoresEmptyOnes) {
-  NameList list;
-  for (const char16_t* name : {u"Ann", u"", u"张三", u"Ann"}) list.Add(name);
-  EXPECT_EQ(Names(list), (U16s{u"Ann", u"张三", u"Ann"}));
-  list.Clear();
-  EXPECT_TRUE(list.empty());
-}
-
 TEST_F(NameListFile, LinesAndEncodings) {
   const std::pair<std::string, U16s> cases[] = {
       // Lines end at CR LF or either alone, the last needs no end; empty lines

@@ -5,9 +5,6 @@
 #include <set>
 #include <string>
 
-#include "shared/core/encoding.h"
-#include "shared/core/numbers.h"
-
 namespace ravelo {
 namespace {
 
@@ -16,26 +13,6 @@ TEST(ConfigSchema, EverySectionAndKeyPairIsUnique) {
   for (const auto& k : AllConfigKeys()) {
     EXPECT_TRUE(seen.insert(std::string(k.section) + "/" + std::string(k.key)).second) << k.key;
     EXPECT_EQ(&SpecOf(k.id), &k);
-  }
-}
-
-TEST(ConfigSchema, DefaultsFitTheirFormAndWidth) {
-  for (const auto& k : AllConfigKeys()) {
-    EXPECT_LT(Utf8ToGbk(k.defaultText).size(), k.bufferBytes) << k.section << "/" << k.key;
-    switch (k.form) {
-      case ValueForm::Colour:
-        EXPECT_TRUE(ParseColour(k.defaultText).has_value()) << k.key;
-        break;
-      case ValueForm::FontSize:
-        EXPECT_TRUE(ParseFontSize(k.defaultText).has_value()) << k.key;
-        break;
-      case ValueForm::Number:
-        EXPECT_TRUE(RoundToInt16(LeadingNumber(k.defaultText)).has_value()) << k.key;
-        break;
-      case ValueForm::Real:
-      case ValueForm::Text:
-        break;
-    }
   }
 }
 

@@ -83,31 +83,21 @@ TEST(FrameLayout, GivenPositionsAreTakenAsTheyAreNegativeOnesToo) {
   }
 }
 
+// Centring is unrounded and places the text from the bottom: height -
+// captionTop - captionHeight - 10, not captionTop + captionHeight + 10 (235.5).
 TEST(FrameLayout, AnyZeroPositionCentresBothLabels) {
   for (const LabelPositions positions :
        {LabelPositions{120, 0, 200, 300}, LabelPositions{0, 1, 1, 1},
         LabelPositions{1, 1, 0, 1}, LabelPositions{1, 1, 1, 0}, LabelPositions{}}) {
-    FrameLayoutInput in = DrawInput();
+    FrameLayoutInput in = DrawInput(601, 450);
+    in.captionLabel = {121, 41};
     in.positions = positions;
     const auto layout = ComputeFrameLayout(in);
     ASSERT_TRUE(layout);
     EXPECT_TRUE(layout->labelsCentred);
-    EXPECT_EQ(layout->caption, (PointF{240.0f, 185.0f}));  // (600-120)/2, (450-40-30-10)/2
-    EXPECT_EQ(layout->text, (PointF{150.0f, 215.0f}));     // 450-185-40-10
+    EXPECT_EQ(layout->caption, (PointF{240.0f, 184.5f}));  // (601-121)/2, (450-41-30-10)/2
+    EXPECT_EQ(layout->text, (PointF{150.5f, 214.5f}));
   }
-}
-
-TEST(FrameLayout, CentringIsUnroundedAndMeasuresTheTextFromTheBottom) {
-  FrameLayoutInput in = DrawInput(601, 450);
-  in.captionLabel = {121, 41};
-  in.textLabel = {300, 30};
-  const auto layout = ComputeFrameLayout(in);
-  ASSERT_TRUE(layout);
-  EXPECT_FLOAT_EQ(layout->caption.x, 240.0f);
-  EXPECT_FLOAT_EQ(layout->caption.y, 184.5f);
-  EXPECT_FLOAT_EQ(layout->text.x, 150.5f);
-  // height - captionTop - captionHeight - 10, not captionTop + captionHeight + 10 (235.5).
-  EXPECT_FLOAT_EQ(layout->text.y, 214.5f);
 }
 
 TEST(FrameLayout, CommandRowSitsRightAlignedAboveTheBottom) {

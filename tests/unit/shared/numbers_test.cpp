@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace ravelo {
@@ -28,72 +30,45 @@ TEST(LeadingNumber, OutOfRangeExponentsSaturate) {
   EXPECT_EQ(LeadingNumber("1000e-400"), 0.0);
 }
 
-TEST(RoundToInt16, RoundsHalvesToEven) {
-  const std::pair<double, int> cases[] = {{2.5, 2},     {3.5, 4},   {-2.5, -2}, {0.5, 0},
-                                          {1.5, 2},     {2.4999, 2}, {-0.4, 0}, {600.0, 600}};
-  for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundToInt16(value), rounded) << value;
+TEST(RoundToInt16, RoundsHalvesToEvenAndChecksTheRangeAfterRounding) {
+  const std::pair<double, std::optional<int>> cases[] = {
+      {2.5, 2},         {3.5, 4},          {-2.5, -2}, {0.5, 0},    {2.4999, 2},     {-0.4, 0},
+      {32767.4, 32767}, {32767.5, std::nullopt},  // rounds to 32768
+      {-32768.5, -32768},  // rounds to the even -32768
+      {-32769.0, std::nullopt}, {1e10, std::nullopt}, {std::numeric_limits<double>::infinity(), std::nullopt},
+      {std::numeric_limits<double>::quiet_NaN(), std::nullopt}};
+  for (const auto& [value, rounded] : cases) {
+    const auto got = RoundToInt16(value);
+    EXPECT_EQ(got ? std::optional<int>(*got) : std::nullopt, rounded) << value;
+  }
 }
 
-TEST(RoundToInt16, RangeIsCheckedAfterRounding) {
-  EXPECT_EQ(RoundToInt16(32767.0), 32767);
-  EXPECT_EQ(RoundToInt16(32767.4), 32767);
-  EXPECT_EQ(RoundToInt16(32767.5), std::nullopt);  // rounds to 32768
-  EXPECT_EQ(RoundToInt16(-32768.5), -32768);        // rounds to the even -32768
-  EXPECT_EQ(RoundToInt16(-32769.0), std::nullopt);
-  EXPECT_EQ(RoundToInt16(1e10), std::nullopt);
-  EXPECT_EQ(RoundToInt16(std::numeric_limits<double>::infinity()), std::nullopt);
-  EXPECT_EQ(RoundToInt16(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
-}
-
-TEST(ParseColour, TakesTheWholeTextAsADecimalInteger) {
-  EXPECT_EQ(ParseColour("255"), 255);
-  EXPECT_EQ(ParseColour("16777215"), 16777215);
-  EXPECT_EQ(ParseColour("  8388672   "), 8388672);
-  EXPECT_EQ(ParseColour("-1"), -1);
-  EXPECT_EQ(ParseColour("2147483647"), 2147483647);
-  EXPECT_EQ(ParseColour("-2147483648"), std::numeric_limits<int32_t>::min());
-  EXPECT_EQ(ParseColour("12.5"), 12);  // halves to even
-  EXPECT_EQ(ParseColour("13.5"), 14);
-  EXPECT_EQ(ParseColour("1e3"), 1000);
-}
-
-TEST(ParseColour, RejectsAnythingButAWholeNumber) {
-  EXPECT_EQ(ParseColour(""), std::nullopt);
-  EXPECT_EQ(ParseColour("   "), std::nullopt);
-  EXPECT_EQ(ParseColour("12ab"), std::nullopt);
-  EXPECT_EQ(ParseColour("ab"), std::nullopt);
-  EXPECT_EQ(ParseColour("1 2"), std::nullopt);
-  EXPECT_EQ(ParseColour("2147483648"), std::nullopt);
-  EXPECT_EQ(ParseColour("-2147483649"), std::nullopt);
-  EXPECT_EQ(ParseColour("99999999999999999999999"), std::nullopt);
-  EXPECT_EQ(ParseColour("1e999"), std::nullopt);
-  EXPECT_EQ(ParseColour("5e"), std::nullopt);
+// Colours take the whole text as a decimal integer, halves rounded to even.
+TEST(ParseColour, TakesOnlyAWholeNumberInRange) {
+  const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+      {"16777215", 16777215}, {"  8388672   ", 8388672}, {"-1", -1}, {"2147483647", 2147483647},
+      {"-2147483648", std::numeric_limits<std::int32_t>::min()}, {"12.5", 12}, {"13.5", 14}, {"1e3", 1000},
+      {"", std::nullopt}, {"   ", std::nullopt}, {"12ab", std::nullopt}, {"1 2", std::nullopt},
+      {"2147483648", std::nullopt}, {"-2147483649", std::nullopt}, {"99999999999999999999999", std::nullopt},
+      {"1e999", std::nullopt}, {"5e", std::nullopt}};
+  for (const auto& [text, colour] : cases) EXPECT_EQ(ParseColour(text), colour) << text;
 }
 
 TEST(ParseFontSize, TakesTheWholeTextAsANumber) {
-  EXPECT_EQ(ParseFontSize("26"), 26.0f);
-  EXPECT_EQ(ParseFontSize("72  "), 72.0f);
-  EXPECT_EQ(ParseFontSize("10.5"), 10.5f);
-  EXPECT_EQ(ParseFontSize(""), std::nullopt);
-  EXPECT_EQ(ParseFontSize("12pt"), std::nullopt);
-  EXPECT_EQ(ParseFontSize("big"), std::nullopt);
-  EXPECT_EQ(ParseFontSize("1e39"), std::nullopt);  // beyond single precision
-  // Rounded once, to float: the shortest texts of the largest floats.
-  EXPECT_EQ(ParseFontSize("3.4028235e+38"), std::numeric_limits<float>::max());
-  EXPECT_EQ(ParseFontSize("-3.4028235e+38"), -std::numeric_limits<float>::max());
-  EXPECT_EQ(ParseFontSize("3.4028236e+38"), std::nullopt);
+  const std::pair<const char*, std::optional<float>> cases[] = {
+      {"72  ", 72.0f}, {"10.5", 10.5f}, {"", std::nullopt}, {"12pt", std::nullopt},
+      {"1e39", std::nullopt},  // beyond single precision
+      // Rounded once, to float: the shortest texts of the largest floats.
+      {"3.4028235e+38", std::numeric_limits<float>::max()}, {"-3.4028235e+38", -std::numeric_limits<float>::max()},
+      {"3.4028236e+38", std::nullopt}};
+  for (const auto& [text, size] : cases) EXPECT_EQ(ParseFontSize(text), size) << text;
 }
 
 TEST(FormatSingleShortest, GivesTheShortestTextThatReadsBack) {
-  EXPECT_EQ(FormatSingleShortest(120.0f), "120");
-  EXPECT_EQ(FormatSingleShortest(37.5f), "37.5");
-  EXPECT_EQ(FormatSingleShortest(-3.0f), "-3");
-  EXPECT_EQ(FormatSingleShortest(0.0f), "0");
-  EXPECT_EQ(FormatSingleShortest(-0.0f), "0");
-  EXPECT_EQ(FormatSingleShortest(0.1f), "0.1");
-  EXPECT_EQ(FormatSingleShortest(123.75f), "123.75");
-  EXPECT_EQ(FormatSingleShortest(1000000.0f), "1000000");
-  EXPECT_EQ(FormatSingleShortest(1.0f / 3.0f), "0.33333334");
+  const std::pair<float, const char*> cases[] = {{120.0f, "120"}, {-3.0f, "-3"},          {-0.0f, "0"},
+                                                 {0.1f, "0.1"},   {123.75f, "123.75"},    {1000000.0f, "1000000"},
+                                                 {1.0f / 3.0f, "0.33333334"}};
+  for (const auto& [value, text] : cases) EXPECT_EQ(FormatSingleShortest(value), text) << text;
 }
 
 TEST(FormatSingleShortest, ReadsBackAsTheSameFloat) {

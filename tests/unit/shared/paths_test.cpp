@@ -30,12 +30,5 @@ TEST(InstallPaths, ProgramInADriveRootUsesTheRootAsDataRoot) {
   EXPECT_EQ(p.ProgramFile("rvo.exe"), "D:\\rvo.exe");
 }
 
-TEST(InstallPaths, ChineseFoldersStayIntact) {
-  // UTF-8 text: no byte of a multi-byte character is taken for a backslash.
-  const auto p = InstallPaths::FromProgramFolder("C:\\抽签\\程序");
-  EXPECT_EQ(p.baseFolder, "C:\\抽签\\");
-  EXPECT_EQ(p.NameListPath(), "C:\\抽签\\name.txt");
-}
-
 }  // namespace
 }  // namespace ravelo

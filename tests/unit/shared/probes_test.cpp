@@ -60,20 +60,15 @@ TEST(GetWinVer, ReportsTheMajorVersionOrZero) {
 }
 
 TEST(ClampContentSize, RaisesToTheMinimumThenLowersToTheScreen) {
-  EXPECT_EQ(ClampContentSize({100, 50}, 1004, 668), (ContentSize{250, 100}));
-  EXPECT_EQ(ClampContentSize({0, 0}, 1004, 668), (ContentSize{250, 100}));
-  EXPECT_EQ(ClampContentSize({-300, -1}, 1004, 668), (ContentSize{250, 100}));
-  EXPECT_EQ(ClampContentSize({600, 450}, 1004, 668), (ContentSize{600, 450}));
-  EXPECT_EQ(ClampContentSize({9999, 9999}, 1004, 668), (ContentSize{1004, 668}));
-  EXPECT_EQ(ClampContentSize({1004, 668}, 1004, 668), (ContentSize{1004, 668}));
+  EXPECT_EQ(ClampContentSize({-300, 99}, 1004, 668), (ContentSize{250, 100}));
+  EXPECT_EQ(ClampContentSize({250, 100}, 1004, 668), (ContentSize{250, 100}));
+  EXPECT_EQ(ClampContentSize({1004, 669}, 1004, 668), (ContentSize{1004, 668}));
   // A screen smaller than the minimum: its bound wins.
   EXPECT_EQ(ClampContentSize({100, 50}, 200, 80), (ContentSize{200, 80}));
   EXPECT_EQ(ClampContentSize({600, 450}, -20, -100), (ContentSize{-20, -100}));
 }
 
 TEST(ContentSizeRange, AcceptsFromTheMinimumToTheScreen) {
-  EXPECT_EQ(ContentWidthRange(1004).min, 250);
-  EXPECT_EQ(ContentHeightRange(668).max, 668);
   EXPECT_FALSE(ValidateContentWidth(249, 1004));
   EXPECT_TRUE(ValidateContentWidth(250, 1004));
   EXPECT_TRUE(ValidateContentWidth(1004, 1004));

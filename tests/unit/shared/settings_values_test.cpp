@@ -28,13 +28,6 @@ TEST(ConfigTexts, ReadsEachKeyWithItsBufferWidth) {
   EXPECT_EQ(texts[ConfigKey::FormText], "");
 }
 
-TEST(ConfigTexts, OneByteFlagsFitTheirTwoByteBuffers) {
-  ConfigTexts texts = TextsOf("[Form]\r\nsmc=1\r\ntop=1\r\n[Caption]\r\nfontbold=-1\r\n");
-  EXPECT_EQ(texts[ConfigKey::FormSmc], "1");
-  EXPECT_EQ(texts[ConfigKey::FormTop], "1");
-  EXPECT_EQ(texts[ConfigKey::CaptionFontbold], "-");  // one byte of "-1"
-}
-
 TEST(SettingConversions, SixteenBitNumbersTakeTheLeadingNumberAndSaturate) {
   EXPECT_EQ(Int16FromText("12px"), 12);
   EXPECT_EQ(Int16FromText("9e99"), std::numeric_limits<std::int16_t>::max());
