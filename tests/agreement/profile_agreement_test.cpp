@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "platform_profile.h"
 #include "unit/shared/scratch_folder.h"
 #include "shared/core/encoding.h"
 #include "shared/core/file_system.h"
@@ -19,6 +20,36 @@
 
 namespace ravelo::agreement {
 namespace {
+
+// The path as the ANSI functions take it (code page 936 on the test system).
+std::string AnsiPath(const std::filesystem::path& path) {
+  const std::wstring& wide = path.native();
+  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                    nullptr);
+  std::string ansi(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), n, nullptr, nullptr);
+  return ansi;
+}
+
+// GetPrivateProfileStringA, called with UTF-8 text converted the way the
+// programs pass ANSI text, with an empty default into a zeroed buffer of
+// bufferBytes; the text before the first NUL, as UTF-8. The returned count
+// is not trusted: when the cut falls inside a character it counts a byte
+// that was never written.
+std::string PlatformRead(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                         size_t bufferBytes) {
+  std::vector<char> buffer(bufferBytes + 1, '\0');  // one spare NUL: the text always ends
+  GetPrivateProfileStringA(Utf8ToGbk(section).c_str(), Utf8ToGbk(key).c_str(), "", buffer.data(),
+                           static_cast<DWORD>(bufferBytes), AnsiPath(file).c_str());
+  return GbkToUtf8(buffer.data());
+}
+
+// WritePrivateProfileStringA; the value is converted to ANSI first.
+bool PlatformWrite(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                   std::string_view valueUtf8) {
+  return WritePrivateProfileStringA(Utf8ToGbk(section).c_str(), Utf8ToGbk(key).c_str(),
+                                    Utf8ToGbk(valueUtf8).c_str(), AnsiPath(file).c_str()) != FALSE;
+}
 
 // A file's bytes written as UTF-8 text here and stored as GBK, like the
 // configuration file on the target systems.
@@ -44,15 +75,6 @@ TEST(ReadAgreement, ThePlatformReadsEveryRowAsThisReaderMust) {
     }
   }
 }
-
-// Test names from the table, so a failure names its case.
-struct CaseName {
-  template <typename Case>
-  std::string operator()(const ::testing::TestParamInfo<Case>& param) const {
-    return param.param.name;
-  }
-};
-
 
 // --- writes -------------------------------------------------------------------
 
@@ -201,7 +223,9 @@ TEST_P(WriteAgreement, SameFileAndValuesAsThePlatform) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, WriteAgreement, ::testing::ValuesIn(WriteCases()), CaseName());
+// Test names from the table, so a failure names its case.
+INSTANTIATE_TEST_SUITE_P(Table, WriteAgreement, ::testing::ValuesIn(WriteCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ravelo::agreement

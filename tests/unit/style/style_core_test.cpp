@@ -16,30 +16,24 @@
 namespace ravelo {
 namespace {
 
-const std::string kBackPte = "C:\\Apps\\common\\back.pte";
-
 StyleStartPlan PlanOf(const std::string& utf8File, std::set<std::string> files = {}) {
   const ConfigTexts texts = ConfigTexts::Read(ProfileReader::FromBytes(Utf8ToGbk(utf8File)));
   return PlanStyleStart(texts, {1004, 668}, InstallPaths::FromProgramFolder("C:\\Apps\\Lots"),
                         [files](const std::string& path) { return files.count(path) > 0; });
 }
 
-TEST(PlanStyleStart, TakesSizeColoursAndPositionsFromTheirKeys) {
+TEST(PlanStyleStart, TakesSizeColoursPositionsAndBackgroundFromTheirKeys) {
   const StyleStartPlan plan = PlanOf(
       "[Style]\r\nwidth=99999\r\nheight=0\r\nform=8388672\r\ncaption= 255 \r\n"
-      "captiontop= 45\r\ncaptionleft=12.5\r\ntexttop=-3\r\ntextleft=x\r\n");
+      "captiontop= 45\r\ncaptionleft=12.5\r\ntexttop=-3\r\ntextleft=x\r\n[Form]\r\nbgpic=D:\\hall.jpg\r\n",
+      {"D:\\hall.jpg"});
   EXPECT_EQ(plan.width, 1004);  // 9999 from the 5-byte field, limited by the screen
   EXPECT_EQ(plan.height, 100);
   EXPECT_EQ(plan.frameColour, "8388672");
   EXPECT_EQ(plan.titleColour, "255");
   const LabelPositions& at = plan.positions;
   EXPECT_EQ(std::tuple(at.captionTop, at.captionLeft, at.textTop, at.textLeft), std::tuple(45.0f, 12.5f, -3.0f, 0.0f));
-}
-
-TEST(PlanStyleStart, BackgroundFallsBackToTheDefaultPicture) {
-  const std::string own = "D:\\skins\\hall.jpg";
-  EXPECT_EQ(PlanOf("[Form]\r\nbgpic=0\r\n", {"0", kBackPte}).backgroundPath, kBackPte);
-  EXPECT_EQ(PlanOf("[Form]\r\nbgpic=" + own + "\r\n", {own}).backgroundPath, own);
+  EXPECT_EQ(plan.backgroundPath, "D:\\hall.jpg");
 }
 
 TEST(LabelDrag, MovesWithTheLeftButtonAloneKeepingTheGrabbedPoint) {
