@@ -55,8 +55,6 @@ bool PlatformWrite(const std::filesystem::path& file, std::string_view section, 
 // configuration file on the target systems.
 std::string Gbk(std::string_view utf8) { return Utf8ToGbk(utf8); }
 
-// The text stored as UTF-16 with a byte order mark, as Notepad's "Unicode" saves it.
-std::string Utf16(std::string_view utf8) { return testing::Utf16FileBytes(utf8, false); }
 
 // --- reads --------------------------------------------------------------------
 
@@ -113,7 +111,7 @@ std::vector<WriteCase> WriteCases() {
       {"ChineseSectionAndKeyNames", Gbk("[名单]\r\n宋体=是\r\n"), {{"名单", "宋体", "否"}}, {{"名单", "宋体", 31}}},
       {"Utf8FileStaysUtf8", std::string("\xEF\xBB\xBF[Form]\r\ntext=旧\r\n"), {{"Form", "caption", "开始啦"}},
        {{"Form", "caption", 31}, {"Form", "text", 31}}},
-      {"Utf16FileStaysUtf16", Utf16("[Form]\r\ntext=旧\r\n"), {{"Form", "caption", "开始啦"}, {"Form", "text", "新"}},
+      {"Utf16FileStaysUtf16", testing::Utf16FileBytes("[Form]\r\ntext=旧\r\n", false), {{"Form", "caption", "开始啦"}, {"Form", "text", "新"}},
        {{"Form", "caption", 31}, {"Form", "text", 31}}},
       {"FirstOfDuplicateKeysIsReplaced", Gbk("[A]\r\nk=1\r\nk=2\r\n"), {{"A", "k", "x"}}, {{"A", "k", 31}}},
       {"RepeatedSectionGetsTheNewKeyInItsFirstCopy", Gbk("[A]\r\nk=1\r\n[B]\r\nb=1\r\n[A]\r\nj=2\r\n"),
@@ -145,15 +143,9 @@ std::vector<WriteCase> WriteCases() {
 class WriteAgreement : public ::testing::TestWithParam<WriteCase> {};
 
 // Holds a file open without sharing, as another program might.
-class Lock {
- public:
-  explicit Lock(const std::filesystem::path& file)
-      : handle_(CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  bool held() const { return static_cast<bool>(handle_); }
-
- private:
-  ravelo::win::UniqueHandle handle_;
-};
+win::UniqueHandle Lock(const std::filesystem::path& file) {
+  return win::UniqueHandle(CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}
 
 // Prepares the case's file in folder (its scratch folder has a Chinese name); returns its path.
 std::filesystem::path Prepare(const WriteCase& c, const std::filesystem::path& folder) {
@@ -178,11 +170,11 @@ TEST_P(WriteAgreement, SameFileAndValuesAsThePlatform) {
   bool oursOk = true;
   bool platformOk = true;
   {
-    std::optional<Lock> oursLock, platformLock;
+    win::UniqueHandle oursLock, platformLock;
     if (c.setup == Setup::Locked) {
-      oursLock.emplace(oursFile);
-      platformLock.emplace(platformFile);
-      ASSERT_TRUE(oursLock->held() && platformLock->held());
+      oursLock = Lock(oursFile);
+      platformLock = Lock(platformFile);
+      ASSERT_TRUE(oursLock && platformLock);
     }
     for (const auto& w : c.writes) {
       oursOk = WriteProfileValue(oursFile, w.section, w.key, w.value) && oursOk;

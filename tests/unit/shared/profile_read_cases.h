@@ -81,7 +81,6 @@ inline std::vector<ProfileReadCase> ProfileReadCases() {
       {bom, "Form", "caption", 5, "开始"},
       {Utf16FileBytes(utf16, false), "Form", "caption", 5, "开始"},
       {Utf16FileBytes(utf16, true), "form", "caption", 31, "开始啦"},
-      {Utf16FileBytes(utf16, true), "Style", "width", 5, "600"},
       // 0x5D (']') as a GBK trail byte does not end a section name.
       {Utf8ToGbk("[名单]\r\n宋体=是\r\n") + "[\x81\x5D]\r\nk=trail\r\n", "名单", "宋体", 256, "是"},
       {Utf8ToGbk("[Form]\r\nk=宋\r\n"), "Form", "k", 2, ""},
