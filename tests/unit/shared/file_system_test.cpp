@@ -4,6 +4,11 @@
 
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#include <sddl.h>
+#endif
+
 #include "unit/shared/scratch_folder.h"
 
 namespace ravelo {
@@ -67,5 +72,43 @@ TEST(FileSystem, ALargeFileRoundTripsAndReadsStopAtTheLimit) {
   EXPECT_EQ(ReadWholeFile(file, bytes.size()), bytes);
   EXPECT_EQ(ReadWholeFile(file, bytes.size() - 1), std::nullopt);
 }
+#ifdef _WIN32
+std::wstring AccessRightsOf(const std::filesystem::path& file) {
+  DWORD size = 0;
+  GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
+  std::string buffer(size, '\0');
+  if (size == 0 || !GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, buffer.data(), size, &size)) return {};
+  wchar_t* text = nullptr;
+  if (!ConvertSecurityDescriptorToStringSecurityDescriptorW(buffer.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                            &text, nullptr)) {
+    return {};
+  }
+  std::wstring rights = text;
+  LocalFree(text);
+  return rights;
+}
+
+// The rights an installer granted on a file (modify for Users, not inherited)
+// stay with it through a save, so the next user can save again.
+TEST(FileSystem, ReplacingAFileKeepsItsAccessRights) {
+  ScratchFolder folder;
+  const auto file = folder.File("name.txt");
+  ASSERT_TRUE(WriteFileAtomically(file, "first"));
+  PSECURITY_DESCRIPTOR granted = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;0x1301bf;;;BU)(A;;FA;;;BA)",
+                                                                   SDDL_REVISION_1, &granted, nullptr));
+  const bool set = SetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, granted);
+  LocalFree(granted);
+  ASSERT_TRUE(set);
+  const std::wstring before = AccessRightsOf(file);
+  // Wine keeps no rights on files (it reports a default); real Windows does.
+  if (before.find(L";;;BU)") == std::wstring::npos) GTEST_SKIP() << "this platform keeps no rights on files";
+
+  ASSERT_TRUE(WriteFileAtomically(file, "second"));
+  EXPECT_EQ(ReadWholeFile(file), "second");
+  EXPECT_EQ(AccessRightsOf(file), before);
+}
+#endif
+
 }  // namespace
 }  // namespace ravelo
