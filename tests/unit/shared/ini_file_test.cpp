@@ -4,7 +4,7 @@
 
 #include "shared/core/encoding.h"
 #include "shared/core/file_system.h"
-#include "unit/shared/profile_read_cases.h"
+#include "unit/shared/profile_cases.h"
 #include "unit/shared/scratch_folder.h"
 
 namespace ravelo {
@@ -12,6 +12,8 @@ namespace {
 
 using testing::ProfileReadCase;
 using testing::ProfileReadCases;
+using testing::ProfileWriteCase;
+using testing::ProfileWriteCases;
 using testing::ScratchFolder;
 using testing::Utf16FileBytes;
 
@@ -27,53 +29,8 @@ TEST(ProfileRead, Table) {
   EXPECT_EQ(Read("[\x81\x5D]\r\nk=trail\r\n", GbkToUtf8("\x81\x5D"), "k"), "trail");
 }
 
-struct WriteCase {
-  std::string before;
-  const char* section;
-  const char* key;
-  const char* value;
-  std::string after;
-};
-
 TEST(ProfileWriteText, Table) {
-  const std::string settings =
-      "; Ravelo settings\r\n[Form]\r\ncaption=Old\r\nunknown=kept\r\n\r\n[Time]\r\nTime=10\r\n";
-  const std::string two = "[Form]\r\ncaption=x\r\n\r\n[Style]\r\nwidth=600\r\n";
-  const std::string repeated = "[A]\r\nk=1\r\nk=2\r\n[A]\r\nk=3\r\n";
-  const WriteCase cases[] = {
-      // A value is replaced in place; every other line stays byte for byte.
-      {settings, "form", "CAPTION", "New",
-       "; Ravelo settings\r\n[Form]\r\ncaption=New\r\nunknown=kept\r\n\r\n[Time]\r\nTime=10\r\n"},
-      {"[Form]\r\n  odd  =  spacing  \r\nbad=\xFF\x81\r\ncaption=x\r\n", "Form", "caption", "y",
-       "[Form]\r\n  odd  =  spacing  \r\nbad=\xFF\x81\r\ncaption=y\r\n"},
-      // A new key goes to the end of its section, before blank lines; a new section to the end.
-      {two, "Form", "text", "y", "[Form]\r\ncaption=x\r\ntext=y\r\n\r\n[Style]\r\nwidth=600\r\n"},
-      {two, "Style", "height", "450", "[Form]\r\ncaption=x\r\n\r\n[Style]\r\nwidth=600\r\nheight=450\r\n"},
-      {"", "Form", "caption", "Ravelo", "[Form]\r\ncaption=Ravelo\r\n"},
-      {"[Form]\r\ncaption=x", "Color", "text", "255", "[Form]\r\ncaption=x\r\n[Color]\r\ntext=255\r\n"},
-      // The key keeps the file's spelling; a new one is written as asked.
-      {"[Time]\r\ntime=5\r\n", "Time", "Time", "10 ", "[Time]\r\ntime=10 \r\n"},
-      {"", "Time", "Time", "10 ", "[Time]\r\nTime=10 \r\n"},
-      // Leading blanks of a value go, trailing ones stay (padded fields).
-      {"", "Style", "captiontop", " 120 ", "[Style]\r\ncaptiontop=120 \r\n"},
-      // A line break cannot add lines.
-      {"", "S", "k", "v\r\n[Evil]\r\nx=1", "[S]\r\nk=v\r\n"},
-      {"[S]\r\n", "S\r\n[T]", "k", "v", "[S]\r\n"},
-      // Line ends become CR LF; comments stay.
-      {"[S]\n;note\na=1\n\nb=2", "S", "a", "9", "[S]\r\n;note\r\na=9\r\n\r\nb=2\r\n"},
-      // The first of repeated sections and duplicate keys is written.
-      {repeated, "a", "k", "x", "[A]\r\nk=x\r\nk=2\r\n[A]\r\nk=3\r\n"},
-      {repeated, "A", "new", "y", "[A]\r\nk=1\r\nk=2\r\nnew=y\r\n[A]\r\nk=3\r\n"},
-      // The file keeps its encoding.
-      {"", "Form", "caption", "开始啦", "[Form]\r\ncaption=\xBF\xAA\xCA\xBC\xC0\xB2\r\n"},
-      {"\xEF\xBB\xBF[Form]\r\ntext=旧\r\n", "Form", "caption", "开始啦",
-       "\xEF\xBB\xBF[Form]\r\ntext=旧\r\ncaption=开始啦\r\n"},
-      {Utf16FileBytes("[Form]\r\ncaption=旧\r\n", false), "Style", "width", "600",
-       Utf16FileBytes("[Form]\r\ncaption=旧\r\n[Style]\r\nwidth=600\r\n", false)},
-      {Utf16FileBytes("[Form]\r\ncaption=旧\r\n", true), "Form", "caption", "新标题",
-       Utf16FileBytes("[Form]\r\ncaption=新标题\r\n", true)},
-  };
-  for (const WriteCase& c : cases) {
+  for (const ProfileWriteCase& c : ProfileWriteCases()) {
     EXPECT_EQ(ApplyProfileWrite(c.before, c.section, c.key, c.value), c.after)
         << "[" << c.section << "] " << c.key << "=" << c.value << " into " << c.before;
   }

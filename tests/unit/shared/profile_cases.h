@@ -1,7 +1,8 @@
-// One table of profile reads with the value the suite's reader must return.
-// The unit tests check this reader against it natively; the agreement tests
-// check the platform's GetPrivateProfileStringA against it, except for the
-// rows that say why this reader differs on purpose.
+// Tables of profile reads and writes with what the suite's reader must return
+// and its writer must leave. The unit tests check this reader and writer
+// against them natively; the agreement tests check the platform's
+// GetPrivateProfileStringA / WritePrivateProfileStringA against them, except
+// for the rows that say why this reader or writer differs on purpose.
 #pragma once
 
 #include <string>
@@ -91,6 +92,64 @@ inline std::vector<ProfileReadCase> ProfileReadCases() {
       {"[S]\r\nk=\"abcdef\"\r\n", "S", "k", 4, "abc"},
       {"[S]\r\nk=\"ab\"\r\n", "S", "k", 3, "ab",
        "the platform removes the closing quote from the cut text and so loses one more character"},
+  };
+}
+
+// One value written into a file's bytes (empty: no file yet).
+struct ProfileWriteCase {
+  std::string before;
+  const char* section;
+  const char* key;
+  const char* value;  // UTF-8
+  std::string after;
+  const char* mend = nullptr;  // why the platform leaves something else
+};
+
+inline std::vector<ProfileWriteCase> ProfileWriteCases() {
+  const std::string settings =
+      "; Ravelo settings\r\n[Form]\r\ncaption=Old\r\nunknown=kept\r\n\r\n[Time]\r\nTime=10\r\n";
+  const std::string two = "[Form]\r\ncaption=x\r\n\r\n[Style]\r\nwidth=600\r\n";
+  const std::string repeated = "[A]\r\nk=1\r\nk=2\r\n[A]\r\nk=3\r\n";
+  return {
+      // A value is replaced in place; every other line stays byte for byte.
+      {settings, "form", "CAPTION", "New",
+       "; Ravelo settings\r\n[Form]\r\ncaption=New\r\nunknown=kept\r\n\r\n[Time]\r\nTime=10\r\n", "the platform drops blank lines; this writer keeps the file's layout"},
+      {"[Form]\r\n  odd  =  spacing  \r\nbad=\xFF\x81\r\ncaption=x\r\n", "Form", "caption", "y",
+       "[Form]\r\n  odd  =  spacing  \r\nbad=\xFF\x81\r\ncaption=y\r\n",
+       "the platform rewrites every line from its parse; this writer leaves the lines it does not change as they are"},
+      // A new key goes to the end of its section, before blank lines; a new section to the end.
+      {two, "Form", "text", "y", "[Form]\r\ncaption=x\r\ntext=y\r\n\r\n[Style]\r\nwidth=600\r\n", "the platform drops blank lines; this writer keeps the file's layout"},
+      {two, "Style", "height", "450", "[Form]\r\ncaption=x\r\n\r\n[Style]\r\nwidth=600\r\nheight=450\r\n",
+       "the platform drops blank lines; this writer keeps the file's layout"},
+      {"", "Form", "caption", "Ravelo", "[Form]\r\ncaption=Ravelo\r\n"},
+      {"[Form]\r\ncaption=x", "Color", "text", "255", "[Form]\r\ncaption=x\r\n[Color]\r\ntext=255\r\n"},
+      // The key keeps the file's spelling; a new one is written as asked.
+      {"[Time]\r\ntime=5\r\n", "Time", "Time", "10 ", "[Time]\r\ntime=10 \r\n"},
+      {"", "Time", "Time", "10 ", "[Time]\r\nTime=10 \r\n"},
+      // Leading blanks of a value go, trailing ones stay (padded fields).
+      {"", "Style", "captiontop", " 120 ", "[Style]\r\ncaptiontop=120 \r\n"},
+      // A line break cannot add lines.
+      {"", "S", "k", "v\r\n[Evil]\r\nx=1", "[S]\r\nk=v\r\n", "the platform writes the line break, adding a section"},
+      {"[S]\r\n", "S\r\n[T]", "k", "v", "[S]\r\n", "the platform writes the line break, adding a section"},
+      // Line ends become CR LF; comments stay.
+      {"[S]\n;note\na=1\n\nb=2", "S", "a", "9", "[S]\r\n;note\r\na=9\r\n\r\nb=2\r\n", "the platform drops blank lines; this writer keeps the file's layout"},
+      // The first of repeated sections and duplicate keys is written.
+      {repeated, "a", "k", "x", "[A]\r\nk=x\r\nk=2\r\n[A]\r\nk=3\r\n"},
+      {repeated, "A", "new", "y", "[A]\r\nk=1\r\nk=2\r\nnew=y\r\n[A]\r\nk=3\r\n"},
+      // The file keeps its encoding.
+      {"", "Form", "caption", "开始啦", "[Form]\r\ncaption=\xBF\xAA\xCA\xBC\xC0\xB2\r\n"},
+      {"\xEF\xBB\xBF[Form]\r\ntext=旧\r\n", "Form", "caption", "开始啦",
+       "\xEF\xBB\xBF[Form]\r\ntext=旧\r\ncaption=开始啦\r\n"},
+      {Utf16FileBytes("[Form]\r\ncaption=旧\r\n", false), "Style", "width", "600",
+       Utf16FileBytes("[Form]\r\ncaption=旧\r\n[Style]\r\nwidth=600\r\n", false)},
+      {Utf16FileBytes("[Form]\r\ncaption=旧\r\n", true), "Form", "caption", "新标题",
+       Utf16FileBytes("[Form]\r\ncaption=新标题\r\n", true)},
+      {Utf8ToGbk("[名单]\r\n宋体=是\r\n"), "名单", "宋体", "否", Utf8ToGbk("[名单]\r\n宋体=否\r\n")},
+      // Lines not written keep their padding and the text after a header.
+      {"[Form]\r\nsmc=1 \r\ntop=0 \r\n", "Form", "top", "1 ", "[Form]\r\nsmc=1 \r\ntop=1 \r\n",
+       "the platform drops the trailing blanks of lines it does not change"},
+      {"[S] ; note\r\nk=1\r\n", "S", "k", "2", "[S] ; note\r\nk=2\r\n",
+       "the platform rewrites the header without the text after its bracket"},
   };
 }
 
