@@ -71,7 +71,9 @@ TEST_F(Rvocfg, OkRefusesABadValueAndAReadOnlyFileAndCancelEndsWithoutWriting) {
   form.ChildById(ids::kSpeedBox).SetText(L"51");
   form.ChildById(kOk).ClickButton();
   EXPECT_EQ(process_->AnswerMessage(), L"抽签间隔的范围是1—50,请重新输入");
-  EXPECT_EQ(form.Focus().ControlId(), ids::kSpeedBox);
+  // The box is emptied and focused once the message has closed.
+  WaitUntil([&] { return form.Focus().ControlId() == ids::kSpeedBox; }, "the refused box took no focus");
+  EXPECT_EQ(form.ChildById(ids::kSpeedBox).Text(), L"");
   form.ChildById(ids::kSpeedBox).SetText(L"10");
   install_.SetReadOnly(Installation::kConfigFile, true);
   form.ChildById(ids::kCaptionBox).SetText(L"改动");
