@@ -1,7 +1,6 @@
 #include "draw/win/history_file.h"
 
-#include <shellapi.h>
-
+#include "shared/win/shell_open.h"
 #include "shared/win/unique_handle.h"
 #include "shared/win/wide_text.h"
 
@@ -54,10 +53,7 @@ std::optional<draw::HistoryFailure> AppendHistoryLine(const std::string& utf8Pat
 }
 
 bool OpenWithShell(HWND owner, const std::string& utf8Path) {
-  const std::wstring path = Widen(utf8Path);
-  const HINSTANCE result = ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  // Values above 32 mean success.
-  return reinterpret_cast<INT_PTR>(result) > 32;
+  return ShellOpen(owner, Widen(utf8Path));
 }
 
 }  // namespace ravelo::win

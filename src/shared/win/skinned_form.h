@@ -102,8 +102,8 @@ class SkinnedForm : public Window, public Backdrop {
   void AddGroupBox(const RECT& box, const TextLabel& caption);
   void AddGroupBox(const RECT& box, const RECT& captionBounds);
 
-  // Shows the window in the middle of the screen, the focus on its first
-  // Tab stop, then makes the tooltips.
+  // Shows the window where it was made, in the middle of the screen, the
+  // focus on its first Tab stop, then makes the tooltips.
   void ShowCentred();
 
   void PaintBackdrop(HDC dc, const RECT& area) const override;
