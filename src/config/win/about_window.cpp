@@ -74,9 +74,7 @@ bool AboutWindow::CreateControls(const std::wstring& baseFolder) {
       {ok_, kOk, L"确定", {200, 248, 58, 22}},
   };
   for (const auto& p : pictures) {
-    if (!p.button.Create(Handle(), p.id, p.name, *this)) return false;
-    PlaceButton(p.button, p.bounds);
-    p.button.Show(true);
+    if (!AddButton(p.button, p.id, p.name, p.bounds)) return false;
   }
   logo_.SetPicture(PictureFromBitmapResource(IDB_LOGO));
   picture1_.SetPicture(CommonPicture(Pictures(), baseFolder, L"i1.pte"));

@@ -92,10 +92,8 @@ bool NameListWindow::CreateControls() {
   } buttons[] = {{save_, kSave, L"保存", 176, &NameListWindow::Save},
                  {cancel_, kCancel, L"取消", 264, &NameListWindow::Close}};
   for (const auto& b : buttons) {
-    if (!b.button.Create(Handle(), b.id, b.name, *this)) return false;
+    if (!AddButton(b.button, b.id, b.name, {b.left, 256, 58, 22})) return false;
     b.button.onClick = [this, action = b.action] { (this->*action)(); };
-    PlaceButton(b.button, {b.left, 256, 58, 22});
-    b.button.Show(true);
     AddTip(b.button.Handle(), b.name);
   }
   return true;

@@ -226,10 +226,9 @@ bool SettingsWindow::CreateSwatches() {
   for (size_t i = 0; i < presets_.size(); ++i) {
     ImageButton& preset = presets_[i];
     const std::wstring name = Widen(presets[i].name);
-    if (!preset.Create(Handle(), ids::PicId(static_cast<int>(i) + 5), name, *this)) return false;
+    if (!AddButton(preset, ids::PicId(static_cast<int>(i) + 5), name, {440 + 32 * static_cast<int>(i), 288, 25, 25}))
+      return false;
     preset.SetCursor(Hand());
-    PlaceButton(preset, {440 + 32 * static_cast<int>(i), 288, 25, 25});
-    preset.Show(true);
     AddTip(preset.Handle(), name);
     preset.onClick = [this, i] {
       const auto& chosen = ravelo::config::StylePresets()[i];
@@ -249,10 +248,8 @@ bool SettingsWindow::CreateButtons() {
   };
   const ButtonSpec buttons[] = {{ok_, 11, L"确定", 200}, {cancel_, 12, L"取消", 295}, {defaults_, 13, L"默认", 392}};
   for (const ButtonSpec& entry : buttons) {
-    if (!entry.button.Create(Handle(), ids::PicId(entry.index), entry.name, *this)) return false;
+    if (!AddButton(entry.button, ids::PicId(entry.index), entry.name, {entry.left, 408, 58, 22})) return false;
     entry.button.SetCursor(Hand());
-    PlaceButton(entry.button, {entry.left, 408, 58, 22});
-    entry.button.Show(true);
     AddTip(entry.button.Handle(), entry.name);
   }
   ok_.onClick = [this] { Save(); };

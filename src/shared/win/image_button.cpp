@@ -22,12 +22,14 @@ Font MessageFont() {
 
 }  // namespace
 
-bool ImageButton::Create(HWND parent, int controlId, const std::wstring& name, const Backdrop& backdrop) {
+bool ImageButton::Create(HWND parent, int controlId, const std::wstring& name, const Backdrop& backdrop,
+                         const std::optional<ravelo::Rect>& bounds) {
   name_ = name;
   backdrop_ = &backdrop;
   const WindowClassSpec windowClass{kButtonClass, 0, nullptr, nullptr};
   WindowCreateSpec createSpec;
-  createSpec.style = WS_CHILD | WS_CLIPSIBLINGS;
+  createSpec.style = WS_CHILD | WS_CLIPSIBLINGS | (bounds ? WS_VISIBLE : 0);
+  if (bounds) createSpec.bounds = {bounds->left, bounds->top, bounds->left + bounds->width, bounds->top + bounds->height};
   createSpec.text = name_.c_str();
   createSpec.parent = parent;
   createSpec.controlId = controlId;
@@ -40,7 +42,6 @@ void ImageButton::SetPicture(std::optional<Picture> picture) {
   pictureSized_.Reset();
   greyedSized_.Reset();
   greyed_.reset();
-  if (picture_) greyed_ = picture_->Greyed();
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -113,6 +114,7 @@ void ImageButton::Paint(HDC dc) {
   if (backdrop_) backdrop_->PaintBackdrop(buffer, inParent);
   const bool enabled = IsWindowEnabled(Handle()) != FALSE;
   if (picture_) {
+    if (!enabled && !greyed_) greyed_ = picture_->Greyed();
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     const Picture& shown = !enabled && greyed_  ? greyedSized_.Of(*greyed_, width, height)

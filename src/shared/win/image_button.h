@@ -25,7 +25,10 @@ class ImageButton final : public Window {
   std::function<void()> onClick;
 
   // backdrop paints the parent's surface (in the parent's coordinates).
-  bool Create(HWND parent, int controlId, const std::wstring& name, const Backdrop& backdrop);
+  // Without bounds the button is made hidden, for a layout to place and
+  // show; with them it is made visible there (one step less per button).
+  bool Create(HWND parent, int controlId, const std::wstring& name, const Backdrop& backdrop,
+              const std::optional<ravelo::Rect>& bounds = std::nullopt);
 
   // Empty: the plain face.
   void SetPicture(std::optional<Picture> picture);
@@ -59,7 +62,7 @@ class ImageButton final : public Window {
   std::wstring name_;
   const Backdrop* backdrop_ = nullptr;
   std::optional<Picture> picture_;
-  std::optional<Picture> greyed_;
+  std::optional<Picture> greyed_;  // made when first painted disabled
   std::optional<Picture> hover_;
   // The three pictures at the button's size (the layout scales it with the DPI).
   PictureAtSize pictureSized_;

@@ -86,14 +86,12 @@ bool SkinnedForm::Create(const SkinnedFormDesign& design) {
 
 bool SkinnedForm::AddBox(ImageButton& box, int controlId, const wchar_t* name, int right, int normalBitmap,
                          int hoverBitmap, std::function<void()> onClick) {
-  if (!box.Create(Handle(), controlId, name, *this)) return false;
+  if (!AddButton(box, controlId, name, {right - kBoxSize, kBoxTop, kBoxSize, kBoxSize})) return false;
   box.SetPicture(PictureFromBitmapResource(normalBitmap));
   box.SetHoverPicture(PictureFromBitmapResource(hoverBitmap));
   box.SetCursor(hand_);
   box.KeepPixelsSharp();
   box.onClick = std::move(onClick);
-  PlaceButton(box, {right - kBoxSize, kBoxTop, kBoxSize, kBoxSize});
-  box.Show(true);
   AddTip(box.Handle(), name);
   return true;
 }
@@ -108,8 +106,8 @@ bool SkinnedForm::AddLabel(TextLabel& label, int controlId, TextLabel::InitialSt
   return label.Create(canvas_, controlId, design);
 }
 
-void SkinnedForm::PlaceButton(ImageButton& button, const ravelo::Rect& design) const {
-  button.Place(scale_.ToDevice(design));
+bool SkinnedForm::AddButton(ImageButton& button, int controlId, const std::wstring& name, const ravelo::Rect& design) {
+  return button.Create(Handle(), controlId, name, *this, scale_.ToDevice(design));
 }
 
 bool SkinnedForm::AddLink(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour,
@@ -290,7 +288,6 @@ std::optional<Picture> CommonPicture(PictureDecoder& pictures, const std::wstrin
 void ApplyDialogSkin(SkinnedForm& form, const std::wstring& baseFolder, ImageButton& enterButton) {
   form.SetBackground(CommonPicture(form.Pictures(), baseFolder, L"ibg.pte"));
   form.SetHeadline(CommonPicture(form.Pictures(), baseFolder, L"ihc.pte"));
-  form.CloseBox().SetPicture(PictureFromBitmapResource(IDB_CLOSE));
   enterButton.SetCursor(form.Hand());
 }
 

@@ -84,7 +84,8 @@ class SkinnedForm : public Window, public Backdrop {
   bool AddLabel(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour);
   // A label as designed (position and wrap width in design pixels).
   bool AddLabel(TextLabel& label, int controlId, TextLabel::InitialState design);
-  void PlaceButton(ImageButton& button, const ravelo::Rect& design) const;
+  // A picture button made visible at its place (in design pixels).
+  bool AddButton(ImageButton& button, int controlId, const std::wstring& name, const ravelo::Rect& design);
   // A label that acts on a left click, with the hand cursor.
   bool AddLink(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour,
                std::function<void()> onClick);
@@ -153,8 +154,8 @@ class SkinnedForm : public Window, public Backdrop {
 
 // The skin of a secondary window: background "ibg.pte" and headline
 // "ihc.pte" from baseFolder + "common\" (plain fallbacks when a picture is
-// missing or damaged), the close glyph (bitmap 101) on the close box, and
-// the hand cursor on the window's OK button.
+// missing or damaged) and the hand cursor on the window's OK button. (The
+// close box has its glyph, bitmap 101, from the form itself.)
 void ApplyDialogSkin(SkinnedForm& form, const std::wstring& baseFolder, ImageButton& enterButton);
 
 // A picture of baseFolder + "common\" + name; empty when missing or damaged.
