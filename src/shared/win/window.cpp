@@ -32,13 +32,17 @@ Window::~Window() {
 bool Window::CreateWindowOf(const WindowClassSpec& windowClass, const WindowCreateSpec& createSpec) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
-  wc.style = windowClass.style;
-  wc.lpfnWndProc = &Window::Procedure;
-  wc.hInstance = ThisModule();
-  wc.hCursor = windowClass.cursor ? windowClass.cursor : LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = windowClass.icon;
-  wc.lpszClassName = windowClass.name;
-  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+  // A form makes dozens of windows of a few classes: the look-up is cheaper
+  // than a registration that fails.
+  if (!GetClassInfoExW(ThisModule(), windowClass.name, &wc)) {
+    wc.style = windowClass.style;
+    wc.lpfnWndProc = &Window::Procedure;
+    wc.hInstance = ThisModule();
+    wc.hCursor = windowClass.cursor ? windowClass.cursor : LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = windowClass.icon;
+    wc.lpszClassName = windowClass.name;
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+  }
 
   const RECT& r = createSpec.bounds;
   // For child windows the menu argument carries the control ID.
