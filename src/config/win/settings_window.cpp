@@ -109,6 +109,16 @@ std::wstring LaunchFailedMessage(const wchar_t* fileName) {
                               : L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹";
 }
 
+// The pictures of OK, cancel and defaults (Pic(11) to Pic(13)): normal and hover.
+struct ButtonSkin {
+  const wchar_t* normal;
+  const wchar_t* hover;
+};
+constexpr ButtonSkin kButtonSkins[] = {
+    {L"enter.pte", L"menter.pte"}, {L"cancel.pte", L"mcancel.pte"}, {L"mor.pte", L"mmor.pte"}};
+
+std::wstring PresetPicture(size_t index) { return L"style" + std::to_wstring(index + 1) + L".pte"; }
+
 std::wstring TitleText() { return std::wstring(L"Ravelo ") + kVersionText + L" 配置程序"; }
 
 // A preset swatch whose picture is missing shows its colours: the style
@@ -141,6 +151,15 @@ bool SettingsWindow::Create() {
   if (UsesModernUiFont(getWinVer(system_).GetWindowsVersion())) design.uiFont.name = Widen(kModernUiFontName);
   design.minimiseBox = true;
   design.menuBox = true;
+  // The skin is read from the disk while the windows are made.
+  std::vector<std::wstring> skin;
+  for (const std::wstring_view name : kDialogSkinPictures) skin.push_back(CommonPicturePath(baseFolder_, name));
+  for (const ButtonSkin& button : kButtonSkins) {
+    skin.push_back(CommonPicturePath(baseFolder_, button.normal));
+    skin.push_back(CommonPicturePath(baseFolder_, button.hover));
+  }
+  for (size_t i = 0; i < presets_.size(); ++i) skin.push_back(CommonPicturePath(baseFolder_, PresetPicture(i)));
+  Pictures().Prefetch(std::move(skin));
   if (!SkinnedForm::Create(design)) return false;
   links_ = std::make_unique<ConfigLinks>(Handle(), ConfigFolders{baseFolder_, Widen(paths_.programFolder)});
   onClose = [this] { QuitProgram(); };
@@ -260,24 +279,17 @@ bool SettingsWindow::CreateButtons() {
 
 void SettingsWindow::ApplySkin() {
   ApplyDialogSkin(*this, baseFolder_, ok_);
-  struct Skin {
-    ImageButton& button;
-    const wchar_t* normal;
-    const wchar_t* hover;
-  };
-  const Skin skins[] = {{ok_, L"enter.pte", L"menter.pte"},
-                        {cancel_, L"cancel.pte", L"mcancel.pte"},
-                        {defaults_, L"mor.pte", L"mmor.pte"}};
-  for (const Skin& skin : skins) {
+  ImageButton* const buttons[] = {&ok_, &cancel_, &defaults_};
+  for (size_t i = 0; i < std::size(buttons); ++i) {
     // A missing picture leaves the plain face with the button's name.
-    auto normal = CommonPicture(Pictures(), baseFolder_, skin.normal);
-    auto hover = normal ? CommonPicture(Pictures(), baseFolder_, skin.hover) : std::nullopt;
-    skin.button.SetPicture(std::move(normal));
-    skin.button.SetHoverPicture(std::move(hover));
+    auto normal = CommonPicture(Pictures(), baseFolder_, kButtonSkins[i].normal);
+    auto hover = normal ? CommonPicture(Pictures(), baseFolder_, kButtonSkins[i].hover) : std::nullopt;
+    buttons[i]->SetPicture(std::move(normal));
+    buttons[i]->SetHoverPicture(std::move(hover));
   }
   const auto& presets = ravelo::config::StylePresets();
   for (size_t i = 0; i < presets_.size(); ++i) {
-    auto picture = CommonPicture(Pictures(), baseFolder_, L"style" + std::to_wstring(i + 1) + L".pte");
+    auto picture = CommonPicture(Pictures(), baseFolder_, PresetPicture(i));
     presets_[i].SetPicture(picture ? std::move(picture) : PresetFallback(presets[i]));
   }
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 #include <limits>
+#include <system_error>
 
 #include "shared/core/bitmap_file.h"
 #include "shared/core/file_system.h"
@@ -20,6 +21,24 @@ constexpr UINT kMaxPictureSide = 16384;
 // Files larger than this are no skin picture: leave them to WIC, which
 // reads only what it needs.
 constexpr std::uint64_t kMaxDirectRead = 64u << 20;
+
+// Reads and decodes one file with the direct decoder only (no GDI, no COM:
+// it runs beside the thread that makes the windows).
+PictureDecoder::ReadAhead ReadAheadOf(std::wstring path) {
+  PictureDecoder::ReadAhead result;
+  result.path = std::move(path);
+  std::optional<std::string> bytes = ReadWholeFile(FilePath(result.path), kMaxDirectRead);
+  result.found = bytes || GetFileAttributesW(result.path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (!bytes) return result;
+  if (std::optional<SimpleBmp> bmp = ParseSimpleBmp(*bytes)) {
+    result.width = bmp->width;
+    result.height = bmp->height;
+    result.opaque = !bmp->alpha;
+    result.pixels.resize(static_cast<size_t>(bmp->width) * static_cast<size_t>(bmp->height));
+    CopySimpleBmpPixels(*bytes, *bmp, result.pixels.data());
+  }
+  return result;
+}
 
 }  // namespace
 
@@ -165,13 +184,48 @@ const Picture& PictureAtSize::Of(const Picture& source, int width, int height) {
 }
 
 PictureDecoder::~PictureDecoder() {
+  if (reader_.joinable()) reader_.join();
   factory_.Reset();
   if (comInitialised_) {
     if (auto uninitialise = ProcAddress<void(WINAPI*)()>(ole32_.Get(), "CoUninitialize")) uninitialise();
   }
 }
 
+void PictureDecoder::Prefetch(std::vector<std::wstring> paths) {
+  if (reader_.joinable()) reader_.join();
+  readAhead_.clear();
+  try {
+    reader_ = std::thread([this, paths = std::move(paths)]() mutable {
+      std::vector<ReadAhead> results;
+      try {
+        for (std::wstring& path : paths) results.push_back(ReadAheadOf(std::move(path)));
+      } catch (...) {
+        // Out of memory: what was not read ahead is read by Load.
+      }
+      readAhead_ = std::move(results);
+    });
+  } catch (const std::system_error&) {
+    // No thread: Load reads every file itself.
+  }
+}
+
+std::optional<Picture> PictureDecoder::TakeReadAhead(std::vector<ReadAhead>::iterator entry) {
+  ReadAhead read = std::move(*entry);
+  readAhead_.erase(entry);
+  if (!read.found) return std::nullopt;
+  if (read.pixels.empty()) return LoadWithWic(read.path);
+  auto dib = CreateTopDownDib(read.width, read.height);
+  if (!dib) return std::nullopt;
+  std::memcpy(dib->second, read.pixels.data(), read.pixels.size() * sizeof(std::uint32_t));
+  return Picture(std::move(dib->first), dib->second, read.width, read.height,
+                 read.opaque ? std::optional<bool>(true) : std::nullopt);
+}
+
 std::optional<Picture> PictureDecoder::Load(const std::wstring& path) {
+  if (reader_.joinable()) reader_.join();
+  const auto ahead = std::find_if(readAhead_.begin(), readAhead_.end(),
+                                  [&](const ReadAhead& read) { return read.path == path; });
+  if (ahead != readAhead_.end()) return TakeReadAhead(ahead);
   if (std::optional<std::string> bytes = ReadWholeFile(FilePath(path), kMaxDirectRead)) {
     if (std::optional<SimpleBmp> bmp = ParseSimpleBmp(*bytes)) {
       auto dib = CreateTopDownDib(bmp->width, bmp->height);

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "shared/win/com.h"
 #include "shared/win/gdi.h"
@@ -78,7 +80,8 @@ std::optional<Picture> PictureFromBitmapResource(int resourceId);
 // Reads picture files. Plain 24- and 32-bit BMP files (the shipped skin) are
 // decoded directly; everything else goes to WIC, whose COM library is loaded
 // the first time it is needed, so a program showing only the skin starts
-// without it. One decoder per window thread.
+// without it. One decoder per window thread (it may start one thread of its
+// own to read ahead).
 class PictureDecoder {
  public:
   PictureDecoder() = default;
@@ -90,7 +93,24 @@ class PictureDecoder {
   // or not a picture.
   std::optional<Picture> Load(const std::wstring& path);
 
+  // Starts reading the files on a thread of its own, so that the disk is
+  // read while the window is being made; Load then takes each one from
+  // there (once: a second Load reads the file again). Only the direct BMP
+  // decoder runs on that thread; other formats wait for Load.
+  void Prefetch(std::vector<std::wstring> paths);
+
+  // The outcome of reading one file ahead.
+  struct ReadAhead {
+    std::wstring path;
+    bool found = false;
+    int width = 0;
+    int height = 0;
+    bool opaque = true;  // false: look at the alpha of every pixel
+    std::vector<std::uint32_t> pixels;  // premultiplied BGRA; empty: left to WIC
+  };
+
  private:
+  std::optional<Picture> TakeReadAhead(std::vector<ReadAhead>::iterator entry);
   std::optional<Picture> LoadWithWic(const std::wstring& path);
   IWICImagingFactory* Factory();
 
@@ -98,6 +118,8 @@ class PictureDecoder {
   bool comInitialised_ = false;
   bool wicTried_ = false;
   ComPtr<IWICImagingFactory> factory_;
+  std::thread reader_;
+  std::vector<ReadAhead> readAhead_;  // written by reader_ until it is joined
 };
 
 }  // namespace ravelo::win

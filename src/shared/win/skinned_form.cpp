@@ -282,12 +282,16 @@ LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 std::optional<Picture> CommonPicture(PictureDecoder& pictures, const std::wstring& baseFolder,
                                      std::wstring_view name) {
-  return pictures.Load(baseFolder + L"common\\" + std::wstring(name));
+  return pictures.Load(CommonPicturePath(baseFolder, name));
+}
+
+std::wstring CommonPicturePath(const std::wstring& baseFolder, std::wstring_view name) {
+  return baseFolder + L"common\\" + std::wstring(name);
 }
 
 void ApplyDialogSkin(SkinnedForm& form, const std::wstring& baseFolder, ImageButton& enterButton) {
-  form.SetBackground(CommonPicture(form.Pictures(), baseFolder, L"ibg.pte"));
-  form.SetHeadline(CommonPicture(form.Pictures(), baseFolder, L"ihc.pte"));
+  form.SetBackground(CommonPicture(form.Pictures(), baseFolder, kDialogSkinPictures[0]));
+  form.SetHeadline(CommonPicture(form.Pictures(), baseFolder, kDialogSkinPictures[1]));
   enterButton.SetCursor(form.Hand());
 }
 

@@ -157,6 +157,10 @@ class SkinnedForm : public Window, public Backdrop {
 // missing or damaged) and the hand cursor on the window's OK button. (The
 // close box has its glyph, bitmap 101, from the form itself.)
 void ApplyDialogSkin(SkinnedForm& form, const std::wstring& baseFolder, ImageButton& enterButton);
+inline constexpr std::wstring_view kDialogSkinPictures[] = {L"ibg.pte", L"ihc.pte"};
+
+// baseFolder + "common\" + name.
+std::wstring CommonPicturePath(const std::wstring& baseFolder, std::wstring_view name);
 
 // A picture of baseFolder + "common\" + name; empty when missing or damaged.
 std::optional<Picture> CommonPicture(PictureDecoder& pictures, const std::wstring& baseFolder,
