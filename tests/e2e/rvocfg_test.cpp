@@ -17,7 +17,6 @@ namespace editor = ravelo::secondary_controls::name_list;
 namespace about = ravelo::secondary_controls::about;
 
 constexpr int kOk = ids::PicId(11);
-constexpr int kNameListLink = ids::kFirstLink;  // L_a
 // mymenu's items in their order (the keyboard skips separators).
 enum class MenuItem { NameList = 1, About = 5, Help = 6 };
 
@@ -32,11 +31,11 @@ class Rvocfg : public ::testing::Test {
     swatch.WaitUntilPainted();
     return ScreenPixel(swatch.WindowRect().Center());
   }
-  // Clicks a control once nothing covers it (a window brought to the front
-  // gets there a moment later under Wine).
-  static void ClickOn(const Window& control) {
-    const Point at = control.WindowRect().Center();
-    WaitUntil([&] { return WindowFromPoint(POINT{at.x, at.y}) == control.Handle(); }, control.Describe() + " stayed covered");
+  // Clicks link i (L_a..L_h, drawn on the form) once nothing covers it (a
+  // window brought to the front gets there a moment later under Wine).
+  static void ClickLink(const Window& form, int i) {
+    const Point at = form.ToScreen({ids::kLinkLeft + 8, ids::kLinkTop[i] + 6});
+    WaitUntil([&] { return WindowFromPoint(POINT{at.x, at.y}) == form.Handle(); }, "the form stayed covered");
     mouse::Click(at);
   }
   void Choose(const Window& form, MenuItem item) const {  // mymenu, opened on the body beside the groups
@@ -174,7 +173,7 @@ TEST_F(Rvocfg, PictureButtonsHoverAndWorkAsPlainFacesWithoutTheirPictures) {
 TEST_F(Rvocfg, TheEditorSavesWhatWasTypedOrKeepsItWhenTheListIsReadOnly) {
   install_.WriteGbk(Installation::kNameList, L"甲\r\n乙\r\n");
   const Window form = StartForm();
-  ClickOn(form.ChildById(kNameListLink));
+  ClickLink(form, 0);  // L_a
   const Window window = WaitForEditor();
   const Window box = window.ChildById(editor::kText);
   EXPECT_EQ(box.Text(), L"甲\r\n乙");
@@ -203,7 +202,7 @@ TEST_F(Rvocfg, TheEditorSavesWhatWasTypedOrKeepsItWhenTheListIsReadOnly) {
 TEST_F(Rvocfg, CancelDropsTheEditsAndTheProgramWaitsForTheEditorToClose) {
   install_.WriteGbk(Installation::kNameList, L"甲\r\n");
   const Window form = StartForm();
-  ClickOn(form.ChildById(kNameListLink));
+  ClickLink(form, 0);  // L_a
   Window window = WaitForEditor();
   window.ChildById(editor::kText).SetText(L"改过的名单");
   form.ChildById(ids::kCloseBox).ClickButton();
@@ -240,7 +239,7 @@ TEST_F(Rvocfg, TheAboutBoxDisablesTheFormUntilItClosesAnyWay) {
 TEST_F(Rvocfg, ALinkReportsAMissingProgramAndHelpOpensTheHelpFile) {
   install_.Remove(L"bin\\rvostyle.exe");
   const Window form = StartForm();
-  ClickOn(form.ChildById(ids::kFirstLink + 1));  // L_s
+  ClickLink(form, 1);  // L_s
   EXPECT_EQ(process_->AnswerMessage(), L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹");
   EXPECT_TRUE(process_->IsRunning());
   if (GetFileAttributesW(install_.PathOf(L"bin\\rvohelp.chm").c_str()) == INVALID_FILE_ATTRIBUTES)
@@ -249,7 +248,7 @@ TEST_F(Rvocfg, ALinkReportsAMissingProgramAndHelpOpensTheHelpFile) {
     WaitForWindow({.text = L"Ravelo 使用帮助", .imageName = L"hh.exe"}, Milliseconds{10000});
     rvo::CloseCompanion(L"hh.exe");
   };
-  ClickOn(form.ChildById(ids::kFirstLink + 3));  // L_h
+  ClickLink(form, 3);  // L_h
   viewerShowsTheHelpFile();
   Choose(form, MenuItem::Help);
   viewerShowsTheHelpFile();

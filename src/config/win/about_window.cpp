@@ -60,7 +60,7 @@ bool AboutWindow::CreateControls(const std::wstring& baseFolder) {
   for (const auto& l : labels) {
     if (!AddLabel(l.label, l.id, {l.text, l.font, kInk, l.at, l.wrapWidth})) return false;
   }
-  if (!AddLink(homeLink_, kHomeLink, kHomeText, {264, 184}, kLinkInk, [] { OpenWebPage(kHomePage); })) return false;
+  AddLink(kHomeLink, kHomeText, {264, 184}, kLinkInk, L"", [] { OpenWebPage(kHomePage); });
 
   const struct {
     ImageButton& button;

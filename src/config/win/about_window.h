@@ -39,7 +39,6 @@ class AboutWindow final : public SkinnedForm {
   TextLabel author_;      // La3
   TextLabel rights_;      // La4
   TextLabel notice_;      // Lb
-  TextLabel homeLink_;    // Lc
 };
 
 }  // namespace ravelo::win::config

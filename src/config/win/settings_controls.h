@@ -8,14 +8,17 @@ inline constexpr wchar_t kWindowClass[] = L"RaveloSettingsForm";
 inline constexpr wchar_t kWindowCaption[] = L"Ravelo配置程序";
 
 // The frame's boxes (shared skinned form).
-inline constexpr int kTitle = 10;     // Label_Caption
 inline constexpr int kCloseBox = 11;  // Pic_e
 inline constexpr int kMinimiseBox = 12;  // Pic_s
 inline constexpr int kMenuBox = 13;   // Pic_m
 
+// The link texts are drawn on the form (no windows): their ids name their
+// tooltips, and the links L_a, L_s, L_d, L_h stand at (kLinkLeft, kLinkTop[i]).
 inline constexpr int kBrowsePicture = 130;  // Label_bjll
 inline constexpr int kBrowseMusic = 131;    // Label_yyll
 inline constexpr int kFirstLink = 140;      // L_a, L_s, L_d, L_h
+inline constexpr int kLinkLeft = 448;
+inline constexpr int kLinkTop[] = {72, 96, 120, 144};
 inline constexpr int kCaptionBox = 150;     // txt_caption
 inline constexpr int kTextBox = 151;        // txt_nr
 inline constexpr int kPictureBox = 152;     // txt_bj

@@ -21,7 +21,7 @@ namespace ids = ravelo::settings_controls;
 using ravelo::config::FontTexts;
 using ravelo::config::FormValues;
 
-static_assert(ids::kTitle == form_frame::kTitle && ids::kCloseBox == form_frame::kCloseBox &&
+static_assert(ids::kCloseBox == form_frame::kCloseBox &&
               ids::kMinimiseBox == form_frame::kMinimiseBox && ids::kMenuBox == form_frame::kMenuBox);
 
 constexpr int kWidth = 649;
@@ -68,15 +68,15 @@ constexpr GroupSpec kGroups[] = {
 struct LinkSpec {
   std::wstring_view text;
   std::wstring_view tip;
-  int y;
 };
 // L_a, L_s, L_d, L_h.
 constexpr LinkSpec kLinks[] = {
-    {L"添加删除抽签名单", L"添加或删除抽签名单", 72},
-    {L"编辑界面显示风格", L"编辑Ravelo界面显示风格", 96},
-    {L"运行显示Ravelo", L"运行显示Ravelo主程序", 120},
-    {L"查看系统使用帮助", L"帮助", 144},
+    {L"添加删除抽签名单", L"添加或删除抽签名单"},
+    {L"编辑界面显示风格", L"编辑Ravelo界面显示风格"},
+    {L"运行显示Ravelo", L"运行显示Ravelo主程序"},
+    {L"查看系统使用帮助", L"帮助"},
 };
+static_assert(std::size(kLinks) == std::size(ids::kLinkTop));
 
 struct SwatchSpec {
   RECT bounds;
@@ -165,12 +165,13 @@ bool SettingsWindow::Create() {
   onClose = [this] { QuitProgram(); };
   onMenu = [this] { ShowMainMenu(PointerOnScreen()); };
   onRightClick = [this](POINT at) { ShowMainMenu(at); };
-  if (!CreateLabels() || !CreateInputs() || !CreateSwatches() || !CreateButtons()) return false;
+  CreateLabels();
+  if (!CreateInputs() || !CreateSwatches() || !CreateButtons()) return false;
   ApplySkin();
   return true;
 }
 
-bool SettingsWindow::CreateLabels() {
+void SettingsWindow::CreateLabels() {
   // La(1)..La(16) and Lt(1)..Lt(8) only show text: drawn on the background.
   std::array<RECT, std::size(kCaptions)> captionBounds{};
   for (size_t i = 0; i < std::size(kCaptions); ++i)
@@ -178,11 +179,8 @@ bool SettingsWindow::CreateLabels() {
   for (const LabelSpec& hint : kHints) AddText(hint.text, hint.at, kHintInk);
   for (const GroupSpec& group : kGroups) AddGroupBox(group.box, captionBounds[static_cast<size_t>(group.caption)]);
 
-  if (!AddLink(browsePicture_, ids::kBrowsePicture, L"浏览", {216, 144}, kBrowseInk, [this] { Browse(true); }) ||
-      !AddLink(browseMusic_, ids::kBrowseMusic, L"浏览", {216, 176}, kBrowseInk, [this] { Browse(false); }))
-    return false;
-  AddTip(browsePicture_.Handle(), L"选择背景文件");
-  AddTip(browseMusic_.Handle(), L"选择音乐文件");
+  AddLink(ids::kBrowsePicture, L"浏览", {216, 144}, kBrowseInk, L"选择背景文件", [this] { Browse(true); });
+  AddLink(ids::kBrowseMusic, L"浏览", {216, 176}, kBrowseInk, L"选择音乐文件", [this] { Browse(false); });
 
   const std::function<void()> actions[] = {
       [this] { links_->OpenNameList(); },
@@ -190,13 +188,9 @@ bool SettingsWindow::CreateLabels() {
       [this] { LaunchCompanion(kDrawProgram); },
       [this] { links_->OpenHelp(); },
   };
-  for (size_t i = 0; i < linkLabels_.size(); ++i) {
-    if (!AddLink(linkLabels_[i], ids::kFirstLink + static_cast<int>(i), kLinks[i].text, {448, kLinks[i].y},
-                 kLinkInk, actions[i]))
-      return false;
-    AddTip(linkLabels_[i].Handle(), std::wstring(kLinks[i].tip));
-  }
-  return true;
+  for (size_t i = 0; i < std::size(kLinks); ++i)
+    AddLink(ids::kFirstLink + static_cast<int>(i), kLinks[i].text, {ids::kLinkLeft, ids::kLinkTop[i]}, kLinkInk,
+            std::wstring(kLinks[i].tip), actions[i]);
 }
 
 bool SettingsWindow::CreateInputs() {

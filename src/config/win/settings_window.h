@@ -34,7 +34,7 @@ class SettingsWindow final : public SkinnedForm {
   void StartUp();
 
  private:
-  bool CreateLabels();
+  void CreateLabels();
   bool CreateInputs();
   bool CreateSwatches();
   bool CreateButtons();
@@ -62,9 +62,6 @@ class SettingsWindow final : public SkinnedForm {
   ravelo::config::FontTexts captionFont_;
   ravelo::config::FontTexts textFont_;
 
-  TextLabel browsePicture_;             // Label_bjll
-  TextLabel browseMusic_;               // Label_yyll
-  std::array<TextLabel, 4> linkLabels_;  // L_a, L_s, L_d, L_h
   EditBox caption_;                     // txt_caption
   EditBox text_;                        // txt_nr
   EditBox backPicture_;                 // txt_bj

@@ -60,10 +60,7 @@ bool SkinnedForm::Create(const SkinnedFormDesign& design) {
   canvas_.Attach(Handle(), *this);
   canvas_.SetScale(scale_);
 
-  if (!AddLabel(title_, kTitle, design_.title, {16, 10}, RGB(0, 0, 0))) return false;
-  title_.onMouseMove = [this](int buttons, POINT) {
-    if (StartsWindowDrag(buttons)) BeginWindowDrag(Handle());
-  };
+  AddText(design_.title, {16, 10}, RGB(0, 0, 0));
   const int right = design.width - 13;
   if (!AddBox(closeBox_, kCloseBox, L"关闭", right, IDB_CLOSE, IDB_CLOSE_HOVER, [this] {
         if (onClose) onClose();
@@ -110,16 +107,20 @@ bool SkinnedForm::AddButton(ImageButton& button, int controlId, const std::wstri
   return button.Create(Handle(), controlId, name, *this, scale_.ToDevice(design));
 }
 
-bool SkinnedForm::AddLink(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour,
+void SkinnedForm::AddLink(int linkId, std::wstring_view text, POINT at, COLORREF colour, const std::wstring& tip,
                           std::function<void()> onClick) {
-  if (!AddLabel(label, controlId, text, at, colour)) return false;
-  label.SetCursor(hand_);
-  label.onMouseUp = [&label, onClick = std::move(onClick)](int button, POINT where) {
-    const ravelo::Size size = label.SizeOf();
-    if (button == 1 && where.x >= 0 && where.y >= 0 && where.x < size.width && where.y < size.height && onClick)
-      onClick();
-  };
-  return true;
+  const RECT bounds = AddText(text, at, colour);
+  links_.push_back({bounds, std::move(onClick)});
+  if (tip.empty()) return;
+  const AreaTip areaTip{static_cast<UINT_PTR>(linkId), bounds, tip};
+  if (tips_.Created()) tips_.AddArea(Handle(), areaTip.id, areaTip.area, areaTip.text);
+  else pendingAreaTips_.push_back(areaTip);
+}
+
+int SkinnedForm::LinkAt(POINT at) const {
+  for (size_t i = 0; i < links_.size(); ++i)
+    if (PtInRect(&links_[i].bounds, at)) return static_cast<int>(i);
+  return -1;
 }
 
 void SkinnedForm::SetBackground(std::optional<Picture> picture) {
@@ -161,7 +162,9 @@ void SkinnedForm::ShowCentred() {
   if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
   if (tips_.Create()) {
     for (const auto& [window, text] : pendingTips_) tips_.Add(window, text);
+    for (const AreaTip& tip : pendingAreaTips_) tips_.AddArea(Handle(), tip.id, tip.area, tip.text);
     pendingTips_.clear();
+    pendingAreaTips_.clear();
   }
 }
 
@@ -259,6 +262,32 @@ LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
       }
       break;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT && hand_) {
+        POINT at;
+        GetCursorPos(&at);
+        ScreenToClient(Handle(), &at);
+        if (LinkAt(at) >= 0) {
+          ::SetCursor(hand_);
+          return TRUE;
+        }
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      pressedLink_ = LinkAt(PointFromLParam(lParam));
+      if (pressedLink_ >= 0) SetCapture(Handle());
+      return 0;
+    case WM_LBUTTONUP:
+      if (const int pressed = std::exchange(pressedLink_, -1); pressed >= 0) {
+        ReleaseCapture();
+        // Released where it was pressed: a press dragged off the link is no click.
+        if (LinkAt(PointFromLParam(lParam)) == pressed && links_[static_cast<size_t>(pressed)].onClick)
+          links_[static_cast<size_t>(pressed)].onClick();
+      }
+      return 0;
+    case WM_CAPTURECHANGED:
+      pressedLink_ = -1;
+      return 0;
     case WM_MOUSEMOVE:
       if (StartsWindowDrag(MouseButtons(wParam)) && InHeadline(PointFromLParam(lParam))) BeginWindowDrag(Handle());
       return 0;

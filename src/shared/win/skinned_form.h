@@ -2,8 +2,8 @@
 // form, the name list editor, the about box): a background picture, a
 // headline strip with the title, a one-pixel border, group boxes drawn on the
 // background, and small picture buttons in the top right corner (close
-// always; minimise and menu when asked for). Dragging the headline or the
-// title moves the window. Text boxes and check boxes placed on it are
+// always; minimise and menu when asked for). Dragging the headline (the
+// title stands on it) moves the window. Text boxes and check boxes placed on it are
 // reached with Tab (the window is a form, see MarkAsForm), and their
 // notifications go to their own objects (DispatchToControl). Every place and
 // size a form is given is in design pixels; the form shows it at the DPI it
@@ -32,7 +32,6 @@ namespace ravelo::win {
 
 // Ids of the frame's own controls; a form's controls take ids from 100 on.
 namespace form_frame {
-inline constexpr int kTitle = 10;        // Label_Caption
 inline constexpr int kCloseBox = 11;     // Pic_e
 inline constexpr int kMinimiseBox = 12;  // Pic_s
 inline constexpr int kMenuBox = 13;      // Pic_m
@@ -65,7 +64,6 @@ class SkinnedForm : public Window, public Backdrop {
 
   PictureDecoder& Pictures() { return pictures_; }
   LabelCanvas& Canvas() { return canvas_; }
-  TextLabel& Title() { return title_; }
   ImageButton& CloseBox() { return closeBox_; }
   ImageButton& MinimiseBox() { return minimiseBox_; }
   ImageButton& MenuBox() { return menuBox_; }
@@ -86,14 +84,15 @@ class SkinnedForm : public Window, public Backdrop {
   bool AddLabel(TextLabel& label, int controlId, TextLabel::InitialState design);
   // A picture button made visible at its place (in design pixels).
   bool AddButton(ImageButton& button, int controlId, const std::wstring& name, const ravelo::Rect& design);
-  // A label that acts on a left click, with the hand cursor.
-  bool AddLink(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour,
-               std::function<void()> onClick);
-
   // Text drawn on the background in the form's font: for captions and hints
   // that never change or take input (no window each, which keeps the
   // form's start short). Returns where the text stands.
   RECT AddText(std::wstring_view text, POINT at, COLORREF colour);
+  // Such a text that acts on a left click (pressed and released on it),
+  // with the hand cursor and a tooltip (none when tip is empty); linkId
+  // tells the form's links apart.
+  void AddLink(int linkId, std::wstring_view text, POINT at, COLORREF colour, const std::wstring& tip,
+               std::function<void()> onClick);
 
   // Empty: a plain ground (or a plain strip) instead of the picture.
   void SetBackground(std::optional<Picture> picture);
@@ -124,7 +123,18 @@ class SkinnedForm : public Window, public Backdrop {
     RECT bounds;
     COLORREF colour;
   };
+  struct Link {
+    RECT bounds;
+    std::function<void()> onClick;
+  };
+  struct AreaTip {
+    UINT_PTR id;
+    RECT area;
+    std::wstring text;
+  };
   bool InHeadline(POINT at) const;
+  // The index of the link at a point of the client area, or -1.
+  int LinkAt(POINT at) const;
   bool AddBox(ImageButton& box, int controlId, const wchar_t* name, int right, int normalBitmap, int hoverBitmap,
               std::function<void()> onClick);
 
@@ -143,12 +153,14 @@ class SkinnedForm : public Window, public Backdrop {
   std::vector<StaticText> texts_;
   MemoryDc measure_;
   LabelCanvas canvas_;
-  TextLabel title_;
+  std::vector<Link> links_;
+  int pressedLink_ = -1;
   ImageButton closeBox_;
   ImageButton minimiseBox_;
   ImageButton menuBox_;
   Tooltips tips_;
   std::vector<std::pair<HWND, std::wstring>> pendingTips_;
+  std::vector<AreaTip> pendingAreaTips_;
   HWND lastFocus_ = nullptr;
 };
 

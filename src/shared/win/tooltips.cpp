@@ -44,6 +44,18 @@ void Tooltips::Add(HWND window, const std::wstring& text) {
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void Tooltips::AddArea(HWND host, UINT_PTR areaId, const RECT& area, const std::wstring& text) {
+  if (!tooltip_) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = host;
+  tool.uId = areaId;
+  tool.rect = area;
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the control
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void Tooltips::SetText(HWND window, const std::wstring& text) {
   if (!tooltip_) return;
   TTTOOLINFOW tool = ToolOf(window, text);

@@ -27,6 +27,9 @@ class Tooltips {
   void Add(HWND window, const std::wstring& text);
   // Replaces the text of a window added before.
   void SetText(HWND window, const std::wstring& text);
+  // Shows text while the pointer rests on an area of host (client
+  // coordinates); areaId tells the areas of one host apart.
+  void AddArea(HWND host, UINT_PTR areaId, const RECT& area, const std::wstring& text);
 
  private:
   UniqueModule commonControls_;
