@@ -40,6 +40,34 @@ PictureDecoder::ReadAhead ReadAheadOf(std::wstring path) {
   return result;
 }
 
+// A bitmap resource that is a plain 24- or 32-bit DIB without alpha (what
+// the programs ship), in the form of a BMP file, for the direct decoder.
+struct PlainBitmap {
+  std::string file;
+  SimpleBmp bmp;
+};
+std::optional<PlainBitmap> PlainBitmapResource(int resourceId) {
+  const HMODULE module = GetModuleHandleW(nullptr);
+  const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(2));  // RT_BITMAP
+  const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const auto* dib = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+  const DWORD size = found ? SizeofResource(module, found) : 0;
+  BITMAPINFOHEADER header{};
+  if (!dib || size < sizeof(header)) return std::nullopt;
+  std::memcpy(&header, dib, sizeof(header));
+  if (header.biClrUsed > size / 4) return std::nullopt;
+  const std::uint32_t masks = header.biCompression == BI_BITFIELDS && header.biSize == sizeof(header) ? 12 : 0;
+  // The file form of the DIB: a 14-byte file header before it, which says
+  // where the pixels start.
+  const std::uint32_t pixelsAt = 14 + header.biSize + masks + header.biClrUsed * 4;
+  std::string file = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0};
+  for (int shift = 0; shift < 32; shift += 8) file.push_back(static_cast<char>((pixelsAt >> shift) & 0xFF));
+  file.append(dib, size);
+  const std::optional<SimpleBmp> bmp = ParseSimpleBmp(file);
+  if (!bmp || bmp->alpha) return std::nullopt;
+  return PlainBitmap{std::move(file), *bmp};
+}
+
 }  // namespace
 
 Picture::Picture(Bitmap bitmap, std::uint32_t* bits, int width, int height, std::optional<bool> opaque)
@@ -287,6 +315,14 @@ std::optional<Picture> PictureDecoder::LoadWithWic(const std::wstring& path) {
 }
 
 std::optional<Picture> PictureFromBitmapResource(int resourceId) {
+  // The shipped bitmaps are decoded straight from the program's image: one
+  // DIB section made, where LoadImage and GetDIBits make two.
+  if (const std::optional<PlainBitmap> plain = PlainBitmapResource(resourceId)) {
+    auto target = CreateTopDownDib(plain->bmp.width, plain->bmp.height);
+    if (!target) return std::nullopt;
+    CopySimpleBmpPixels(plain->file, plain->bmp, target->second);
+    return Picture(std::move(target->first), target->second, plain->bmp.width, plain->bmp.height, true);
+  }
   const Bitmap source(static_cast<HBITMAP>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   BITMAP info{};

@@ -46,6 +46,7 @@ class Picture {
 
  private:
   friend class PictureDecoder;  // decodes straight into the DIB
+  friend std::optional<Picture> PictureFromBitmapResource(int resourceId);
 
   // opaque: known from the source, or found by looking at every pixel.
   Picture(Bitmap bitmap, std::uint32_t* bits, int width, int height, std::optional<bool> opaque = std::nullopt);
