@@ -26,15 +26,19 @@ class Rvocfg : public ::testing::Test {
     process_.emplace(install_.Start(L"rvocfg.exe"));
     return process_->WaitForWindow({.className = ids::kWindowClass});
   }
-  Color Swatch(const Window& form, int index1) const {
-    const Window swatch = form.ChildById(ids::PicId(index1));
-    swatch.WaitUntilPainted();
-    return ScreenPixel(swatch.WindowRect().Center());
+  // The swatches Pic(1)..Pic(4), the presets Pic(5)..Pic(10) and the links
+  // L_a..L_h are drawn on the form: their middles, in design pixels.
+  static Point SwatchAt(int index1) { return {ids::kSwatchAt[index1 - 1][0] + 12, ids::kSwatchAt[index1 - 1][1] + 12}; }
+  static Point PresetAt(int index0) { return {ids::PresetLeft(index0) + 12, ids::kPresetTop + 12}; }
+  static Point LinkAt(int index0) { return {ids::kLinkLeft + 8, ids::kLinkTop[index0] + 6}; }
+  static Color Swatch(const Window& form, int index1) {
+    form.WaitUntilPainted();
+    return ScreenPixel(form.ToScreen(SwatchAt(index1)));
   }
-  // Clicks link i (L_a..L_h, drawn on the form) once nothing covers it (a
-  // window brought to the front gets there a moment later under Wine).
-  static void ClickLink(const Window& form, int i) {
-    const Point at = form.ToScreen({ids::kLinkLeft + 8, ids::kLinkTop[i] + 6});
+  // Clicks there once nothing covers the form (a window brought to the front
+  // gets there a moment later under Wine).
+  static void ClickOn(const Window& form, Point design) {
+    const Point at = form.ToScreen(design);
     WaitUntil([&] { return WindowFromPoint(POINT{at.x, at.y}) == form.Handle(); }, "the form stayed covered");
     mouse::Click(at);
   }
@@ -88,12 +92,12 @@ TEST_F(Rvocfg, OkRefusesABadValueAndAReadOnlyFileAndCancelEndsWithoutWriting) {
 // dialogs; what is chosen there is saved.
 TEST_F(Rvocfg, AColourAndAFontChosenInTheDialogsAreSaved) {
   const Window form = StartForm();
-  form.ChildById(ids::PicId(3)).ClickButton();
+  ClickOn(form, SwatchAt(3));
   rvo::ChooseColour(*process_, {0, 128, 255});
   EXPECT_EQ(Swatch(form, 3), (Color{0, 128, 255}));
 
   form.Activate();
-  mouse::Click(form.ChildById(ids::PicId(1)).WindowRect().Center());
+  ClickOn(form, SwatchAt(1));
   process_->WaitForWindow({.className = rvo::kMenuClass}).WaitUntilPainted();
   for (const int key : {VK_DOWN, VK_DOWN, VK_RETURN}) keyboard::Press(static_cast<WORD>(key));  // "设置标题字体"
   const Window fonts = process_->WaitForWindow({.className = L"#32770"});
@@ -161,7 +165,7 @@ TEST_F(Rvocfg, PictureButtonsHoverAndWorkAsPlainFacesWithoutTheirPictures) {
   install_.WriteBytes(L"common\\ihc.pte", "BM not a picture");
   const Window form = StartForm();
   form.ChildById(ids::kCaptionBox).SetText(L"年会抽奖");
-  form.ChildById(ids::PicId(6)).ClickButton();  // the black preset
+  ClickOn(form, PresetAt(1));  // the black preset
   form.ChildById(kOk).ClickButton();
   EXPECT_EQ(process_->AnswerMessage(), L"修改成功,请重新运行Ravelo或进行刷新.");
   EXPECT_EQ(install_.IniValue(L"Form", L"caption"), L"年会抽奖");
@@ -173,7 +177,7 @@ TEST_F(Rvocfg, PictureButtonsHoverAndWorkAsPlainFacesWithoutTheirPictures) {
 TEST_F(Rvocfg, TheEditorSavesWhatWasTypedOrKeepsItWhenTheListIsReadOnly) {
   install_.WriteGbk(Installation::kNameList, L"甲\r\n乙\r\n");
   const Window form = StartForm();
-  ClickLink(form, 0);  // L_a
+  ClickOn(form, LinkAt(0));  // L_a
   const Window window = WaitForEditor();
   const Window box = window.ChildById(editor::kText);
   EXPECT_EQ(box.Text(), L"甲\r\n乙");
@@ -202,7 +206,7 @@ TEST_F(Rvocfg, TheEditorSavesWhatWasTypedOrKeepsItWhenTheListIsReadOnly) {
 TEST_F(Rvocfg, CancelDropsTheEditsAndTheProgramWaitsForTheEditorToClose) {
   install_.WriteGbk(Installation::kNameList, L"甲\r\n");
   const Window form = StartForm();
-  ClickLink(form, 0);  // L_a
+  ClickOn(form, LinkAt(0));  // L_a
   Window window = WaitForEditor();
   window.ChildById(editor::kText).SetText(L"改过的名单");
   form.ChildById(ids::kCloseBox).ClickButton();
@@ -239,7 +243,7 @@ TEST_F(Rvocfg, TheAboutBoxDisablesTheFormUntilItClosesAnyWay) {
 TEST_F(Rvocfg, ALinkReportsAMissingProgramAndHelpOpensTheHelpFile) {
   install_.Remove(L"bin\\rvostyle.exe");
   const Window form = StartForm();
-  ClickLink(form, 1);  // L_s
+  ClickOn(form, LinkAt(1));  // L_s
   EXPECT_EQ(process_->AnswerMessage(), L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹");
   EXPECT_TRUE(process_->IsRunning());
   if (GetFileAttributesW(install_.PathOf(L"bin\\rvohelp.chm").c_str()) == INVALID_FILE_ATTRIBUTES)
@@ -248,7 +252,7 @@ TEST_F(Rvocfg, ALinkReportsAMissingProgramAndHelpOpensTheHelpFile) {
     WaitForWindow({.text = L"Ravelo 使用帮助", .imageName = L"hh.exe"}, Milliseconds{10000});
     rvo::CloseCompanion(L"hh.exe");
   };
-  ClickLink(form, 3);  // L_h
+  ClickOn(form, LinkAt(3));  // L_h
   viewerShowsTheHelpFile();
   Choose(form, MenuItem::Help);
   viewerShowsTheHelpFile();

@@ -28,6 +28,13 @@ inline constexpr int kWidthBox = 155;       // txt_w
 inline constexpr int kHeightBox = 156;      // txt_h
 inline constexpr int kFirstPic = 160;       // Pic(i): 159 + i, i = 1..13
 inline constexpr int PicId(int index1) { return kFirstPic + index1 - 1; }
+// The colour swatches Pic(1)..Pic(4) and the style presets Pic(5)..Pic(10)
+// are drawn on the form as well (their ids name their tooltips); they stand
+// here, 25 design pixels square.
+inline constexpr int kSwatchSide = 25;
+inline constexpr int kSwatchAt[4][2] = {{352, 72}, {352, 104}, {104, 312}, {104, 344}};
+inline constexpr int kPresetTop = 288;
+inline constexpr int PresetLeft(int index0) { return 440 + 32 * index0; }
 inline constexpr int kStayOnTop = 180;      // Chk_zq
 inline constexpr int kShowButtons = 181;    // Chk_rw
 

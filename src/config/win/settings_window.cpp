@@ -78,17 +78,26 @@ constexpr LinkSpec kLinks[] = {
 };
 static_assert(std::size(kLinks) == std::size(ids::kLinkTop));
 
-struct SwatchSpec {
-  RECT bounds;
-  std::wstring_view tip;
+// The tips of Pic(1)..Pic(4).
+constexpr std::wstring_view kSwatchTips[] = {
+    L"单击设置标题颜色或字体",
+    L"单击设置内容颜色或字体",
+    L"窗口风格背景色,单击设置",
+    L"窗口标题颜色,单击设置",
 };
-// Pic(1)..Pic(4).
-constexpr SwatchSpec kSwatches[] = {
-    {{352, 72, 377, 97}, L"单击设置标题颜色或字体"},
-    {{352, 104, 377, 129}, L"单击设置内容颜色或字体"},
-    {{104, 312, 129, 337}, L"窗口风格背景色,单击设置"},
-    {{104, 344, 129, 369}, L"窗口标题颜色,单击设置"},
-};
+static_assert(std::size(kSwatchTips) == std::size(ids::kSwatchAt));
+
+// Where swatch i (Pic(i + 1)) and preset i (Pic(i + 5)) stand, in design pixels.
+RECT SwatchDesign(size_t i) {
+  const int left = ids::kSwatchAt[i][0];
+  const int top = ids::kSwatchAt[i][1];
+  return {left, top, left + ids::kSwatchSide, top + ids::kSwatchSide};
+}
+
+RECT PresetDesign(size_t i) {
+  const int left = ids::PresetLeft(static_cast<int>(i));
+  return {left, ids::kPresetTop, left + ids::kSwatchSide, ids::kPresetTop + ids::kSwatchSide};
+}
 
 constexpr MenuEntry kCaptionMenu[] = {{ids::kMenuCaptionColour, L"设置标题颜色"},
                                       {ids::kMenuCaptionFont, L"设置标题字体"}};  // msetbt
@@ -158,7 +167,7 @@ bool SettingsWindow::Create() {
     skin.push_back(CommonPicturePath(baseFolder_, button.normal));
     skin.push_back(CommonPicturePath(baseFolder_, button.hover));
   }
-  for (size_t i = 0; i < presets_.size(); ++i) skin.push_back(CommonPicturePath(baseFolder_, PresetPicture(i)));
+  for (size_t i = 0; i < presetPictures_.size(); ++i) skin.push_back(CommonPicturePath(baseFolder_, PresetPicture(i)));
   Pictures().Prefetch(std::move(skin));
   if (!SkinnedForm::Create(design)) return false;
   links_ = std::make_unique<ConfigLinks>(Handle(), ConfigFolders{baseFolder_, Widen(paths_.programFolder)});
@@ -166,7 +175,8 @@ bool SettingsWindow::Create() {
   onMenu = [this] { ShowMainMenu(PointerOnScreen()); };
   onRightClick = [this](POINT at) { ShowMainMenu(at); };
   CreateLabels();
-  if (!CreateInputs() || !CreateSwatches() || !CreateButtons()) return false;
+  CreateSwatches();
+  if (!CreateInputs() || !CreateButtons()) return false;
   ApplySkin();
   return true;
 }
@@ -221,35 +231,50 @@ bool SettingsWindow::CreateInputs() {
   return true;
 }
 
-bool SettingsWindow::CreateSwatches() {
-  for (size_t i = 0; i < swatches_.size(); ++i) {
-    ColourSwatch& swatch = swatches_[i];
-    if (!swatch.Create(Handle(), ids::PicId(static_cast<int>(i) + 1), kSwatches[i].bounds)) return false;
-    swatch.SetCursor(Hand());
-    AddTip(swatch.Handle(), std::wstring(kSwatches[i].tip));
-  }
-  swatches_[0].onClick = [this] {
-    RunMenuCommand(ShowPopupMenu(Handle(), kCaptionMenu, PointerOnScreen()));
+void SettingsWindow::CreateSwatches() {
+  // Drawn on the form (PaintBackdrop), as hot areas: no window each.
+  const std::function<void()> swatchActions[] = {
+      [this] { RunMenuCommand(ShowPopupMenu(Handle(), kCaptionMenu, PointerOnScreen())); },
+      [this] { RunMenuCommand(ShowPopupMenu(Handle(), kTextMenu, PointerOnScreen())); },
+      [this] { ChooseColour(2); },
+      [this] { ChooseColour(3); },
   };
-  swatches_[1].onClick = [this] { RunMenuCommand(ShowPopupMenu(Handle(), kTextMenu, PointerOnScreen())); };
-  swatches_[2].onClick = [this] { ChooseColour(swatches_[2]); };
-  swatches_[3].onClick = [this] { ChooseColour(swatches_[3]); };
-
+  for (size_t i = 0; i < swatchColours_.size(); ++i)
+    AddHotArea(ids::PicId(static_cast<int>(i) + 1), SwatchDesign(i), std::wstring(kSwatchTips[i]), swatchActions[i]);
   const auto& presets = ravelo::config::StylePresets();
-  for (size_t i = 0; i < presets_.size(); ++i) {
-    ImageButton& preset = presets_[i];
-    const std::wstring name = Widen(presets[i].name);
-    if (!AddButton(preset, ids::PicId(static_cast<int>(i) + 5), name, {440 + 32 * static_cast<int>(i), 288, 25, 25}))
-      return false;
-    preset.SetCursor(Hand());
-    AddTip(preset.Handle(), name);
-    preset.onClick = [this, i] {
+  for (size_t i = 0; i < presetPictures_.size(); ++i) {
+    AddHotArea(ids::PicId(static_cast<int>(i) + 5), PresetDesign(i), Widen(presets[i].name), [this, i] {
       const auto& chosen = ravelo::config::StylePresets()[i];
-      swatches_[2].SetColour(chosen.frameColour);
-      swatches_[3].SetColour(chosen.titleColour);
-    };
+      SetSwatch(2, chosen.frameColour);
+      SetSwatch(3, chosen.titleColour);
+    });
   }
-  return true;
+}
+
+void SettingsWindow::SetSwatch(size_t i, COLORREF colour) {
+  swatchColours_[i] = colour & 0xFFFFFF;
+  const RECT bounds = ToDevice(Scale(), SwatchDesign(i));
+  InvalidateRect(Handle(), &bounds, FALSE);
+}
+
+void SettingsWindow::PaintBackdrop(HDC dc, const RECT& area) const {
+  SkinnedForm::PaintBackdrop(dc, area);
+  RECT overlap;
+  for (size_t i = 0; i < swatchColours_.size(); ++i) {
+    RECT bounds = ToDevice(Scale(), SwatchDesign(i));
+    if (!IntersectRect(&overlap, &bounds, &area)) continue;
+    // A sunken frame around the colour, as a picture box shows it.
+    DrawEdge(dc, &bounds, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    SetBkColor(dc, swatchColours_[i]);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &bounds, nullptr, 0, nullptr);
+  }
+  for (size_t i = 0; i < presetPictures_.size(); ++i) {
+    const RECT bounds = ToDevice(Scale(), PresetDesign(i));
+    if (!presetPictures_[i] || !IntersectRect(&overlap, &bounds, &area)) continue;
+    presetSized_[i]
+        .Of(*presetPictures_[i], bounds.right - bounds.left, bounds.bottom - bounds.top)
+        .Draw(dc, bounds.left, bounds.top);
+  }
 }
 
 bool SettingsWindow::CreateButtons() {
@@ -282,9 +307,12 @@ void SettingsWindow::ApplySkin() {
     buttons[i]->SetHoverPicture(std::move(hover));
   }
   const auto& presets = ravelo::config::StylePresets();
-  for (size_t i = 0; i < presets_.size(); ++i) {
+  for (size_t i = 0; i < presetPictures_.size(); ++i) {
     auto picture = CommonPicture(Pictures(), baseFolder_, PresetPicture(i));
-    presets_[i].SetPicture(picture ? std::move(picture) : PresetFallback(presets[i]));
+    presetPictures_[i] = picture ? std::move(picture) : PresetFallback(presets[i]);
+    presetSized_[i].Reset();
+    const RECT bounds = ToDevice(Scale(), PresetDesign(i));
+    InvalidateRect(Handle(), &bounds, FALSE);
   }
 }
 
@@ -305,10 +333,10 @@ void SettingsWindow::ShowValues(const FormValues& values) {
   speed_.SetText(Widen(values.speed));
   width_.SetText(Widen(values.width));
   height_.SetText(Widen(values.height));
-  swatches_[0].SetColour(values.captionColour);
-  swatches_[1].SetColour(values.textColour);
-  swatches_[2].SetColour(values.frameColour);
-  swatches_[3].SetColour(values.titleColour);
+  SetSwatch(0, values.captionColour);
+  SetSwatch(1, values.textColour);
+  SetSwatch(2, values.frameColour);
+  SetSwatch(3, values.titleColour);
   showButtons_.SetChecked(values.showButtons);
   stayOnTop_.SetChecked(values.stayOnTop);
   ShowFont(true, values.captionFont);
@@ -324,10 +352,10 @@ FormValues SettingsWindow::ReadValues() const {
   values.speed = Narrow(speed_.Text());
   values.width = Narrow(width_.Text());
   values.height = Narrow(height_.Text());
-  values.captionColour = swatches_[0].Colour();
-  values.textColour = swatches_[1].Colour();
-  values.frameColour = swatches_[2].Colour();
-  values.titleColour = swatches_[3].Colour();
+  values.captionColour = swatchColours_[0];
+  values.textColour = swatchColours_[1];
+  values.frameColour = swatchColours_[2];
+  values.titleColour = swatchColours_[3];
   values.showButtons = showButtons_.Checked();
   values.stayOnTop = stayOnTop_.Checked();
   values.captionFont = captionFont_;
@@ -395,16 +423,16 @@ void SettingsWindow::RunMenuCommand(UINT command) {
     case ids::kMenuAbout: links_->ShowAbout(); break;
     case ids::kMenuHelp: links_->OpenHelp(); break;
     case ids::kMenuClose: QuitProgram(); break;
-    case ids::kMenuCaptionColour: ChooseColour(swatches_[0]); break;
+    case ids::kMenuCaptionColour: ChooseColour(0); break;
     case ids::kMenuCaptionFont: ChooseLabelFont(true); break;
-    case ids::kMenuTextColour: ChooseColour(swatches_[1]); break;
+    case ids::kMenuTextColour: ChooseColour(1); break;
     case ids::kMenuTextFont: ChooseLabelFont(false); break;
     default: break;  // dismissed
   }
 }
 
-void SettingsWindow::ChooseColour(ColourSwatch& swatch) {
-  if (const auto colour = dialogs_.ChooseColour(Handle())) swatch.SetColour(*colour);
+void SettingsWindow::ChooseColour(size_t swatch) {
+  if (const auto colour = dialogs_.ChooseColour(Handle())) SetSwatch(swatch, *colour);
 }
 
 void SettingsWindow::ChooseLabelFont(bool isCaption) {

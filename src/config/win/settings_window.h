@@ -36,7 +36,7 @@ class SettingsWindow final : public SkinnedForm {
  private:
   void CreateLabels();
   bool CreateInputs();
-  bool CreateSwatches();
+  void CreateSwatches();
   bool CreateButtons();
   void ApplySkin();
 
@@ -48,7 +48,10 @@ class SettingsWindow final : public SkinnedForm {
   void QuitProgram();        // Pic(12), Pic_e, close
   void ShowMainMenu(POINT onScreen);  // mymenu
   void RunMenuCommand(UINT command);
-  void ChooseColour(ColourSwatch& swatch);
+  void ChooseColour(size_t swatch);
+  void SetSwatch(size_t swatch, COLORREF colour);
+  // The form's surface with the swatches and presets drawn on it.
+  void PaintBackdrop(HDC dc, const RECT& area) const override;
   void ChooseLabelFont(bool isCaption);
   void Browse(bool picture);  // Label_bjll, Label_yyll
   void LaunchCompanion(const wchar_t* fileName);
@@ -69,8 +72,9 @@ class SettingsWindow final : public SkinnedForm {
   EditBox speed_;                       // txt_time
   EditBox width_;                       // txt_w
   EditBox height_;                      // txt_h
-  std::array<ColourSwatch, 4> swatches_;  // Pic(1)..Pic(4)
-  std::array<ImageButton, 6> presets_;    // Pic(5)..Pic(10)
+  std::array<COLORREF, 4> swatchColours_{};              // Pic(1)..Pic(4)
+  std::array<std::optional<Picture>, 6> presetPictures_;  // Pic(5)..Pic(10)
+  mutable std::array<PictureAtSize, 6> presetSized_;
   ImageButton ok_;                        // Pic(11)
   ImageButton cancel_;                    // Pic(12)
   ImageButton defaults_;                  // Pic(13)

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "shared/win/control_messages.h"
 #include "shared/win/system_library.h"
 #include "shared/win/window_dpi.h"
 
@@ -10,7 +9,6 @@ namespace ravelo::win {
 namespace {
 
 constexpr wchar_t kControlProperty[] = L"RaveloFormControl";
-constexpr wchar_t kSwatchClass[] = L"RaveloColourSwatch";
 
 FormControl* ControlOf(HWND window) {
   return window ? static_cast<FormControl*>(GetPropW(window, kControlProperty)) : nullptr;
@@ -115,53 +113,6 @@ HBRUSH CheckBox::OnControlColour(HDC dc) {
   SetTextColor(dc, textColour_);
   SetBkColor(dc, groundColour_);
   return ground_.Get();
-}
-
-bool ColourSwatch::Create(HWND parent, int controlId, const RECT& design) {
-  const WindowClassSpec windowClass{kSwatchClass, 0, nullptr, nullptr};
-  WindowCreateSpec createSpec;
-  createSpec.style = WS_CHILD | WS_VISIBLE;
-  createSpec.bounds = ToDevice(WindowScale(parent), design);
-  createSpec.parent = parent;
-  createSpec.controlId = controlId;
-  return CreateWindowOf(windowClass, createSpec);
-}
-
-void ColourSwatch::SetColour(COLORREF colour) {
-  colour_ = colour & 0xFFFFFF;
-  InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-LRESULT ColourSwatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto paint = [this](const PaintDc& dc) {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    // A sunken frame around the colour, as a picture box shows it.
-    DrawEdge(dc.Get(), &client, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    SetBkColor(dc.Get(), colour_);
-    ExtTextOutW(dc.Get(), 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
-  };
-  if (auto answer = AnswerPaintMessages(Handle(), message, paint)) return *answer;
-  switch (message) {
-    case WM_SETCURSOR:
-      if (ShowOwnCursor(cursor_, lParam)) return TRUE;
-      break;
-    case WM_LBUTTONDOWN:
-      click_.Press(Handle());
-      return 0;
-    case WM_LBUTTONUP:
-      if (click_.Release(Handle(), lParam) && onClick) onClick();
-      return 0;
-    case BM_CLICK:
-      if (onClick) onClick();
-      return 0;
-    case WM_CAPTURECHANGED:
-      click_.Cancel();
-      return 0;
-    default:
-      break;
-  }
-  return Default(message, wParam, lParam);
 }
 
 void UseClassicLook(HWND control) {

@@ -1,5 +1,5 @@
-// The controls of a form: standard edit boxes and check boxes, and colour
-// swatches; their bounds are design pixels, shown at the form's DPI. A form
+// The controls of a form: standard edit boxes and check boxes; their
+// bounds are design pixels, shown at the form's DPI. A form
 // hands every WM_COMMAND and WM_NOTIFY a control sends, and
 // the control's WM_CTLCOLOR* question, to the control's own object
 // (DispatchToControl), so a form never switches over control ids.
@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 
-#include "shared/win/click_tracker.h"
 #include "shared/win/gdi.h"
 #include "shared/win/window.h"
 
@@ -82,25 +81,6 @@ class CheckBox final : public FormControl {
   COLORREF textColour_ = RGB(0, 0, 0);
   COLORREF groundColour_ = RGB(255, 255, 255);
   Brush ground_;
-};
-
-// A picture box whose background is the value: a colour sample with a thin
-// frame, clicked with the left button.
-class ColourSwatch final : public Window {
- public:
-  std::function<void()> onClick;
-
-  bool Create(HWND parent, int controlId, const RECT& bounds);
-  COLORREF Colour() const { return colour_; }
-  void SetColour(COLORREF colour);
-  void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
-
- private:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-  COLORREF colour_ = RGB(0, 0, 0);
-  HCURSOR cursor_ = nullptr;
-  ClickTracker click_;
 };
 
 // Turns the visual styles off for one control (uxtheme loaded at run time;

@@ -109,17 +109,25 @@ bool SkinnedForm::AddButton(ImageButton& button, int controlId, const std::wstri
 
 void SkinnedForm::AddLink(int linkId, std::wstring_view text, POINT at, COLORREF colour, const std::wstring& tip,
                           std::function<void()> onClick) {
-  const RECT bounds = AddText(text, at, colour);
-  links_.push_back({bounds, std::move(onClick)});
+  AddHotAreaAt(linkId, AddText(text, at, colour), tip, std::move(onClick));
+}
+
+void SkinnedForm::AddHotArea(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick) {
+  AddHotAreaAt(areaId, ToDevice(scale_, design), tip, std::move(onClick));
+}
+
+void SkinnedForm::AddHotAreaAt(int areaId, const RECT& bounds, const std::wstring& tip,
+                               std::function<void()> onClick) {
+  hotAreas_.push_back({bounds, std::move(onClick)});
   if (tip.empty()) return;
-  const AreaTip areaTip{static_cast<UINT_PTR>(linkId), bounds, tip};
+  const AreaTip areaTip{static_cast<UINT_PTR>(areaId), bounds, tip};
   if (tips_.Created()) tips_.AddArea(Handle(), areaTip.id, areaTip.area, areaTip.text);
   else pendingAreaTips_.push_back(areaTip);
 }
 
-int SkinnedForm::LinkAt(POINT at) const {
-  for (size_t i = 0; i < links_.size(); ++i)
-    if (PtInRect(&links_[i].bounds, at)) return static_cast<int>(i);
+int SkinnedForm::HotAreaAt(POINT at) const {
+  for (size_t i = 0; i < hotAreas_.size(); ++i)
+    if (PtInRect(&hotAreas_[i].bounds, at)) return static_cast<int>(i);
   return -1;
 }
 
@@ -267,26 +275,26 @@ LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         POINT at;
         GetCursorPos(&at);
         ScreenToClient(Handle(), &at);
-        if (LinkAt(at) >= 0) {
+        if (HotAreaAt(at) >= 0) {
           ::SetCursor(hand_);
           return TRUE;
         }
       }
       break;
     case WM_LBUTTONDOWN:
-      pressedLink_ = LinkAt(PointFromLParam(lParam));
-      if (pressedLink_ >= 0) SetCapture(Handle());
+      pressedArea_ = HotAreaAt(PointFromLParam(lParam));
+      if (pressedArea_ >= 0) SetCapture(Handle());
       return 0;
     case WM_LBUTTONUP:
-      if (const int pressed = std::exchange(pressedLink_, -1); pressed >= 0) {
+      if (const int pressed = std::exchange(pressedArea_, -1); pressed >= 0) {
         ReleaseCapture();
-        // Released where it was pressed: a press dragged off the link is no click.
-        if (LinkAt(PointFromLParam(lParam)) == pressed && links_[static_cast<size_t>(pressed)].onClick)
-          links_[static_cast<size_t>(pressed)].onClick();
+        // Released where it was pressed: a press dragged off the area is no click.
+        const HotArea& area = hotAreas_[static_cast<size_t>(pressed)];
+        if (HotAreaAt(PointFromLParam(lParam)) == pressed && area.onClick) area.onClick();
       }
       return 0;
     case WM_CAPTURECHANGED:
-      pressedLink_ = -1;
+      pressedArea_ = -1;
       return 0;
     case WM_MOUSEMOVE:
       if (StartsWindowDrag(MouseButtons(wParam)) && InHeadline(PointFromLParam(lParam))) BeginWindowDrag(Handle());

@@ -88,11 +88,14 @@ class SkinnedForm : public Window, public Backdrop {
   // that never change or take input (no window each, which keeps the
   // form's start short). Returns where the text stands.
   RECT AddText(std::wstring_view text, POINT at, COLORREF colour);
-  // Such a text that acts on a left click (pressed and released on it),
-  // with the hand cursor and a tooltip (none when tip is empty); linkId
-  // tells the form's links apart.
+  // Such a text that acts on a left click, as a hot area.
   void AddLink(int linkId, std::wstring_view text, POINT at, COLORREF colour, const std::wstring& tip,
                std::function<void()> onClick);
+  // A part of the form (in design pixels) that acts on a left click (pressed
+  // and released on it), with the hand cursor and a tooltip (none when tip
+  // is empty); areaId tells the form's areas apart. The form draws what
+  // stands there (PaintBackdrop): a hot area costs no window.
+  void AddHotArea(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick);
 
   // Empty: a plain ground (or a plain strip) instead of the picture.
   void SetBackground(std::optional<Picture> picture);
@@ -123,7 +126,7 @@ class SkinnedForm : public Window, public Backdrop {
     RECT bounds;
     COLORREF colour;
   };
-  struct Link {
+  struct HotArea {
     RECT bounds;
     std::function<void()> onClick;
   };
@@ -133,8 +136,9 @@ class SkinnedForm : public Window, public Backdrop {
     std::wstring text;
   };
   bool InHeadline(POINT at) const;
-  // The index of the link at a point of the client area, or -1.
-  int LinkAt(POINT at) const;
+  void AddHotAreaAt(int areaId, const RECT& bounds, const std::wstring& tip, std::function<void()> onClick);
+  // The index of the hot area at a point of the client area, or -1.
+  int HotAreaAt(POINT at) const;
   bool AddBox(ImageButton& box, int controlId, const wchar_t* name, int right, int normalBitmap, int hoverBitmap,
               std::function<void()> onClick);
 
@@ -153,8 +157,8 @@ class SkinnedForm : public Window, public Backdrop {
   std::vector<StaticText> texts_;
   MemoryDc measure_;
   LabelCanvas canvas_;
-  std::vector<Link> links_;
-  int pressedLink_ = -1;
+  std::vector<HotArea> hotAreas_;
+  int pressedArea_ = -1;
   ImageButton closeBox_;
   ImageButton minimiseBox_;
   ImageButton menuBox_;
