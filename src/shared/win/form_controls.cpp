@@ -34,7 +34,10 @@ bool FormControl::CreateControl(const wchar_t* className, DWORD style, DWORD exS
   return true;
 }
 
-void FormControl::SetFont(HFONT font) const { SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+void FormControl::SetFont(HFONT font) const {
+  // No redraw: fonts are set while the form is made, and it paints when it shows.
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
 
 void FormControl::Place(const RECT& design) const {
   const RECT bounds = ToDevice(WindowScale(GetParent(hwnd_)), design);

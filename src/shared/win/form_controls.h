@@ -27,6 +27,7 @@ class FormControl {
 
   HWND Handle() const { return hwnd_; }
   void Focus() const { SetFocus(hwnd_); }
+  // While the form is being made (the control is not redrawn).
   void SetFont(HFONT font) const;
   void Place(const RECT& bounds) const;
 
