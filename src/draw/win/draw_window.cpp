@@ -76,7 +76,7 @@ bool DrawWindow::StartUp() {
   if (!engine_.StartUp()) return false;
   ApplyModernTitleFont();
   // What the first look does not need waits until the window shows.
-  PostMessageW(Handle(), kFinishStartUp, 0, 0);
+  FinishStartUpLater();
   return true;
 }
 
@@ -315,12 +315,6 @@ LRESULT DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       engine_.OnExitRequest();
-      return 0;
-    case kFinishStartUp:
-      FinishStartUp();
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
       return 0;
     default:
       break;

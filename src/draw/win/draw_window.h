@@ -51,12 +51,11 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   const draw::DrawEngine& Engine() const { return engine_; }
 
  private:
-  static constexpr UINT kFinishStartUp = WM_APP + 1;
   static constexpr UINT_PTR kDrawTimer = 1;
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnScaleChanged(const DisplayScale& previous) override;
-  void FinishStartUp();
+  void FinishStartUp() override;
   void OnMenuItem(int itemId);
 
   // DrawEffects: what the engine asks of the window.

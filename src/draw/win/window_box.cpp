@@ -1,5 +1,6 @@
 #include "draw/win/window_box.h"
 
+#include "shared/win/click_tracker.h"
 #include "shared/win/control_messages.h"
 #include "shared/win/gdi.h"
 
@@ -70,15 +71,7 @@ void WindowBox::Paint(HDC dc) {
 }
 
 void WindowBox::OnMouseMove(POINT at) {
-  RECT client;
-  GetClientRect(Handle(), &client);
-  // Edges included: the pointer on the last row or column still counts.
-  const bool inside = at.x >= 0 && at.x <= client.right && at.y >= 0 && at.y <= client.bottom;
-  if (inside) {
-    if (GetCapture() != Handle()) SetCapture(Handle());
-  } else if (GetCapture() == Handle()) {
-    ReleaseCapture();
-  }
+  const bool inside = HoldCaptureWhileInside(Handle(), at);
   if (inside != hovered_) {
     hovered_ = inside;
     InvalidateRect(Handle(), nullptr, FALSE);

@@ -9,6 +9,21 @@
 
 namespace ravelo::win {
 
+// Hover: whether the pointer (client coordinates, both edges included) is on
+// the control. The control holds the mouse capture while it is, so the move
+// that leaves it (however fast, even past the window's edge) still arrives.
+inline bool HoldCaptureWhileInside(HWND control, POINT at) {
+  RECT client;
+  GetClientRect(control, &client);
+  const bool inside = at.x >= 0 && at.x <= client.right && at.y >= 0 && at.y <= client.bottom;
+  if (inside) {
+    if (GetCapture() != control) SetCapture(control);
+  } else if (GetCapture() == control) {
+    ReleaseCapture();
+  }
+  return inside;
+}
+
 class ClickTracker {
  public:
   void Press(HWND control) {

@@ -58,15 +58,8 @@ void ImageButton::ShowNormal() {
 
 void ImageButton::TrackHover(POINT at) {
   if (!hover_) return;
-  RECT client;
-  GetClientRect(Handle(), &client);
-  // Both edges count as inside.
-  const bool inside = at.x >= 0 && at.x <= client.right && at.y >= 0 && at.y <= client.bottom;
-  if (inside) {
-    if (GetCapture() != Handle()) SetCapture(Handle());
-  } else if (GetCapture() == Handle()) {
-    ReleaseCapture();  // WM_CAPTURECHANGED clears the press
-  }
+  // Leaving releases the capture; WM_CAPTURECHANGED then clears the press.
+  const bool inside = HoldCaptureWhileInside(Handle(), at);
   if (std::exchange(hovering_, inside) != inside) InvalidateRect(Handle(), nullptr, FALSE);
 }
 

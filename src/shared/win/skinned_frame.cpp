@@ -93,6 +93,8 @@ void SkinnedFrame::ShowCentred() {
   UpdateWindow(Handle());
 }
 
+void SkinnedFrame::FinishStartUpLater() const { PostMessageW(Handle(), kFinishStartUp, 0, 0); }
+
 void SkinnedFrame::PaintBackdrop(HDC dc, const RECT& area) const { FillSolid(dc, area, bodyColour_); }
 
 void SkinnedFrame::BodyMouseDown(int button, POINT inWindow, HWND from) {
@@ -107,6 +109,13 @@ LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
   if (auto answer = AnswerPaintMessages(Handle(), message, [this](const PaintDc& paint) { bodyCanvas_.PaintHost(paint.Get(), paint.Area()); }))
     return *answer;
   switch (message) {
+    case kFinishStartUp:
+      FinishStartUp();
+      return 0;
+    case WM_DESTROY:
+      // The frame is its program's main window.
+      PostQuitMessage(0);
+      return 0;
     case WM_ACTIVATE:
       // Keys go to the window itself, whichever part was clicked.
       if (LOWORD(wParam) != WA_INACTIVE) SetFocus(Handle());

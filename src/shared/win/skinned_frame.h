@@ -84,8 +84,14 @@ class SkinnedFrame : public Window, public Backdrop {
   // The program applies its layout again at the new Scale(); what it kept
   // in device pixels is at the previous one.
   virtual void OnScaleChanged(const DisplayScale& /*previous*/) {}
+  // What the first look does not need: asked for during start-up, run by
+  // FinishStartUp once the window has shown and the message loop runs.
+  void FinishStartUpLater() const;
+  virtual void FinishStartUp() {}
 
  private:
+  static constexpr UINT kFinishStartUp = WM_APP + 1;
+
   void BodyMouseDown(int button, POINT inWindow, HWND from);
   void BodyMouseMove(int buttons);
   void SetScale(const DisplayScale& scale);

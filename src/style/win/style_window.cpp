@@ -106,7 +106,7 @@ bool StyleWindow::StartUp() {
   }
   start_ = StyleSnapshot::Take(BodyColour(), Title().Colour(), Scale().ToDesign(CaptionLabel().Position()),
                                Scale().ToDesign(TextLine().Position()));
-  PostMessageW(Handle(), kFinishStartUp, 0, 0);
+  FinishStartUpLater();
   return true;
 }
 
@@ -209,20 +209,6 @@ void StyleWindow::ShowMenu(POINT onScreen) {
 
 void StyleWindow::Launch(std::string_view program, std::wstring_view failure) {
   if (!LaunchProgram(paths_.ProgramFile(program))) ShowWarning(Handle(), failure);
-}
-
-LRESULT StyleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case kFinishStartUp:
-      FinishStartUp();
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      break;
-  }
-  return SkinnedFrame::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace ravelo::win

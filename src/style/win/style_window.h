@@ -34,9 +34,6 @@ class StyleWindow final : public SkinnedFrame {
   bool StartUp();
 
  private:
-  static constexpr UINT kFinishStartUp = WM_APP + 1;
-
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool CreateButton(TextLabel& button, int id, const wchar_t* text, void (StyleWindow::*onClick)());
   void MakeDraggable(TextLabel& label);
   LabelButtonRow ButtonRow();
@@ -45,7 +42,7 @@ class StyleWindow final : public SkinnedFrame {
   void Layout(std::int16_t width, std::int16_t height, std::string_view frameColour, std::string_view titleColour,
               const LabelPositions& positions);
   void OnScaleChanged(const DisplayScale& previous) override;
-  void FinishStartUp();
+  void FinishStartUp() override;
 
   void Save();
   void Restore();
