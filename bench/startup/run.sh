@@ -18,8 +18,8 @@ stage_rvo bench-startup rvocfg
 # The two bench programs are one file each; they need no project settings.
 "$cxx" -std=c++20 -O2 -municode -mwindows -static -DUNICODE -D_UNICODE \
   "$here/minimal_window.cpp" -o "$out/minimal_window.exe"
-# The form floor carries the programs' manifest, so its controls are the same.
-printf '#include <winuser.h>\n1 RT_MANIFEST "%s"\n' "$build/generated-resources/ravelo.manifest" >"$out/floor.rc"
+# The form floor carries rvocfg's manifest, so its controls are the same.
+printf '#include <winuser.h>\n1 RT_MANIFEST "%s"\n' "$build/generated-resources/ravelo-classic.manifest" >"$out/floor.rc"
 i686-w64-mingw32-windres "$out/floor.rc" -O coff -o "$out/floor_manifest.o"
 "$cxx" -std=c++20 -O2 -municode -mwindows -static -DUNICODE -D_UNICODE -DRAVELO_FORM_FLOOR \
   "$here/minimal_window.cpp" "$out/floor_manifest.o" -o "$out/form_floor.exe"

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "shared/win/common_controls_context.h"
 #include "shared/win/gdi.h"
 #include "shared/win/system_library.h"
 
@@ -15,6 +16,7 @@ HMODULE CommonDialogs::Library() {
 }
 
 std::optional<COLORREF> CommonDialogs::ChooseColour(HWND owner) {
+  const ScopedCommonControls themed;
   const auto choose = ProcAddress<BOOL(WINAPI*)(CHOOSECOLORW*)>(Library(), "ChooseColorW");
   if (!choose) return std::nullopt;
   CHOOSECOLORW dialog{};
@@ -29,6 +31,7 @@ std::optional<COLORREF> CommonDialogs::ChooseColour(HWND owner) {
 }
 
 std::optional<FontSpec> CommonDialogs::ChooseLabelFont(HWND owner, const FontSpec& preset) {
+  const ScopedCommonControls themed;
   const auto choose = ProcAddress<BOOL(WINAPI*)(CHOOSEFONTW*)>(Library(), "ChooseFontW");
   if (!choose) return std::nullopt;
   LOGFONTW font = LabelLogFont(preset, ScreenDpiY());
@@ -48,6 +51,7 @@ std::optional<FontSpec> CommonDialogs::ChooseLabelFont(HWND owner, const FontSpe
 }
 
 std::optional<std::wstring> CommonDialogs::OpenFile(HWND owner, const OpenFileRequest& request) {
+  const ScopedCommonControls themed;
   const auto open = ProcAddress<BOOL(WINAPI*)(OPENFILENAMEW*)>(Library(), "GetOpenFileNameW");
   if (!open) return std::nullopt;
   const std::wstring filter = DialogFilter(request.filter);

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "shared/win/system_library.h"
 #include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
@@ -96,10 +95,9 @@ bool CheckBox::Create(HWND parent, int controlId, const std::wstring& text, cons
   textColour_ = textColour;
   groundColour_ = groundColour;
   ground_ = Brush(CreateSolidBrush(groundColour));
-  if (!CreateControl(L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, text, parent, controlId, bounds)) return false;
-  // Themed check boxes ignore the text colour.
-  UseClassicLook(Handle());
-  return true;
+  // The classic check box (the forms' programs take no themed controls)
+  // draws its text in the colour it is given.
+  return CreateControl(L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, text, parent, controlId, bounds);
 }
 
 bool CheckBox::Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -116,13 +114,6 @@ HBRUSH CheckBox::OnControlColour(HDC dc) {
   SetTextColor(dc, textColour_);
   SetBkColor(dc, groundColour_);
   return ground_.Get();
-}
-
-void UseClassicLook(HWND control) {
-  static const UniqueModule uxtheme = LoadSystemLibrary(L"uxtheme.dll");
-  using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-  if (const auto setTheme = ProcAddress<SetWindowThemeFn>(uxtheme.Get(), "SetWindowTheme"))
-    setTheme(control, L"", L"");
 }
 
 }  // namespace ravelo::win

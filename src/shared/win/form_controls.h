@@ -84,8 +84,4 @@ class CheckBox final : public FormControl {
   Brush ground_;
 };
 
-// Turns the visual styles off for one control (uxtheme loaded at run time;
-// nothing happens where it is missing).
-void UseClassicLook(HWND control);
-
 }  // namespace ravelo::win

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "shared/win/common_controls_context.h"
 #include "shared/win/window.h"
 
 namespace ravelo::win {
@@ -12,6 +13,7 @@ Tooltips::~Tooltips() {
 
 bool Tooltips::Create() {
   if (tooltip_) return true;
+  const ScopedCommonControls themed;
   if (!commonControls_) commonControls_ = LoadSystemLibrary(L"comctl32.dll");
   if (!commonControls_) return false;
   using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
