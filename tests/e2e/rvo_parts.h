@@ -59,14 +59,22 @@ inline std::wstring StopDraw(const Window& main) {
   return TextLine(main).Text();
 }
 
-// True when the pointer shows a hand, not the arrow, and a tooltip with this
-// text shows.
-inline bool HandAndTooltipShow(const wchar_t* tooltip) {
-  return PollUntil([] {
+// Moves the pointer to `plain`, where the program shows its arrow, then to
+// `hot`: true when the cursor changes there (to the hand) and a tooltip with
+// this text shows. Cursor handles belong to the process that made them, so
+// the program's own arrow is what the hand is told from.
+inline bool HandAndTooltipShow(Point plain, Point hot, const wchar_t* tooltip) {
+  const auto shown = [] {
     CURSORINFO cursor{};
     cursor.cbSize = sizeof cursor;
-    return GetCursorInfo(&cursor) && cursor.hCursor && cursor.hCursor != LoadCursorW(nullptr, IDC_ARROW);
-  }) && PollUntil([&] { return FindOneWindow({.className = L"tooltips_class32", .text = tooltip}).has_value(); });
+    return GetCursorInfo(&cursor) ? cursor.hCursor : nullptr;
+  };
+  mouse::MoveTo(plain);
+  Pause(Milliseconds{300});  // the program sets its cursor as the pointer arrives
+  const HCURSOR arrow = shown();
+  mouse::MoveTo(hot);
+  return PollUntil([&] { return shown() != arrow; }) &&
+         PollUntil([&] { return FindOneWindow({.className = L"tooltips_class32", .text = tooltip}).has_value(); });
 }
 
 // Presses the right button at a screen point and waits for the menu.

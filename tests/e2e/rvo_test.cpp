@@ -49,8 +49,7 @@ TEST_F(Rvo, TheBuiltInWindowWithoutAConfigurationFileAndItsCommandButtons) {
   WaitForPixel(BodyPoint(main), Color{64, 0, 128});  // the built-in dark purple
   EXPECT_GT(CommandButton(main, 1).CaptureWindow().Count(Color{96, 222, 140}, 24), 10) << "no green symbol";
   EXPECT_EQ(CommandButton(main, 2).CaptureWindow().Count(Color{255, 188, 82}, 40), 0) << "the stop is not greyed";
-  mouse::MoveTo(CommandButton(main, 1).WindowRect().Center());
-  EXPECT_TRUE(HandAndTooltipShow(L"开始"));
+  EXPECT_TRUE(HandAndTooltipShow(BodyPoint(main), CommandButton(main, 1).WindowRect().Center(), L"开始"));
 }
 
 // A 40 x 30 PNG of one colour, RGB(200, 60, 30).
@@ -208,8 +207,7 @@ TEST_F(Rvo, TheMenuOpensFromTheFrameItsItemsActAndItShowsTheHelpPicture) {
   const Window help = main.ChildById(ids::kHelpBox);
   help.WaitUntilVisible(true);
   WaitForPixel(help.ToScreen({0, 0}), Color{200, 160, 80}, kDefaultTimeout, 8);  // the shipped golden frame
-  mouse::MoveTo(help.ToScreen({125, 50}));
-  EXPECT_TRUE(HandAndTooltipShow(L"单击关闭"));
+  EXPECT_TRUE(HandAndTooltipShow(BodyPoint(main), help.ToScreen({125, 50}), L"单击关闭"));
   StartDraw(main);
   mouse::Click(help.ToScreen({125, 50}));
   help.WaitUntilVisible(false);

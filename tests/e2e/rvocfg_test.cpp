@@ -238,11 +238,13 @@ TEST_F(Rvocfg, TheAboutBoxDisablesTheFormUntilItClosesAnyWay) {
   }
 }
 
-// A launch link whose program is missing says so; help (link and menu) opens
-// the help file, whose own title the viewer shows.
+// A link (drawn on the form) shows the hand and its tooltip; a launch link
+// whose program is missing says so; help (link and menu) opens the help
+// file, whose own title the viewer shows.
 TEST_F(Rvocfg, ALinkReportsAMissingProgramAndHelpOpensTheHelpFile) {
   install_.Remove(L"bin\\rvostyle.exe");
   const Window form = StartForm();
+  EXPECT_TRUE(rvo::HandAndTooltipShow(form.ToScreen({8, 250}), form.ToScreen(LinkAt(1)), L"编辑Ravelo界面显示风格"));
   ClickOn(form, LinkAt(1));  // L_s
   EXPECT_EQ(process_->AnswerMessage(), L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹");
   EXPECT_TRUE(process_->IsRunning());
