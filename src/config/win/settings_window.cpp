@@ -167,7 +167,7 @@ bool SettingsWindow::Create() {
     skin.push_back(CommonPicturePath(baseFolder_, button.normal));
     skin.push_back(CommonPicturePath(baseFolder_, button.hover));
   }
-  for (size_t i = 0; i < presetPictures_.size(); ++i) skin.push_back(CommonPicturePath(baseFolder_, PresetPicture(i)));
+  for (size_t i = 0; i < ravelo::config::StylePresets().size(); ++i) skin.push_back(CommonPicturePath(baseFolder_, PresetPicture(i)));
   Pictures().Prefetch(std::move(skin));
   if (!SkinnedForm::Create(design)) return false;
   links_ = std::make_unique<ConfigLinks>(Handle(), ConfigFolders{baseFolder_, Widen(paths_.programFolder)});
@@ -232,48 +232,23 @@ bool SettingsWindow::CreateInputs() {
 }
 
 void SettingsWindow::CreateSwatches() {
-  // Drawn on the form (PaintBackdrop), as hot areas: no window each.
+  // Drawn on the form, as hot areas: no window each. Their indices are
+  // those of Pic(1)..Pic(4) and Pic(5)..Pic(10), counted from 0.
   const std::function<void()> swatchActions[] = {
       [this] { RunMenuCommand(ShowPopupMenu(Handle(), kCaptionMenu, PointerOnScreen())); },
       [this] { RunMenuCommand(ShowPopupMenu(Handle(), kTextMenu, PointerOnScreen())); },
       [this] { ChooseColour(2); },
       [this] { ChooseColour(3); },
   };
-  for (size_t i = 0; i < swatchColours_.size(); ++i)
-    AddHotArea(ids::PicId(static_cast<int>(i) + 1), SwatchDesign(i), std::wstring(kSwatchTips[i]), swatchActions[i]);
+  for (size_t i = 0; i < std::size(swatchActions); ++i)
+    AddSwatch(ids::PicId(static_cast<int>(i) + 1), SwatchDesign(i), std::wstring(kSwatchTips[i]), swatchActions[i]);
   const auto& presets = ravelo::config::StylePresets();
-  for (size_t i = 0; i < presetPictures_.size(); ++i) {
-    AddHotArea(ids::PicId(static_cast<int>(i) + 5), PresetDesign(i), Widen(presets[i].name), [this, i] {
+  for (size_t i = 0; i < presets.size(); ++i) {
+    AddPictureArea(ids::PicId(static_cast<int>(i) + 5), PresetDesign(i), Widen(presets[i].name), [this, i] {
       const auto& chosen = ravelo::config::StylePresets()[i];
       SetSwatch(2, chosen.frameColour);
       SetSwatch(3, chosen.titleColour);
     });
-  }
-}
-
-void SettingsWindow::SetSwatch(size_t i, COLORREF colour) {
-  swatchColours_[i] = colour & 0xFFFFFF;
-  const RECT bounds = ToDevice(Scale(), SwatchDesign(i));
-  InvalidateRect(Handle(), &bounds, FALSE);
-}
-
-void SettingsWindow::PaintBackdrop(HDC dc, const RECT& area) const {
-  SkinnedForm::PaintBackdrop(dc, area);
-  RECT overlap;
-  for (size_t i = 0; i < swatchColours_.size(); ++i) {
-    RECT bounds = ToDevice(Scale(), SwatchDesign(i));
-    if (!IntersectRect(&overlap, &bounds, &area)) continue;
-    // A sunken frame around the colour, as a picture box shows it.
-    DrawEdge(dc, &bounds, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    SetBkColor(dc, swatchColours_[i]);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &bounds, nullptr, 0, nullptr);
-  }
-  for (size_t i = 0; i < presetPictures_.size(); ++i) {
-    const RECT bounds = ToDevice(Scale(), PresetDesign(i));
-    if (!presetPictures_[i] || !IntersectRect(&overlap, &bounds, &area)) continue;
-    presetSized_[i]
-        .Of(*presetPictures_[i], bounds.right - bounds.left, bounds.bottom - bounds.top)
-        .Draw(dc, bounds.left, bounds.top);
   }
 }
 
@@ -307,12 +282,9 @@ void SettingsWindow::ApplySkin() {
     buttons[i]->SetHoverPicture(std::move(hover));
   }
   const auto& presets = ravelo::config::StylePresets();
-  for (size_t i = 0; i < presetPictures_.size(); ++i) {
+  for (size_t i = 0; i < presets.size(); ++i) {
     auto picture = CommonPicture(Pictures(), baseFolder_, PresetPicture(i));
-    presetPictures_[i] = picture ? std::move(picture) : PresetFallback(presets[i]);
-    presetSized_[i].Reset();
-    const RECT bounds = ToDevice(Scale(), PresetDesign(i));
-    InvalidateRect(Handle(), &bounds, FALSE);
+    SetAreaPicture(i, picture ? std::move(picture) : PresetFallback(presets[i]));
   }
 }
 
@@ -352,10 +324,10 @@ FormValues SettingsWindow::ReadValues() const {
   values.speed = Narrow(speed_.Text());
   values.width = Narrow(width_.Text());
   values.height = Narrow(height_.Text());
-  values.captionColour = swatchColours_[0];
-  values.textColour = swatchColours_[1];
-  values.frameColour = swatchColours_[2];
-  values.titleColour = swatchColours_[3];
+  values.captionColour = Swatch(0);
+  values.textColour = Swatch(1);
+  values.frameColour = Swatch(2);
+  values.titleColour = Swatch(3);
   values.showButtons = showButtons_.Checked();
   values.stayOnTop = stayOnTop_.Checked();
   values.captionFont = captionFont_;

@@ -49,9 +49,6 @@ class SettingsWindow final : public SkinnedForm {
   void ShowMainMenu(POINT onScreen);  // mymenu
   void RunMenuCommand(UINT command);
   void ChooseColour(size_t swatch);
-  void SetSwatch(size_t swatch, COLORREF colour);
-  // The form's surface with the swatches and presets drawn on it.
-  void PaintBackdrop(HDC dc, const RECT& area) const override;
   void ChooseLabelFont(bool isCaption);
   void Browse(bool picture);  // Label_bjll, Label_yyll
   void LaunchCompanion(const wchar_t* fileName);
@@ -72,9 +69,6 @@ class SettingsWindow final : public SkinnedForm {
   EditBox speed_;                       // txt_time
   EditBox width_;                       // txt_w
   EditBox height_;                      // txt_h
-  std::array<COLORREF, 4> swatchColours_{};              // Pic(1)..Pic(4)
-  std::array<std::optional<Picture>, 6> presetPictures_;  // Pic(5)..Pic(10)
-  mutable std::array<PictureAtSize, 6> presetSized_;
   ImageButton ok_;                        // Pic(11)
   ImageButton cancel_;                    // Pic(12)
   ImageButton defaults_;                  // Pic(13)

@@ -125,6 +125,32 @@ void SkinnedForm::AddHotAreaAt(int areaId, const RECT& bounds, const std::wstrin
   else pendingAreaTips_.push_back(areaTip);
 }
 
+size_t SkinnedForm::AddSwatch(int areaId, const RECT& design, const std::wstring& tip,
+                              std::function<void()> onClick) {
+  AddHotArea(areaId, design, tip, std::move(onClick));
+  swatches_.push_back({ToDevice(scale_, design), RGB(0, 0, 0)});
+  return swatches_.size() - 1;
+}
+
+void SkinnedForm::SetSwatch(size_t swatch, COLORREF colour) {
+  swatches_[swatch].colour = colour & 0xFFFFFF;
+  InvalidateRect(Handle(), &swatches_[swatch].bounds, FALSE);
+}
+
+size_t SkinnedForm::AddPictureArea(int areaId, const RECT& design, const std::wstring& tip,
+                                   std::function<void()> onClick) {
+  AddHotArea(areaId, design, tip, std::move(onClick));
+  pictureAreas_.push_back({ToDevice(scale_, design), std::nullopt, {}});
+  return pictureAreas_.size() - 1;
+}
+
+void SkinnedForm::SetAreaPicture(size_t area, std::optional<Picture> picture) {
+  PictureArea& target = pictureAreas_[area];
+  target.picture = std::move(picture);
+  target.sized.Reset();
+  InvalidateRect(Handle(), &target.bounds, FALSE);
+}
+
 int SkinnedForm::HotAreaAt(POINT at) const {
   for (size_t i = 0; i < hotAreas_.size(); ++i)
     if (PtInRect(&hotAreas_[i].bounds, at)) return static_cast<int>(i);
@@ -235,6 +261,18 @@ void SkinnedForm::PaintBackdrop(HDC dc, const RECT& area) const {
       SetTextColor(dc, t.colour);
       ExtTextOutW(dc, t.bounds.left, t.bounds.top, 0, nullptr, t.text.c_str(), static_cast<UINT>(t.text.size()), nullptr);
     }
+  }
+  RECT overlap;
+  for (const SwatchArea& swatch : swatches_) {
+    if (!IntersectRect(&overlap, &swatch.bounds, &area)) continue;
+    RECT inside = swatch.bounds;
+    DrawEdge(dc, &inside, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    FillSolid(dc, inside, swatch.colour);
+  }
+  for (const PictureArea& pictureArea : pictureAreas_) {
+    const RECT& b = pictureArea.bounds;
+    if (!pictureArea.picture || !IntersectRect(&overlap, &b, &area)) continue;
+    pictureArea.sized.Of(*pictureArea.picture, b.right - b.left, b.bottom - b.top).Draw(dc, b.left, b.top);
   }
   // L(1)..L(4): the border.
   const int w = size_.width;

@@ -96,6 +96,15 @@ class SkinnedForm : public Window, public Backdrop {
   // is empty); areaId tells the form's areas apart. The form draws what
   // stands there (PaintBackdrop): a hot area costs no window.
   void AddHotArea(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick);
+  // A colour swatch as a hot area: a sample of the colour in a sunken frame,
+  // as a picture box whose background is the value. Returns its index.
+  size_t AddSwatch(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick);
+  void SetSwatch(size_t swatch, COLORREF colour);
+  COLORREF Swatch(size_t swatch) const { return swatches_[swatch].colour; }
+  // A picture as a hot area, drawn at the area's size; none until given.
+  // Returns its index.
+  size_t AddPictureArea(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick);
+  void SetAreaPicture(size_t area, std::optional<Picture> picture);
 
   // Empty: a plain ground (or a plain strip) instead of the picture.
   void SetBackground(std::optional<Picture> picture);
@@ -130,6 +139,15 @@ class SkinnedForm : public Window, public Backdrop {
     RECT bounds;
     std::function<void()> onClick;
   };
+  struct SwatchArea {
+    RECT bounds;
+    COLORREF colour;
+  };
+  struct PictureArea {
+    RECT bounds;
+    std::optional<Picture> picture;
+    mutable PictureAtSize sized;
+  };
   struct AreaTip {
     UINT_PTR id;
     RECT area;
@@ -158,6 +176,8 @@ class SkinnedForm : public Window, public Backdrop {
   MemoryDc measure_;
   LabelCanvas canvas_;
   std::vector<HotArea> hotAreas_;
+  std::vector<SwatchArea> swatches_;
+  std::vector<PictureArea> pictureAreas_;
   int pressedArea_ = -1;
   ImageButton closeBox_;
   ImageButton minimiseBox_;
