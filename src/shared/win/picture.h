@@ -96,8 +96,9 @@ class PictureDecoder {
 
   // Starts reading the files on a thread of its own, so that the disk is
   // read while the window is being made; Load then takes each one from
-  // there (once: a second Load reads the file again). Only the direct BMP
-  // decoder runs on that thread; other formats wait for Load.
+  // there (once: a second Load reads the file again; one never taken stays
+  // in memory while the decoder lives). Only the direct BMP decoder runs on
+  // that thread; other formats wait for Load.
   void Prefetch(std::vector<std::wstring> paths);
 
   // The outcome of reading one file ahead.
