@@ -77,13 +77,22 @@ inline bool HandAndTooltipShow(Point plain, Point hot, const wchar_t* tooltip) {
          PollUntil([&] { return FindOneWindow({.className = L"tooltips_class32", .text = tooltip}).has_value(); });
 }
 
-// Presses the right button at a screen point and waits for the menu.
-inline Window OpenMenuAt(const Process& program, const Window& main, Point screen) {
-  main.Activate();
-  mouse::Click(screen, mouse::Button::Right);
-  const Window menu = program.WaitForWindow({.className = kMenuClass});
-  menu.WaitUntilPainted();  // keys pressed earlier can be lost
-  return menu;
+// Clicks a screen point (the right button unless given) and waits for the
+// menu. Under load Wine can lose a click that lands while the window is still
+// coming forward (a dialog has just closed): no menu then, so it clicks again.
+inline Window OpenMenuAt(const Process& program, const Window& main, Point screen,
+                         mouse::Button button = mouse::Button::Right) {
+  for (int attempt = 1;; ++attempt) {
+    main.Activate();
+    mouse::Click(screen, button);
+    std::optional<Window> menu;
+    if (PollUntil([&] { return (menu = program.FindOneWindow({.className = kMenuClass})).has_value(); },
+                  Milliseconds{2000})) {
+      menu->WaitUntilPainted();  // keys pressed earlier can be lost
+      return *menu;
+    }
+    if (attempt == 3) throw BenchError(program.Describe() + " showed no menu after three right clicks");
+  }
 }
 
 // Opens a program's menu at a screen point and chooses its n-th item with

@@ -96,9 +96,7 @@ TEST_F(Rvocfg, AColourAndAFontChosenInTheDialogsAreSaved) {
   rvo::ChooseColour(*process_, {0, 128, 255});
   EXPECT_EQ(Swatch(form, 3), (Color{0, 128, 255}));
 
-  form.Activate();
-  ClickOn(form, SwatchAt(1));
-  process_->WaitForWindow({.className = rvo::kMenuClass}).WaitUntilPainted();
+  rvo::OpenMenuAt(*process_, form, form.ToScreen(SwatchAt(1)), mouse::Button::Left);
   for (const int key : {VK_DOWN, VK_DOWN, VK_RETURN}) keyboard::Press(static_cast<WORD>(key));  // "设置标题字体"
   const Window fonts = process_->WaitForWindow({.className = L"#32770"});
   // Typed as the operator does: a click into the size box, the old size
