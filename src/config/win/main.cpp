@@ -3,8 +3,10 @@
 
 #include "config/win/settings_window.h"
 #include "shared/win/message_loop.h"
+#include "shared/win/running_mark.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const ravelo::win::RunningMark mark(L"rvocfg");
   ravelo::win::config::SettingsWindow window;
   if (!window.Create()) return 1;
   window.StartUp();

@@ -4,8 +4,10 @@
 #include "draw/win/draw_window.h"
 #include "shared/win/failure_report.h"
 #include "shared/win/message_loop.h"
+#include "shared/win/running_mark.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const ravelo::win::RunningMark mark(L"rvo");
   return ravelo::win::RunProgram([] {
     ravelo::win::DrawWindow window;
     if (!window.Create()) return ravelo::win::ReportStartUpFailure(L"无法创建抽签窗口");
