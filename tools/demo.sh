@@ -6,10 +6,12 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 bash tools/install-deps.sh
-cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-cmake --build build/win
+# The 32-bit build, or the 64-bit one where Wine runs only 64-bit programs.
+. tools/windows-target.sh
+cmake -S . -B "$RAVELO_WIN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$RAVELO_WIN_TOOLCHAIN" >/dev/null
+cmake --build "$RAVELO_WIN_BUILD"
 demo=${RAVELO_DEMO_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ravelo/demo}
-rm -rf "$demo" && mkdir -p "$demo" && cp -r build/win/Ravelo "$demo/"
+rm -rf "$demo" && mkdir -p "$demo" && cp -r "$RAVELO_WIN_BUILD/Ravelo" "$demo/"
 echo "demo installation: $demo/Ravelo"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then

@@ -8,8 +8,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-build=build/win
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+. tools/windows-target.sh
+build=$RAVELO_WIN_BUILD
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$RAVELO_WIN_TOOLCHAIN" >/dev/null
 cmake --build "$build" -j 2 --target ravelo_help_screenshots
 
 shots=$(mktemp -d "${TMPDIR:-/tmp}/ravelo-shots.XXXXXX")

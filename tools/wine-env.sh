@@ -1,9 +1,16 @@
-# Sourced by the scripts that run Windows programs: one private 32-bit Wine
+# Sourced by the scripts that run Windows programs: one private Wine
 # prefix outside the source tree, code page 936, no first-run side effects.
+. "$(dirname "${BASH_SOURCE[0]}")/windows-target.sh"
 export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEPREFIX=${RAVELO_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/ravelo/wine-prefix}
+if [ "$RAVELO_WINE_BITS" = 64 ]; then
+  # A 64-bit prefix of its own beside the 32-bit one.
+  export WINEARCH=win64
+  case $WINEPREFIX in *-win64) ;; *) WINEPREFIX=$WINEPREFIX-win64 ;; esac
+  case ":$PATH:" in *":$_ravelo_root/tools/wine64:"*) ;; *) export PATH="$_ravelo_root/tools/wine64:$PATH" ;; esac
+fi
 export LC_ALL=zh_CN.UTF-8
 export LANG=zh_CN.UTF-8
 

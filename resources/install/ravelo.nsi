@@ -5,7 +5,15 @@
 ;          -DOUTFILE=Ravelo-2.8.0-setup.exe ravelo.nsi
 ; FILES is generated from manifest.txt (manifest.py nsis): the files to copy,
 ; the registry key of the installation and the installed size.
-Unicode true
+!ifdef TARGET_AMD64
+  ; The 64-bit test build (where Wine runs only 64-bit programs) is packed
+  ; into a 64-bit setup that installs into the 64-bit Program Files.
+  Target amd64-unicode
+  !define PROGRAM_FILES "$PROGRAMFILES64"
+!else
+  Unicode true
+  !define PROGRAM_FILES "$PROGRAMFILES"
+!endif
 ; "setup" in the file name makes Windows apply installer detection; a manifest
 ; that names every supported system and asks for administrator rights tells it
 ; what the program is.
@@ -23,7 +31,7 @@ SetCompressor /SOLID lzma
 
 Name "Ravelo"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\Ravelo"
+InstallDir "${PROGRAM_FILES}\Ravelo"
 InstallDirRegKey HKLM "${RAVELO_REGISTRY_KEY}" "InstallDir"
 BrandingText "Ravelo ${VERSION}"
 ShowInstDetails show
