@@ -9,15 +9,10 @@
 # build/win, built here when needed).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-here="$root/bench/draw_cpu"
 # shellcheck source=../rvo_stage.sh
 . "$root/bench/rvo_stage.sh"
-stage_rvo bench-draw-cpu
-
-flags=(-std=c++20 -O2 -municode -static -DUNICODE -D_UNICODE)
-"$cxx" "${flags[@]}" "$here/draw_cpu_bench.cpp" -o "$out/draw_cpu_bench.exe"
-"$cxx" "${flags[@]}" -shared -Wl,--kill-at "$here/paint_probe.cpp" -o "$out/paint_probe.dll" -lgdi32 -luser32
+stage_rvo bench-draw-cpu draw_cpu_bench paint_probe
 
 "$root/tools/with-display" --own \
-  "$root/tools/wine-run" "$out/draw_cpu_bench.exe" \
-  "$(to_windows "$stage/bin/rvo.exe")" "$(to_windows "$out/paint_probe.dll")" "$@"
+  "$root/tools/wine-run" "$programs/draw_cpu_bench.exe" \
+  "$(to_windows "$stage/bin/rvo.exe")" "$(to_windows "$programs/paint_probe.dll")" "$@"

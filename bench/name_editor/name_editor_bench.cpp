@@ -1,9 +1,10 @@
 // rvocfg's name list editor against Wine's notepad.exe on the same list of
-// 100,000 names (GBK, CR LF, about 1 MB), in turns in the same run:
-//   name_editor_bench ROUNDS INSTALLATION
+// names (GBK, CR LF; 100,000 names are about 1 MB), in turns in the same run:
+//   name_editor_bench ROUNDS INSTALLATION [NAMES]     (default 100,000)
 // INSTALLATION is a staged installation (bin\rvocfg.exe); its name.txt is
 // replaced by the generated list.
-//   editor   from the click on L_a (a posted press and release) until the
+//   editor   from the click on L_a (a posted press and release on the link
+//            drawn on the form) until the
 //            editor's box holds the whole list;
 //   notepad  from CreateProcess until notepad's box holds the whole file
 //            (its start-up included, so it is the larger task);
@@ -29,7 +30,7 @@ using Clock = std::chrono::steady_clock;
 namespace settings = ravelo::settings_controls;
 namespace editor = ravelo::secondary_controls::name_list;
 
-constexpr int kNames = 100000;
+constexpr int kDefaultNames = 100000;
 constexpr auto kPatience = std::chrono::seconds(30);
 
 double MillisSince(Clock::time_point start) {
@@ -48,14 +49,14 @@ bool WaitFor(const std::function<bool()>& done) {
 
 // Names of three to five characters from the first level of GB2312. Returns
 // the file's length in UTF-16 units (every character is one).
-size_t WriteNameFile(const std::wstring& path) {
+size_t WriteNameFile(const std::wstring& path, int names) {
   std::mt19937 random(2024);
   std::uniform_int_distribution<int> length(3, 5);
   std::uniform_int_distribution<int> lead(0xB0, 0xD6);
   std::uniform_int_distribution<int> trail(0xA1, 0xFE);
   std::string bytes;
   size_t units = 0;
-  for (int i = 0; i < kNames; ++i) {
+  for (int i = 0; i < names; ++i) {
     for (int c = length(random); c > 0; --c) {
       bytes += static_cast<char>(lead(random));
       bytes += static_cast<char>(trail(random));
@@ -68,7 +69,7 @@ size_t WriteNameFile(const std::wstring& path) {
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
-  std::printf("name list: %d names, %.2f MB (GBK, CR LF)\n", kNames, static_cast<double>(bytes.size()) / 1e6);
+  std::printf("name list: %d names, %.2f MB (GBK, CR LF)\n", names, static_cast<double>(bytes.size()) / 1e6);
   return units;
 }
 
@@ -82,9 +83,12 @@ HWND ChildOfClass(HWND parent, const wchar_t* className) {
   return FindWindowExW(parent, nullptr, className, nullptr);
 }
 
-void PostClick(HWND control) {
-  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-  PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+// A press and release at a point of the window's client area (a button
+// window, or a hot area drawn on a form; the bench runs at 96 DPI, where
+// design pixels are screen pixels).
+void PostClick(HWND window, int x = 3, int y = 3) {
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 struct Started {
@@ -114,9 +118,9 @@ void End(Started& started) {
 // One opening of the editor: milliseconds until its box holds the list;
 // negative when it never does. Leaves the editor open in `window`.
 double OpenEditor(HWND settingsWindow, DWORD processId, LRESULT expected, HWND& window) {
-  const HWND link = GetDlgItem(settingsWindow, settings::kFirstLink);  // L_a
   const auto start = Clock::now();
-  PostClick(link);
+  // L_a is drawn on the form: a click in its text.
+  PostClick(settingsWindow, settings::kLinkLeft + 8, settings::kLinkTop[0] + 6);
   window = nullptr;
   const bool shown = WaitFor([&] {
     if (!window) window = ravelo::bench::FindProcessWindow(processId, [](HWND w) {
@@ -185,15 +189,16 @@ void PrintRow(const char* name, const std::vector<double>& millis) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: name_editor_bench ROUNDS INSTALLATION\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: name_editor_bench ROUNDS INSTALLATION [NAMES]\n");
     return 2;
   }
   const int rounds = std::max(1, _wtoi(argv[1]));
   std::wstring root = argv[2];
   if (root.back() != L'\\') root += L'\\';
   const std::wstring file = root + L"name.txt";
-  const size_t units = WriteNameFile(file);
+  const int names = argc == 4 ? std::max(1, _wtoi(argv[3])) : kDefaultNames;
+  const size_t units = WriteNameFile(file, names);
   const auto inEditor = static_cast<LRESULT>(units - 2);  // no line end after the last name
   const auto inNotepad = static_cast<LRESULT>(units);
 

@@ -7,16 +7,10 @@
 # RAVELO_BENCH_WIN_BUILD names the cross build (default build/win).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-here="$root/bench/style_drag"
 # shellcheck source=../rvo_stage.sh
 . "$root/bench/rvo_stage.sh"
-stage_rvo bench-style-drag rvostyle
-
-flags=(-std=c++20 -O2 -municode -static -DUNICODE -D_UNICODE)
-"$cxx" "${flags[@]}" "$here/style_drag_bench.cpp" -o "$out/style_drag_bench.exe"
-"$cxx" "${flags[@]}" -shared -Wl,--kill-at "$root/bench/draw_cpu/paint_probe.cpp" -o "$out/paint_probe.dll" \
-  -lgdi32 -luser32
+stage_rvo bench-style-drag rvostyle style_drag_bench paint_probe
 
 "$root/tools/with-display" --own \
-  "$root/tools/wine-run" "$out/style_drag_bench.exe" \
-  "$(to_windows "$stage/bin/rvostyle.exe")" "$(to_windows "$out/paint_probe.dll")" "$@"
+  "$root/tools/wine-run" "$programs/style_drag_bench.exe" \
+  "$(to_windows "$stage/bin/rvostyle.exe")" "$(to_windows "$programs/paint_probe.dll")" "$@"
