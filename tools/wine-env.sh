@@ -2,7 +2,8 @@
 # prefix outside the source tree, code page 936, no first-run side effects.
 export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# RAVELO_DLL_OVERRIDES adds overrides of a test's own ("winmm=n,b").
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${RAVELO_DLL_OVERRIDES:+;$RAVELO_DLL_OVERRIDES}"
 export WINEPREFIX=${RAVELO_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/ravelo/wine-prefix}
 export LC_ALL=zh_CN.UTF-8
 export LANG=zh_CN.UTF-8

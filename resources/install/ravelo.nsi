@@ -134,7 +134,7 @@ FunctionEnd
 Var CreatedFolder  ; the installation folder did not exist before this run
 
 ; Nothing is copied yet: a folder this run made goes again, and an existing
-; installation stays as it was.
+; installation keeps its files as they were.
 Function GrantFailed
   SetOutPath "$TEMP"
   ${If} $CreatedFolder == 1
