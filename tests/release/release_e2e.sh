@@ -46,19 +46,20 @@ key_gone() { ! wine reg query "$1" >/dev/null 2>&1; }
 same_as_stage() { cmp -s "$stage/$1" "$inst/$1"; }
 tree() { (cd "$inst/.." && find Ravelo | LC_ALL=C sort | tr '\n' ' '); }
 snapshot() { find "$inst" -printf '%p %s %T@\n' 2>/dev/null | sort; }
-# uninstall [ARGS]: a silent uninstall that waits for its end (_?= keeps it in
-# place, so it cannot delete itself) and gives its exit code.
-uninstall() { wine "$inst/bin/uninst.exe" /S "$@" "_?=$inst_win\bin"; }
+# uninstall [ARGS]: a silent uninstall that waits for its end and gives its
+# exit code. _?= keeps it in place (so it cannot delete itself); NSIS reads it
+# only unquoted, hence a batch file.
+uninstall() {
+  printf '@"%s\\bin\\uninst.exe" /S %s _?=%s\\bin\r\n@exit /b %%ERRORLEVEL%%\r\n' "$inst_win" "$*" "$inst_win" \
+    >"$WINEPREFIX/drive_c/uninstall.bat"
+  wine cmd /c 'C:\uninstall.bat' >/dev/null
+}
 
 # --- a grant that fails fails the install --------------------------------------------
-# icacls stands in for a failing one: reg.exe refuses its arguments.
-icacls="$WINEPREFIX/drive_c/windows/system32/icacls.exe"
-cp "$icacls" "$work/icacls.exe" && cp "$WINEPREFIX/drive_c/windows/system32/reg.exe" "$icacls"
-wine "$setup" /S
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;icacls.exe=d" wine "$setup" /S  # icacls cannot start
 expect test $? -eq 3
 expect test ! -e "$inst"
 expect key_gone 'HKLM\Software\Ravelo'
-cp "$work/icacls.exe" "$icacls"
 
 # --- silent install ------------------------------------------------------------
 run_setup
