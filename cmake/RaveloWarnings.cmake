@@ -45,4 +45,16 @@ function(ravelo_program name dir rcfile)
   endif()
   ravelo_warnings(${name})
   add_dependencies(${name} ravelo_skin)
+  ravelo_check_imports(${name})
+endfunction()
+
+# ravelo_check_imports(target): the build of target fails when its import
+# table names a DLL outside the known system DLLs (cmake/CheckImports.cmake).
+function(ravelo_check_imports target)
+  if(CMAKE_OBJDUMP)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:${target}>
+              -P ${PROJECT_SOURCE_DIR}/cmake/CheckImports.cmake
+      VERBATIM)
+  endif()
 endfunction()

@@ -3,7 +3,8 @@
 . "$(dirname "${BASH_SOURCE[0]}")/windows-target.sh"
 export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# RAVELO_DLL_OVERRIDES adds overrides of a test's own ("winmm=n,b").
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${RAVELO_DLL_OVERRIDES:+;$RAVELO_DLL_OVERRIDES}"
 export WINEPREFIX=${RAVELO_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/ravelo/wine-prefix}
 if [ "$RAVELO_WINE_BITS" = 64 ]; then
   # A 64-bit prefix of its own beside the 32-bit one.

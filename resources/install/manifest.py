@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The installation manifest (manifest.txt) and what is generated from it.
 
-uninstall-list --stage DIR        writes DIR/bin/filelist.db (code page 936)
+uninstall-list --stage DIR        writes DIR/bin/filelist.db and purgelist.db
+                                  (code page 936)
 nsis --stage DIR --out FILE.nsh   checks that DIR holds exactly the listed
                                   files and writes the setup's file list
 """
@@ -15,6 +16,17 @@ MANIFEST = os.path.join(HERE, "manifest.txt")
 # A save writes "<target>.<unique>.tmp" beside its target and then replaces
 # the target; a save cut short (power loss) can leave that file behind.
 SAVE_LEFTOVER = ".*.tmp"
+
+# The cleaner cannot delete itself while it runs; the uninstaller deletes it
+# after it has ended.
+CLEANER = "bin\\rvofilecmd.exe"
+
+# The two uninstall lists: the uninstaller hands rvofilecmd filelist.db,
+# which keeps the operator's files (data and records) with their folders,
+# or, when asked to delete them too, puts purgelist.db in its place.
+KEEP_LIST = "filelist.db"
+PURGE_LIST = "purgelist.db"
+OPERATOR = ("data", "record")
 
 
 class Manifest:
@@ -41,7 +53,7 @@ def read(path=MANIFEST):
                 continue
             kind, _, operand = line.partition(" ")
             operand = operand.strip()
-            if kind in ("program", "data") and operand and ".." not in operand.split("\\"):
+            if kind in ("program", *OPERATOR) and operand and ".." not in operand.split("\\"):
                 files.append((kind, operand))
             elif kind == "registry" and operand:
                 registry.append(operand)
@@ -50,12 +62,14 @@ def read(path=MANIFEST):
     return Manifest(files, registry)
 
 
-def uninstall_list(manifest):
-    """filelist.db: files first, then their folders (deepest first), so each
-    folder is empty when its own line removes it; a file the operator added
-    keeps its folder."""
-    lines = ["#" + path for _, path in manifest.files]
-    lines += ["#" + path + SAVE_LEFTOVER for mode, path in manifest.files if mode == "data"]
+def uninstall_list(manifest, purge=False):
+    """Files first, then their folders (deepest first), so each folder is
+    empty when its own line removes it. A file the operator added keeps its
+    folder, and so do the operator's own files unless purge is set."""
+    files = [(mode, path) for mode, path in manifest.files
+             if path != CLEANER and (purge or mode not in OPERATOR)]
+    lines = ["#" + path for _, path in files]
+    lines += ["#" + path + SAVE_LEFTOVER for mode, path in files if mode == "data"]
     lines += ["@" + folder for folder in manifest.folders()]
     lines += ["%" + key for key in manifest.registry]
     return "\r\n".join(lines) + "\r\n"
@@ -64,8 +78,9 @@ def uninstall_list(manifest):
 def write_uninstall_list(stage, manifest=None):
     manifest = manifest or read()
     os.makedirs(os.path.join(stage, "bin"), exist_ok=True)
-    with open(os.path.join(stage, "bin", "filelist.db"), "wb") as f:
-        f.write(uninstall_list(manifest).encode("gbk"))
+    for name, purge in ((KEEP_LIST, False), (PURGE_LIST, True)):
+        with open(os.path.join(stage, "bin", name), "wb") as f:
+            f.write(uninstall_list(manifest, purge).encode("gbk"))
 
 
 def staged_files(stage):
@@ -76,8 +91,12 @@ def staged_files(stage):
     return found
 
 
+def installed(manifest):
+    return [(mode, path) for mode, path in manifest.files if mode != "record"]
+
+
 def check_stage(stage, manifest):
-    listed = {path for _, path in manifest.files}
+    listed = {path for _, path in installed(manifest)}
     staged = staged_files(stage)
     problems = [f"listed but not staged: {p}" for p in sorted(listed - staged)]
     problems += [f"staged but not in {os.path.basename(MANIFEST)}: {p}" for p in sorted(staged - listed)]
@@ -88,13 +107,13 @@ def check_stage(stage, manifest):
 def nsis_include(stage, manifest):
     """Commands that copy the files in manifest order: a new SetOutPath for
     each folder, and data files only where none exists yet."""
-    total = sum(os.path.getsize(os.path.join(stage, *p.split("\\"))) for _, p in manifest.files)
+    total = sum(os.path.getsize(os.path.join(stage, *p.split("\\"))) for _, p in installed(manifest))
     out = ["; Generated from resources/install/manifest.txt; do not edit.",
            f'!define RAVELO_REGISTRY_KEY "{manifest.registry[0]}"' if manifest.registry else "",
            f"!define RAVELO_FILES_KB {(total + 1023) // 1024}",
            "!macro RAVELO_INSTALL_FILES"]
     folder = None
-    for mode, path in manifest.files:
+    for mode, path in installed(manifest):
         parent = path.rpartition("\\")[0]
         if parent != folder:
             out.append('  SetOutPath "$INSTDIR' + ("\\" + parent if parent else "") + '"')

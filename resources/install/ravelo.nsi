@@ -23,6 +23,8 @@ RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
 !include "${FILES}"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Ravelo"
@@ -46,6 +48,8 @@ ShowInstDetails show
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_COMPONENTSPAGE_TEXT_TOP "抽签名单、配置和抽签记录默认保留,重新安装后可以继续使用。"
+!insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "SimpChinese"
 
@@ -73,44 +77,102 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "Ravelo"
   Delete "$SMPROGRAMS\Ravelo\${NAME}.lnk"
 !macroend
 
-; Grants the built-in Users group modify rights (icacls syntax), so that an
-; ordinary user can save the name list and the settings.
-!macro GRANT_USERS PATH RIGHTS
-  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "${PATH}" /grant ${USERS_SID}:${RIGHTS}'
+; Exit codes besides 0 (a silent run shows no message): a program of the
+; suite is open (2), the setup could not grant the rights saving needs (3),
+; the uninstall left files it should have removed (4).
+!define EXIT_PROGRAM_OPEN 2
+!define EXIT_GRANT_FAILED 3
+!define EXIT_CLEANUP_FAILED 4
+
+; Runs icacls on PATH with the rest of its arguments; a failure ends the
+; install (GrantFailed) before any file is copied.
+!macro ICACLS PATH ARGUMENTS
+  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "${PATH}" ${ARGUMENTS}'
   Pop $0
-  StrCmp $0 "0" +2
-    DetailPrint "icacls ${PATH}: $0"
+  ${If} $0 != 0
+    DetailPrint "icacls ${PATH} ${ARGUMENTS}: $0"
+    Call GrantFailed
+  ${EndIf}
 !macroend
 
-; A running draw window holds rvo.exe open: neither an install over it nor an
-; uninstall could replace or remove it. Both stop before they change anything
-; (exit code 2 when silent).
-!macro REFUSE_WHILE_DRAWING
-  FindWindow $0 "RaveloDrawWindow"
-  StrCmp $0 0 +4
-    MessageBox MB_ICONEXCLAMATION|MB_OK "Ravelo抽签程序正在运行,请先退出它,然后再试。" /SD IDOK
-    SetErrorLevel 2
+; Users may create files in FOLDER and replace its files, nothing more: no
+; folders (and so no junctions), no other change to FOLDER itself, and
+; nothing below its subfolders. A save writes a temporary file beside its
+; target and replaces the target with it (README, "The setup"):
+;   (WD) on the folder alone       create a file in it
+;   (OI)(IO)(NP)(W,D) on its files write one's temporary file and append to
+;                                  the draw history; the replace needs write
+;                                  and delete access to the file it replaces
+; Read access comes from Program Files. Earlier setups granted modify rights
+; on the folders (and name.txt): those grants go first.
+!macro GRANT_SAVING FOLDER
+  !insertmacro ICACLS "${FOLDER}" "/remove:g ${USERS_SID}"
+  !insertmacro ICACLS "${FOLDER}" "/grant ${USERS_SID}:(WD)"
+  !insertmacro ICACLS "${FOLDER}" "/grant ${USERS_SID}:(OI)(IO)(NP)(W,D)"
+!macroend
+
+; A program of the suite that is open holds its mark, a named mutex (see
+; src/shared/win/running_mark.h): its files could be neither replaced nor
+; removed, and a save of its own could undo the uninstall. Setup and
+; uninstaller stop before they change anything.
+!macro REFUSE_WHILE_OPEN PROGRAM TITLE
+  ; SYNCHRONIZE access; a mark that exists but may not be opened counts too.
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Ravelo.${PROGRAM}.running") p.r0 ?e'
+  Pop $1
+  ${If} $0 P<> 0
+    System::Call 'kernel32::CloseHandle(p r0)'
+  ${EndIf}
+  ${If} $0 P<> 0
+  ${OrIf} $1 = 5
+    MessageBox MB_ICONEXCLAMATION|MB_OK "${TITLE}(${PROGRAM}.exe)正在运行,请先退出它,然后再试。" /SD IDOK
+    SetErrorLevel ${EXIT_PROGRAM_OPEN}
     Abort
+  ${EndIf}
+!macroend
+!macro REFUSE_WHILE_ANY_OPEN
+  !insertmacro REFUSE_WHILE_OPEN rvo "Ravelo抽签"
+  !insertmacro REFUSE_WHILE_OPEN rvocfg "Ravelo配置程序"
+  !insertmacro REFUSE_WHILE_OPEN rvostyle "Ravelo风格编辑"
 !macroend
 
 Function .onInit
-  !insertmacro REFUSE_WHILE_DRAWING
+  !insertmacro REFUSE_WHILE_ANY_OPEN
+FunctionEnd
+
+Var CreatedFolder  ; the installation folder did not exist before this run
+
+; Nothing is copied yet: a folder this run made goes again, and an existing
+; installation keeps its files as they were.
+Function GrantFailed
+  SetOutPath "$TEMP"
+  ${If} $CreatedFolder == 1
+    RMDir "$INSTDIR\common"
+    RMDir "$INSTDIR"
+  ${EndIf}
+  MessageBox MB_ICONEXCLAMATION|MB_OK "无法设置Ravelo文件夹的访问权限,安装没有完成。" /SD IDOK
+  SetErrorLevel ${EXIT_GRANT_FAILED}
+  Abort
 FunctionEnd
 
 Section "Ravelo" SecProgram
   SectionIn RO
   SetShellVarContext all
+  ; The rights first, on the bare folders: files copied later inherit them.
+  ; bin\ keeps the read-only rights it inherits from Program Files.
+  StrCpy $CreatedFolder 0
+  ${IfNot} ${FileExists} "$INSTDIR\*.*"
+    StrCpy $CreatedFolder 1
+  ${EndIf}
+  CreateDirectory "$INSTDIR\common"
+  ${If} ${FileExists} "$INSTDIR\name.txt"
+    !insertmacro ICACLS "$INSTDIR\name.txt" "/remove:g ${USERS_SID}"
+  ${EndIf}
+  !insertmacro GRANT_SAVING "$INSTDIR"
+  !insertmacro GRANT_SAVING "$INSTDIR\common"
+
   ; Programs and skin are replaced; name.txt and rvoconfig.rcf only where missing.
   !insertmacro RAVELO_INSTALL_FILES
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
-
-  ; A save writes a temporary file beside its target and replaces the target
-  ; with it: Users may create files in the data root and change name.txt
-  ; there, and may change everything in common\. bin\ keeps the read-only
-  ; rights it inherits from Program Files.
-  !insertmacro GRANT_USERS "$INSTDIR" "(M)"
-  !insertmacro GRANT_USERS "$INSTDIR\name.txt" "(M)"
-  !insertmacro GRANT_USERS "$INSTDIR\common" "(OI)(CI)(M)"
 
   WriteRegStr HKLM "${RAVELO_REGISTRY_KEY}" "InstallDir" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Ravelo"
@@ -136,19 +198,41 @@ Section "桌面快捷方式" SecDesktop
   CreateShortcut "$DESKTOP\Ravelo抽签.lnk" "$INSTDIR\bin\rvo.exe"
 SectionEnd
 
+; Ticked (or /DELETEDATA=1 on a silent uninstall's command line), the
+; operator's name list, settings and draw history go too.
+Section /o "un.同时删除抽签名单、配置和抽签记录" SecDeleteData
+  ; rvofilecmd works through filelist.db, which keeps them; purgelist.db lists
+  ; them as well.
+  Delete "$INSTDIR\bin\filelist.db"
+  Rename "$INSTDIR\bin\purgelist.db" "$INSTDIR\bin\filelist.db"
+SectionEnd
+
 Function un.onInit
-  !insertmacro REFUSE_WHILE_DRAWING
+  !insertmacro REFUSE_WHILE_ANY_OPEN
   SetShellVarContext all
   ; The uninstaller lives in bin\; the installation is the folder above it.
   GetFullPathName $INSTDIR "$INSTDIR\.."
+  ${GetParameters} $0
+  ${GetOptions} $0 "/DELETEDATA=" $1
+  ${If} $1 == 1
+    SectionSetFlags ${SecDeleteData} ${SF_SELECTED}
+  ${EndIf}
 FunctionEnd
 
-; rvofilecmd removes what bin\filelist.db lists (every installed file, the
+; rvofilecmd removes what bin\filelist.db lists (the installed files, the
 ; folders once empty, the installation's registry key); what it cannot
 ; remove while it runs, and what lies outside the installation, goes here.
-; A file the operator added keeps itself and its folders.
-Section "Uninstall"
-  ExecWait '"$INSTDIR\bin\rvofilecmd.exe"'
+; A file the operator added keeps itself and its folders, and so do the
+; operator's own files unless SecDeleteData was chosen.
+Section "-un.Uninstall"
+  StrCpy $R9 0  ; 1: rvofilecmd left something
+  ClearErrors
+  ExecWait '"$INSTDIR\bin\rvofilecmd.exe"' $0
+  ${If} ${Errors}
+  ${OrIf} $0 != 0
+    DetailPrint "rvofilecmd.exe: $0"
+    StrCpy $R9 1
+  ${EndIf}
   Delete "$INSTDIR\bin\rvofilecmd.exe"
   Delete "$INSTDIR\${UNINSTALLER}"
   SetOutPath "$TEMP"
@@ -158,4 +242,10 @@ Section "Uninstall"
   RMDir "$SMPROGRAMS\Ravelo"
   Delete "$DESKTOP\Ravelo抽签.lnk"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ; The uninstaller is gone with the rest: it says what is left to do by hand.
+  ${If} $R9 == 1
+    MessageBox MB_ICONEXCLAMATION|MB_OK "有些文件没能删除(可能正在使用或被替换为链接),请检查文件夹 $INSTDIR 并删除剩下的文件。" /SD IDOK
+    SetErrorLevel ${EXIT_CLEANUP_FAILED}
+    Abort
+  ${EndIf}
 SectionEnd

@@ -2,7 +2,8 @@
 # End-to-end tests of rvofilecmd under Wine. Each case copies the staged
 # installation into a fresh folder, writes its bin\filelist.db (GBK), runs the
 # cleaner (which must end by itself) and checks what is left. The shipped list
-# against the whole installation is the release test's uninstall.
+# against the whole installation is the release test's uninstall; links on the
+# way are cleanup_actions_tests'.
 #
 # usage: cleaner_e2e.sh STAGED_INSTALLATION TOOLS_FOLDER
 set -uo pipefail
@@ -36,12 +37,13 @@ new_case() {
 # write_list: the list from stdin (UTF-8, line ends as given) in code page 936.
 write_list() { iconv -f UTF-8 -t GBK >"$inst/bin/filelist.db"; }
 
-# run_cleaner: runs the cleaner of $inst; it must end by itself, quickly.
+# run_cleaner CODE: runs the cleaner of $inst; it must end by itself, quickly,
+# with exit code CODE (0: all done, 2: an entry could not be carried out).
 run_cleaner() {
   timeout 60 "$wine_run" "$inst/bin/rvofilecmd.exe" >/dev/null 2>&1
   local rc=$?
   check
-  [ $rc -eq 0 ] || fail "exit code $rc (124: it did not end within 60 s)"
+  [ $rc -eq "$1" ] || fail "exit code $rc, not $1 (124: it did not end within 60 s)"
 }
 
 gone() { for p in "$@"; do check; [ ! -e "$inst/$p" ] || fail "$p should be gone"; done; }
@@ -64,29 +66,13 @@ printf '%s\r\n' '#name.txt' '#common\but?.pte' '#common\s*.pte' '#common\no-such
   '@contents-first\deeper' '@contents-first' '@no-such-folder' \
   "%$keyroot\\Leaf" "%$keyroot\\Parent" "%$keyroot\\Missing" "%$keyroot\\Ordered\\Child" "%$keyroot\\Ordered" \
   "%$keyroot\\注册表项" | write_list
-run_cleaner
+run_cleaner 2  # the key with a subkey stays; what is not there counts as done
 gone name.txt common/but1.pte common/but4.pte common/style1.pte common/save.pte common/back.pte \
   docs/運行說明.txt bin/filelist.db empty contents-later/a.txt contents-first
 kept common/sound.wma common/rvoconfig.rcf common/sub.pte/inner.pte docs/運.txt bin/rvofilecmd.exe contents-later
 key_gone "$keyroot\\Leaf" "$keyroot\\Ordered" "$keyroot\\注册表项"
 key_kept "$keyroot\\Parent" "$keyroot\\Parent\\Child"
 
-
-# ---------------------------------------------------------------------------
-new_case links
-# A folder of the installation that is a link to a folder elsewhere: entries
-# that pass through it are skipped, so nothing outside is touched, while the
-# same entries through a real folder still work.
-elsewhere="$work/links/elsewhere"
-mkdir -p "$elsewhere/empty" "$inst/real/empty"
-touch "$elsewhere/victim.txt" "$elsewhere/wild-1.txt" "$inst/real/victim.txt" "$inst/real/wild-1.txt"
-ln -s "$elsewhere" "$inst/common/linked"
-ln -s "$elsewhere" "$inst/linked"
-printf '%s\r\n' '#common\linked\victim.txt' '#linked\wild-*.txt' '@linked\empty' '@common\linked\empty' \
-  '#real\victim.txt' '#real\wild-*.txt' '@real\empty' | write_list
-run_cleaner
-kept ../elsewhere/victim.txt ../elsewhere/wild-1.txt ../elsewhere/empty  # outside the installation
-gone real/victim.txt real/wild-1.txt real/empty
 
 # ---------------------------------------------------------------------------
 # No window shows while the cleaner works: a long list keeps it busy long
@@ -102,7 +88,7 @@ while kill -0 $pid 2>/dev/null; do
   sleep 0.05
 done
 check
-wait $pid && [ $seen_form -eq 1 ] || fail "it failed, or its hidden form was never seen to look at"
+wait $pid && [ $seen_form -eq 1 ] || fail "it failed (exit code not 0), or its hidden form was never seen to look at"
 gone name.txt
 
 # ---------------------------------------------------------------------------

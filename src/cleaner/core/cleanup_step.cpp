@@ -91,14 +91,4 @@ std::optional<CleanupStep> PlanCleanupStep(const UninstallEntry& entry, std::str
   return CleanupStep{entry.kind, std::string(baseFolder) + *relative};
 }
 
-std::vector<std::string> FoldersOnTheWay(std::string_view baseFolder, std::string_view target) {
-  std::vector<std::string> folders;
-  if (target.size() <= baseFolder.size() || target.substr(0, baseFolder.size()) != baseFolder) return folders;
-  for (auto slash = target.find('\\', baseFolder.size()); slash != std::string_view::npos;
-       slash = target.find('\\', slash + 1)) {
-    folders.emplace_back(target.substr(0, slash));
-  }
-  return folders;
-}
-
 }  // namespace ravelo::cleaner

@@ -19,7 +19,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "cleaner/core/uninstall_list.h"
 
@@ -47,12 +46,5 @@ bool HasWildcards(std::string_view path);
 // backslash), or nothing when the entry is refused. Without a base folder
 // file and folder entries would be relative to the working folder: refused.
 std::optional<CleanupStep> PlanCleanupStep(const UninstallEntry& entry, std::string_view baseFolder);
-
-// The folders a step passes through below the base folder, outermost first:
-// for the target base + "a\\b\\c" they are base + "a" and base + "a\\b". The
-// target's own last part is not among them (a link there is removed or
-// deleted itself, not followed). A link among them would carry the step out
-// of the base folder, whatever the operand says.
-std::vector<std::string> FoldersOnTheWay(std::string_view baseFolder, std::string_view target);
 
 }  // namespace ravelo::cleaner

@@ -1,5 +1,6 @@
 // rvofilecmd: removes the suite's files, folders and registry keys named in
-// filelist.db beside it, then ends. It shows no window and no message.
+// filelist.db beside it, then ends. It shows no window and no message; its
+// exit code tells the uninstaller whether everything went (uninstall_run.h).
 #include <windows.h>
 
 #include "cleaner/win/uninstall_run.h"
@@ -25,12 +26,14 @@ class Window {
   HWND handle_;
 };
 
+ravelo::cleaner::ExitCode exitCode = ravelo::cleaner::kSomethingLeft;
+
 // All the work happens while the form is being created; it is never shown.
 void OnFormCreate(HWND form) noexcept {
   // The form's owner is the program's hidden top-level window: kept hidden,
   // it gives the program no taskbar button.
   if (const HWND owner = GetWindow(form, GW_OWNER)) ShowWindow(owner, SW_HIDE);
-  ravelo::cleaner::CleanUpInstallation();
+  exitCode = ravelo::cleaner::CleanUpInstallation();
 }
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -55,12 +58,12 @@ bool RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!RegisterWindowClass(instance, kOwnerClass, DefWindowProcW) ||
       !RegisterWindowClass(instance, kFormClass, FormProc)) {
-    return 0;
+    return ravelo::cleaner::kSomethingLeft;
   }
   const Window owner(CreateWindowExW(0, kOwnerClass, L"", WS_OVERLAPPED, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                      CW_USEDEFAULT, nullptr, nullptr, instance, nullptr));
   // Created without WS_VISIBLE and destroyed at once: the form never appears.
   const Window form(CreateWindowExW(0, kFormClass, kFormCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, owner.Get(), nullptr, instance, nullptr));
-  return 0;
+  return exitCode;
 }

@@ -9,19 +9,23 @@
 
 namespace ravelo::cleaner {
 
-void CleanUpInstallation() noexcept {
+ExitCode CleanUpInstallation() noexcept {
   try {
     const auto paths = InstallPaths::FromProgramFolder(win::ProgramFolder());
-    if (paths.programFolder.empty()) return;
+    if (paths.programFolder.empty()) return kNoList;
     // The list is read whole and closed first, so that an entry may delete it.
     const auto list = ReadWholeFile(PathFromUtf8(paths.ProgramFile("filelist.db")));
-    if (!list) return;
+    if (!list) return kNoList;
+    const std::wstring resolvedBase = ResolvedFolder(paths.baseFolder);
+    bool done = true;
     for (const auto& entry : ParseUninstallList(*list)) {
-      if (const auto step = PlanCleanupStep(entry, paths.baseFolder)) CarryOut(*step, paths.baseFolder);
+      const auto step = PlanCleanupStep(entry, paths.baseFolder);
+      done = (step && CarryOut(*step, paths.baseFolder, resolvedBase)) && done;
     }
+    return done ? kCleanedUp : kSomethingLeft;
   } catch (...) {
-    // Only memory can run out here (a list of absurd size): end as quietly
-    // as every other failure does.
+    // Only memory can run out here (a list of absurd size).
+    return kSomethingLeft;
   }
 }
 

@@ -51,15 +51,6 @@ TEST(RelativeEntryPath, KeepsNamesThatOnlyLookOdd) {
   }
 }
 
-TEST(FoldersOnTheWay, ListsTheFoldersBetweenTheBaseFolderAndTheLastPart) {
-  using Folders = std::vector<std::string>;
-  EXPECT_EQ(FoldersOnTheWay("C:\\Suite\\", "C:\\Suite\\common\\skin\\*.pte"),
-            (Folders{"C:\\Suite\\common", "C:\\Suite\\common\\skin"}));
-  EXPECT_TRUE(FoldersOnTheWay("C:\\Suite\\", "C:\\Suite\\common").empty());
-  // Every planned step starts with the base folder; anything else passes nowhere.
-  EXPECT_TRUE(FoldersOnTheWay("C:\\Suite\\", "D:\\x\\y").empty());
-}
-
 TEST(HasWildcards, LooksAtTheLastPartOnly) {
   EXPECT_TRUE(HasWildcards("C:\\Suite\\common\\*.pte"));
   EXPECT_FALSE(HasWildcards("C:\\S?ite\\name.txt"));
