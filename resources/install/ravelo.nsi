@@ -32,10 +32,15 @@ ShowInstDetails show
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
+; The usual order: what to install, then where.
 !insertmacro MUI_PAGE_WELCOME
-!insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; The finish page offers to start the draw program, ticked.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "运行Ravelo抽签"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartDrawProgram
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -87,6 +92,12 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "Ravelo"
 
 Function .onInit
   !insertmacro REFUSE_WHILE_DRAWING
+FunctionEnd
+
+Function StartDrawProgram
+  ; From the program folder, as the Start-menu shortcut starts it.
+  SetOutPath "$INSTDIR\bin"
+  Exec '"$INSTDIR\bin\rvo.exe"'
 FunctionEnd
 
 Section "Ravelo" SecProgram
