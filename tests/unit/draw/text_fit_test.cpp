@@ -50,7 +50,7 @@ TEST(FitTextLine, AtAnySizeANameIsShownInTheLargestSizeThatFits) {
         const auto points = static_cast<float>(configured);
         const Size asConfigured = sizeAt(points);
         for (const TextLineFit fit : {FitTextLine({{20.0f, 30.0f}, points, std::nullopt}, content, sizeAt),
-                                      FitTextLine({{20.0f, 30.0f}, points, content.width / 2.0f}, content, sizeAt)}) {
+                                      FitTextLine({{20.0f, 30.0f}, points, static_cast<float>(content.width) / 2.0f}, content, sizeAt)}) {
           const Size shown = sizeAt(fit.points);
           if (Fits(asConfigured, content)) {
             ASSERT_EQ(fit.points, points);
@@ -62,9 +62,9 @@ TEST(FitTextLine, AtAnySizeANameIsShownInTheLargestSizeThatFits) {
           }
           const auto centred = [](int length, int extent) { return static_cast<float>(extent - length) / 2.0f; };
           if (asConfigured.width > content.width) ASSERT_EQ(fit.place.x, centred(shown.width, content.width));
-          else ASSERT_TRUE(fit.place.x >= 0 && fit.place.x + static_cast<float>(shown.width) <= content.width);
+          else ASSERT_TRUE(fit.place.x >= 0 && fit.place.x + static_cast<float>(shown.width) <= static_cast<float>(content.width));
           if (asConfigured.height > content.height) ASSERT_EQ(fit.place.y, centred(shown.height, content.height));
-          else ASSERT_TRUE(fit.place.y >= 0 && fit.place.y + static_cast<float>(shown.height) <= content.height);
+          else ASSERT_TRUE(fit.place.y >= 0 && fit.place.y + static_cast<float>(shown.height) <= static_cast<float>(content.height));
         }
       }
     }
