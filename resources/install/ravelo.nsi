@@ -42,10 +42,15 @@ ShowInstDetails show
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
+; The usual order: what to install, then where.
 !insertmacro MUI_PAGE_WELCOME
-!insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+; The finish page offers to start the draw program, ticked.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "运行Ravelo抽签"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartDrawProgram
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !define MUI_COMPONENTSPAGE_TEXT_TOP "抽签名单、配置和抽签记录默认保留,重新安装后可以继续使用。"
@@ -152,6 +157,12 @@ Function GrantFailed
   MessageBox MB_ICONEXCLAMATION|MB_OK "无法设置Ravelo文件夹的访问权限,安装没有完成。" /SD IDOK
   SetErrorLevel ${EXIT_GRANT_FAILED}
   Abort
+FunctionEnd
+
+Function StartDrawProgram
+  ; From the program folder, as the Start-menu shortcut starts it.
+  SetOutPath "$INSTDIR\bin"
+  Exec '"$INSTDIR\bin\rvo.exe"'
 FunctionEnd
 
 Section "Ravelo" SecProgram

@@ -136,6 +136,52 @@ TEST_F(Rvo, KeysAndButtonsStartAndStopTheDrawAndEscEndsIt) {
   EXPECT_EQ(rvo.ExpectExit(), 0u);
 }
 
+// A drawn name is shown whole in the content area and never covers the
+// command buttons: centred where the centred layout put the text line; at
+// 400 points shrunk into the area; placed low, moved up to the bottom edge
+// and under the buttons, which the mouse still reaches. Each configuration
+// comes with a reload. (The fitting at every size is the text fit's unit test.)
+TEST_F(Rvo, ADrawnNameStaysWholeInTheContentAreaAndUnderTheButtons) {
+  install_.WriteGbk(Installation::kNameList, L"杨磊\r\n");
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  const Rect content = Content(main).ClientRect();
+  const auto drawOne = [&] {
+    StartDraw(main);
+    StopDraw(main);
+    return TextLine(main).WindowRect();
+  };
+  const Rect shipped = TextLine(main).WindowRect();  // "开始啦", centred by the layout
+  const Rect centred = drawOne();
+  EXPECT_LE(std::abs((centred.left + centred.right) - (shipped.left + shipped.right)), 2) << "not centred";
+  EXPECT_LT(centred.Width(), shipped.Width());
+
+  install_.SetIniValue(L"Text", L"fontsize", L"400");
+  main.PostKey('1');
+  WaitUntil([&] { return TextLine(main).Text() == L"开始啦"; }, "no reload");
+  const Rect large = drawOne();
+  EXPECT_TRUE(large.left >= content.left && large.top >= content.top && large.right <= content.right &&
+              large.bottom <= content.bottom)
+      << testing::PrintToString(large) << " outside " << testing::PrintToString(content);
+  EXPECT_GT(large.Height(), content.Height() / 2) << "shrunk more than needed";
+
+  install_.WriteGbk(Installation::kNameList, L"欧阳娜娜娜娜\r\n司马相如如如\r\n");
+  install_.SetIniValue(L"Text", L"fontsize", L"72");
+  for (const auto& [key, value] : {std::pair{L"captiontop", L"20"}, {L"captionleft", L"20"}, {L"texttop", L"420"},
+                                   {L"textleft", L"20"}})
+    install_.SetIniValue(L"Style", key, value);
+  main.PostKey('1');
+  WaitUntil([&] { return TextLine(main).Text() == L"开始啦"; }, "no reload");
+  const Rect low = drawOne();
+  EXPECT_EQ(low.bottom, content.bottom) << "not moved up to the bottom edge";
+  const Rect start = CommandButton(main, 1).WindowRect();
+  ASSERT_TRUE(low.left < start.right && start.left < low.right && low.top < start.bottom && start.top < low.bottom)
+      << "the name does not reach the button";
+  EXPECT_EQ(WindowFromPoint(POINT{start.Center().x, start.Center().y}), CommandButton(main, 1).Handle());
+  mouse::Click(start.Center());
+  EXPECT_TRUE(TextLineChanges(main)) << "the start button under the name took no click";
+}
+
 // Reload (button 3, key 1) takes the new list and configuration; without the
 // configuration file it warns. A missing name list is read as at start-up.
 TEST_F(Rvo, ReloadTakesEachFileAfresh) {

@@ -88,6 +88,30 @@ TEST_F(Rvocfg, OkRefusesABadValueAndAReadOnlyFileAndCancelEndsWithoutWriting) {
   EXPECT_EQ(install_.ReadBytes(Installation::kConfigFile), before);
 }
 
+// A typed background picture that does not exist is saved, and the message
+// in the success message's place says the draw program takes the default.
+TEST_F(Rvocfg, OkSavesAPictureThatDoesNotExistAndSaysSo) {
+  const Window form = StartForm();
+  const std::wstring typed = install_.PathOf(L"common\\舞台.jpg");
+  form.ChildById(ids::kPictureBox).SetText(typed);
+  form.ChildById(kOk).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"找不到背景图片文件,抽签程序将使用默认背景");
+  EXPECT_EQ(install_.IniValue(L"Form", L"bgpic"), typed);
+}
+
+// One form at a time: a second start brings the first form, minimised,
+// back to the front, and ends.
+TEST_F(Rvocfg, ASecondStartBringsTheOpenFormForwardAndEnds) {
+  const Window form = StartForm();
+  ShowWindow(form.Handle(), SW_MINIMIZE);
+  WaitUntil([&] { return IsIconic(form.Handle()) != FALSE; }, "the form was not minimised");
+  Process second = install_.Start(L"rvocfg.exe");
+  EXPECT_EQ(second.ExpectExit(), 0u);
+  WaitUntil([&] { return !IsIconic(form.Handle()) && GetForegroundWindow() == form.Handle(); },
+            "the open form did not come forward");
+  EXPECT_TRUE(process_->IsRunning());
+}
+
 // The style swatch (Pic(3)) and the caption's menu (Pic(1)) open the real
 // dialogs; what is chosen there is saved.
 TEST_F(Rvocfg, AColourAndAFontChosenInTheDialogsAreSaved) {

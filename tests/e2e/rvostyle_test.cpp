@@ -89,6 +89,27 @@ TEST_F(StyleEditor, ThePreviewIsRvoAndADraggedCaptionIsSavedRestoredAndShownByRv
   EXPECT_EQ(InContent(draw, Content(draw).ChildById(kCaption)), saved);
 }
 
+// Where rvo's command buttons stand (shown by the shipped file) the preview
+// draws dotted outlines, black dots on white, over picture and labels.
+TEST_F(StyleEditor, ThePreviewOutlinesWhereTheCommandButtonsStand) {
+  std::vector<Rect> buttons;
+  {
+    Process rvo = install_.Start(L"rvo.exe");
+    const Window draw = rvo::WaitForDrawWindow(rvo);
+    for (int i = 1; i <= 4; ++i) buttons.push_back(InContent(draw, rvo::CommandButton(draw, i)));
+  }
+  const Window main = StartEditor();
+  const Point origin = Content(main).ClientRect().TopLeft();
+  for (const Rect& button : buttons) {
+    const Image top = CaptureScreen(Rect::FromSize(button.left, button.top, button.Width(), 1).Offset(origin));
+    const Image bottom = CaptureScreen(Rect::FromSize(button.left, button.bottom - 1, button.Width(), 1).Offset(origin));
+    for (const Image* edge : {&top, &bottom}) {
+      EXPECT_GE(edge->Count(Color{0, 0, 0}), button.Width() / 3) << testing::PrintToString(button);
+      EXPECT_GE(edge->Count(Color{255, 255, 255}), button.Width() / 3) << testing::PrintToString(button);
+    }
+  }
+}
+
 // Both colour items take the colour dialog's choice, which is saved; a
 // read-only file then is reported and left as it was. The menu starts rvo
 // and reports a missing rvocfg.

@@ -1,12 +1,15 @@
 // rvocfg, the configuration program.
 #include <windows.h>
 
+#include "config/win/open_form.h"
 #include "config/win/settings_window.h"
 #include "shared/win/message_loop.h"
 #include "shared/win/running_mark.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const ravelo::win::RunningMark mark(L"rvocfg");
+  // Two forms would each save over what the other saved.
+  if (mark.HeldElsewhere() && ravelo::win::config::BringOpenFormForward()) return 0;
   ravelo::win::config::SettingsWindow window;
   if (!window.Create()) return 1;
   window.StartUp();

@@ -5,8 +5,10 @@
 
 #include "config/core/settings_form.h"
 #include "config/core/settings_save.h"
+#include "config/core/skin_file_check.h"
 #include "config/win/settings_controls.h"
 #include "resource_ids.h"
+#include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
 #include "shared/core/probes.h"
 #include "shared/version.h"
@@ -368,8 +370,13 @@ void SettingsWindow::Save() {
   const bool written = WriteProfileValues(PathFromUtf8(paths_.ConfigPath()), writes);
   for (const EditBox* path : {&backPicture_, &music_})
     if (path->Text() == L"0") path->SetText(L"");
-  const std::wstring report = Widen(ravelo::config::SaveReport(written, sizeChanged));
-  if (written) ShowInformation(Handle(), report);
+  // A typed picture or music path without its file is saved, and said.
+  const auto missing = written ? ravelo::config::MissingSkinFileReport(values, sizeChanged, [](const std::string& path) {
+    return IsExistingFile(PathFromUtf8(path));
+  })
+                               : std::nullopt;
+  const std::wstring report = Widen(missing ? *missing : ravelo::config::SaveReport(written, sizeChanged));
+  if (written && !missing) ShowInformation(Handle(), report);
   else ShowWarning(Handle(), report);
   ok_.ShowNormal();
 }

@@ -7,6 +7,7 @@
 #include "shared/core/ini_file.h"
 #include "shared/core/probes.h"
 #include "shared/version.h"
+#include "shared/win/command_buttons.h"
 #include "shared/win/frame_design.h"
 #include "shared/win/label_settings_view.h"
 #include "shared/win/message_box.h"
@@ -23,8 +24,6 @@ constexpr std::string_view kStyleEditor = "rvostyle.exe";
 constexpr std::string_view kHelpPicture = "helpbox.pte";
 constexpr wchar_t kHelpBoxName[] = L"操作帮助";
 constexpr wchar_t kHelpBoxTip[] = L"单击关闭";
-constexpr std::array<const wchar_t*, 4> kCommandNames{L"开始", L"暂停", L"刷新，重新载入配置信息或名单",
-                                                      L"配置程序"};
 
 bool FileExistsAt(const std::string& utf8Path) {
   return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
@@ -59,7 +58,7 @@ bool DrawWindow::Create() {
 
   for (std::size_t i = 0; i < commandButtons_.size(); ++i) {
     ImageButton& button = commandButtons_[i];
-    if (!button.Create(Content().Handle(), draw_controls::CommandId(static_cast<int>(i) + 1), kCommandNames[i],
+    if (!button.Create(Content().Handle(), draw_controls::CommandId(static_cast<int>(i) + 1), kCommandButtonNames[i],
                        Content()))
       return false;
     button.onClick = [this, i] { engine_.OnButtonClick(static_cast<draw::CommandButton>(i + 1)); };
@@ -83,7 +82,7 @@ bool DrawWindow::StartUp() {
 void DrawWindow::FinishStartUp() {
   if (!tooltips_.Create()) return;
   for (std::size_t i = 0; i < commandButtons_.size(); ++i)
-    tooltips_.Add(commandButtons_[i].Handle(), kCommandNames[i]);
+    tooltips_.Add(commandButtons_[i].Handle(), kCommandButtonNames[i]);
 }
 
 bool DrawWindow::LoadNames() {
@@ -109,7 +108,7 @@ void DrawWindow::LoadSettings() {
     const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
     ApplyPlan(PlanFromConfig(texts, bounds, paths_, FileExistsAt, settings_));
   }
-  fittedText_.RememberLayout();
+  fittedText_.RememberLayout(labelsCentred_);
 }
 
 void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
@@ -128,6 +127,8 @@ void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
 
 void DrawWindow::Layout(const FrameLayoutArgs& args) {
   layoutArgs_ = args;
+  // Set again by PlaceParts when the layout runs to its end.
+  labelsCentred_ = false;
   ApplyFrameLayout(*this, *this, args);
 }
 
@@ -135,7 +136,7 @@ void DrawWindow::OnScaleChanged(const DisplayScale&) {
   // The text line's place and size are remembered at the old scale.
   fittedText_.RestoreLayout();
   Layout(layoutArgs_);
-  fittedText_.RememberLayout();
+  fittedText_.RememberLayout(labelsCentred_);
 }
 
 void DrawWindow::OnBodyColour(COLORREF colour) {
@@ -157,6 +158,7 @@ FrameParts DrawWindow::MeasureParts(const FrameLayoutArgs& args) {
 }
 
 void DrawWindow::PlaceParts(const FrameLayout& layout) {
+  labelsCentred_ = layout.labelsCentred;
   if (!layout.draw) return;
   const DrawFrameLayout& draw = *layout.draw;
   minimizeBox_.Place(draw.windowBoxes.minimize);
@@ -172,6 +174,9 @@ void DrawWindow::PlaceParts(const FrameLayout& layout) {
     ImageButton& button = commandButtons_[i];
     button.SetCursor(hand_);
     button.Place(draw.commandRow.buttons[i].bounds);
+    // Above the caption and the text line wherever they stand, so a name
+    // never takes a button's clicks.
+    button.BringToTop();
     button.Show(true);
   }
   // The layout leaves the stop button dead; it runs only while no draw
@@ -182,11 +187,9 @@ void DrawWindow::PlaceParts(const FrameLayout& layout) {
 }
 
 void DrawWindow::LoadCommandPictures() {
-  for (std::size_t i = 0; i < commandButtons_.size(); ++i) {
-    const std::string path = paths_.CommonFile("but" + std::to_string(i + 1) + ".pte");
-    // A missing or damaged picture leaves the plain face with the button's name.
-    commandButtons_[i].SetPicture(Pictures().Load(Widen(path)));
-  }
+  // A missing or damaged picture leaves the plain face with the button's name.
+  for (std::size_t i = 0; i < commandButtons_.size(); ++i)
+    commandButtons_[i].SetPicture(LoadCommandButtonPicture(Pictures(), paths_, i));
 }
 
 void DrawWindow::ApplyBackground(const SettingsPlan& plan) {
@@ -246,7 +249,7 @@ void DrawWindow::ShowName(std::size_t index) {
   RECT content{};
   GetClientRect(Content().Handle(), &content);
   fittedText_.Show(std::wstring_view(reinterpret_cast<const wchar_t*>(name.data()), name.size()),
-                   content.right - content.left);
+                   {content.right - content.left, content.bottom - content.top});
 }
 
 void DrawWindow::ShowMessage(std::string_view text) { ShowWarning(Handle(), Widen(text)); }

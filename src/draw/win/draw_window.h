@@ -107,6 +107,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   // next line that could.
   std::optional<draw::HistoryFailure> historyFailure_;
   FittedTextLine fittedText_{TextLine()};
+  bool labelsCentred_ = false;  // the last layout centred caption and text line
 
   FrameLayoutArgs layoutArgs_;  // the last layout, for a change of DPI
   Win32SystemQueries system_;

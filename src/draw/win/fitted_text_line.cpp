@@ -4,38 +4,35 @@
 
 namespace ravelo::win {
 
-void FittedTextLine::RememberLayout() {
+void FittedTextLine::RememberLayout(bool centred) {
   place_ = line_.Position();
   font_ = line_.FontOf();
+  centreX_.reset();
+  if (centred) centreX_ = place_.x + static_cast<float>(line_.SizeOf().width) / 2.0f;
   remembered_ = true;
 }
 
 void FittedTextLine::RestoreLayout() {
   fitted_ = false;
-  if (remembered_) Apply(place_, font_.points);
+  if (remembered_) line_.Show(line_.Text(), font_, place_);
 }
 
-void FittedTextLine::Apply(PointF place, float points) {
+FontSpec FittedTextLine::FontAt(float points) const {
   FontSpec font = font_;
   font.points = points;
-  if (line_.FontOf() != font) line_.SetFont(font);
-  if (line_.Position() != place) line_.SetPosition(place);
+  return font;
 }
 
-void FittedTextLine::Show(std::wstring_view name, int contentWidth) {
+void FittedTextLine::Show(std::wstring_view name, ravelo::Size content) {
   if (!remembered_) {
     line_.SetText(name);
     return;
   }
   // The same name again (a short list) stands as it was fitted.
   if (fitted_ && name == line_.Text()) return;
-  RestoreLayout();
-  line_.SetText(name);
-  const draw::TextLineFit fit = draw::FitTextLine(place_.x, font_.points, contentWidth, [this](float points) {
-    Apply(place_, points);
-    return line_.SizeOf().width;
-  });
-  Apply({fit.left, place_.y}, fit.points);
+  const draw::TextLineFit fit = draw::FitTextLine({place_, font_.points, centreX_}, content,
+                                                  [&](float points) { return line_.Measure(name, FontAt(points)); });
+  line_.Show(name, FontAt(fit.points), fit.place);
   fitted_ = true;
 }
 

@@ -39,8 +39,8 @@ void WindowBox::SetGlyph(std::span<const LineSegment> lines, int penWidth) {
 }
 
 void WindowBox::Place(const ravelo::Rect& bounds) {
-  SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  // Above the title and the content area, so nothing can take its clicks.
+  SetWindowPos(Handle(), HWND_TOP, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOACTIVATE);
 }
 
 void WindowBox::EndHover() {

@@ -61,8 +61,9 @@ DrawWindowBoxes PlaceWindowBoxes(const DrawFrameParts& parts, int outerWidth) {
   return boxes;
 }
 
-CommandRowLayout PlaceCommandRow(const DrawFrameParts& parts, int contentWidth,
-                                 int contentHeight) {
+}  // namespace
+
+CommandRowLayout LayOutCommandRow(const DrawFrameParts& parts, int contentWidth, int contentHeight) {
   CommandRowLayout row;
   row.visible = parts.showButtons == 1;
   if (!row.visible) return row;
@@ -77,6 +78,8 @@ CommandRowLayout PlaceCommandRow(const DrawFrameParts& parts, int contentWidth,
   row.buttons[kStopButton].disable = true;
   return row;
 }
+
+namespace {
 
 StyleFrameLayout PlaceStyleButtons(const StyleFrameParts& parts, int outerWidth) {
   StyleFrameLayout out;
@@ -112,7 +115,7 @@ std::optional<FrameLayout> ComputeFrameLayout(const FrameLayoutInput& in) {
 
   if (const auto* draw = std::get_if<DrawFrameParts>(&in.parts)) {
     out.draw = DrawFrameLayout{PlaceWindowBoxes(*draw, outerWidth),
-                               PlaceCommandRow(*draw, in.width, in.height)};
+                               LayOutCommandRow(*draw, in.width, in.height)};
   } else {
     out.style = PlaceStyleButtons(std::get<StyleFrameParts>(in.parts), outerWidth);
   }

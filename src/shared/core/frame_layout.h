@@ -128,6 +128,11 @@ struct FrameLayout {
   std::optional<StyleFrameLayout> style;  // set for StyleFrameParts input
 };
 
+// rvo's command-button row in a content area of this size: right-aligned
+// along the bottom, the stop button disabled; hidden unless showButtons is 1.
+// The style editor outlines the same places on its preview.
+CommandRowLayout LayOutCommandRow(const DrawFrameParts& parts, int contentWidth, int contentHeight);
+
 // The largest content size whose outer window size still fits 16 bits.
 inline constexpr std::int16_t kMaxFrameContentWidth = 32756;
 inline constexpr std::int16_t kMaxFrameContentHeight = 32732;

@@ -1,6 +1,7 @@
 #include "shared/win/content_panel.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "shared/win/control_messages.h"
 
@@ -9,6 +10,8 @@ namespace {
 
 constexpr wchar_t kPanelClass[] = L"RaveloPicBack";
 constexpr COLORREF kGround = RGB(255, 255, 255);
+
+RECT ToRect(const ravelo::Rect& r) { return {r.left, r.top, r.right(), r.bottom()}; }
 
 void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
   // ExtTextOut with an opaque rectangle fills without creating a brush.
@@ -72,6 +75,29 @@ void ContentPanel::PaintBackdrop(HDC dc, const RECT& area) const {
   if (IntersectRect(&overlap, &area, &shown)) {
     if (!picture.Opaque()) FillSolid(dc, overlap, kGround);
     picture.DrawPart(dc, overlap);
+  }
+}
+
+void ContentPanel::SetOutlines(std::vector<ravelo::Rect> outlines) {
+  if (outlines == outlines_) return;
+  for (const ravelo::Rect& r : outlines_) canvas_.Invalidate(ToRect(r));
+  outlines_ = std::move(outlines);
+  for (const ravelo::Rect& r : outlines_) canvas_.Invalidate(ToRect(r));
+}
+
+void ContentPanel::PaintOverlay(HDC dc, const RECT& area) const {
+  // Black dots on white show on any picture.
+  std::optional<Pen> pen;
+  for (const ravelo::Rect& outline : outlines_) {
+    const RECT r = ToRect(outline);
+    RECT overlap;
+    if (!IntersectRect(&overlap, &area, &r)) continue;
+    if (!pen) pen.emplace(CreatePen(PS_DOT, 1, RGB(0, 0, 0)));
+    ScopedSelect selectPen(dc, pen->Get());
+    ScopedSelect selectBrush(dc, GetStockObject(NULL_BRUSH));
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, RGB(255, 255, 255));
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
   }
 }
 

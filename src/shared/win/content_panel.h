@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shared/core/frame_layout.h"
 #include "shared/win/offscreen.h"
@@ -33,7 +34,12 @@ class ContentPanel final : public Window, public Backdrop {
   // The window's scale: the background's size and the labels' fonts follow it.
   void SetScale(const DisplayScale& scale);
 
+  // Dotted outlines over everything, for places the operator should see are
+  // taken (rectangles in the panel's device pixels); empty: none.
+  void SetOutlines(std::vector<ravelo::Rect> outlines);
+
   void PaintBackdrop(HDC dc, const RECT& area) const override;
+  void PaintOverlay(HDC dc, const RECT& area) const override;
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -42,6 +48,7 @@ class ContentPanel final : public Window, public Backdrop {
   PictureDecoder* pictures_ = nullptr;
   std::optional<Picture> picture_;
   mutable PictureAtSize sized_;
+  std::vector<ravelo::Rect> outlines_;
 };
 
 }  // namespace ravelo::win

@@ -63,16 +63,21 @@ void ImageButton::TrackHover(POINT at) {
   if (std::exchange(hovering_, inside) != inside) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-ravelo::Size ImageButton::NaturalSize() const {
-  if (picture_) return {picture_->Width(), picture_->Height()};
+ravelo::Size PlainFaceSize(std::wstring_view name) {
+  const Font font = MessageFont();
   WindowDc screen(nullptr);
-  ScopedSelect select(screen.Get(), FaceFont());
+  ScopedSelect select(screen.Get(), font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
   SIZE text{};
-  GetTextExtentPoint32W(screen.Get(), name_.c_str(), static_cast<int>(name_.size()), &text);
+  GetTextExtentPoint32W(screen.Get(), name.data(), static_cast<int>(name.size()), &text);
   // The message font is made for the system DPI; the size is in design pixels.
   const ravelo::Size design = SystemScale().ToDesign(ravelo::Size{text.cx, text.cy});
   return {std::max<int>(kMinimumFace.width, design.width + 2 * kFacePadding),
           std::max<int>(kMinimumFace.height, design.height + kFacePadding)};
+}
+
+ravelo::Size ImageButton::NaturalSize() const {
+  if (picture_) return {picture_->Width(), picture_->Height()};
+  return PlainFaceSize(name_);
 }
 
 void ImageButton::KeepPixelsSharp() {

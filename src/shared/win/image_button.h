@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "shared/core/frame_layout.h"
 #include "shared/win/click_tracker.h"
@@ -19,6 +20,9 @@
 #include "shared/win/window.h"
 
 namespace ravelo::win {
+
+// The size of a plain face with this name, in design pixels.
+ravelo::Size PlainFaceSize(std::wstring_view name);
 
 class ImageButton final : public Window {
  public:

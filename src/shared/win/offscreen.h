@@ -15,6 +15,8 @@ class Backdrop {
   // Paints area (in the backdrop window's client coordinates) into dc, whose
   // logical coordinates are those of the backdrop window.
   virtual void PaintBackdrop(HDC dc, const RECT& area) const = 0;
+  // Paints what stands over the transparent controls, in the same way.
+  virtual void PaintOverlay(HDC /*dc*/, const RECT& /*area*/) const {}
 };
 
 class OffscreenBuffer {

@@ -41,7 +41,9 @@ void LabelCanvas::SetScale(const DisplayScale& scale) {
 }
 
 void LabelCanvas::PaintHost(HDC dc, const RECT& area) const {
-  if (backdrop_ && !IsRectEmpty(&area)) backdrop_->PaintBackdrop(dc, area);
+  if (!backdrop_ || IsRectEmpty(&area)) return;
+  backdrop_->PaintBackdrop(dc, area);
+  backdrop_->PaintOverlay(dc, area);
 }
 
 void LabelCanvas::PaintLabelArea(HDC dc, const RECT& area, POINT dcOrigin) {
@@ -53,6 +55,7 @@ void LabelCanvas::PaintLabelArea(HDC dc, const RECT& area, POINT dcOrigin) {
     if (label->Handle() && IsWindowVisible(label->Handle()) && Intersects(label->Bounds(), area))
       label->DrawOn(buffer);
   }
+  if (backdrop_) backdrop_->PaintOverlay(buffer, area);
   buffer_.End(dc, {area.left - dcOrigin.x, area.top - dcOrigin.y});
 }
 
@@ -79,7 +82,8 @@ bool TextLabel::Create(LabelCanvas& canvas, int controlId, const InitialState& i
   fontSpec.parent = canvas.Host();
   fontSpec.controlId = controlId;
   if (!CreateWindowOf(windowClass, fontSpec)) return false;
-  // Below the buttons and pictures that share the host.
+  // At the bottom of the host's children. Children made later go below it
+  // too: a program raises the buttons it shows over the labels.
   SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   canvas.Add(*this);
   return true;
@@ -115,21 +119,59 @@ void TextLabel::SetPosition(PointF leftTop) {
 UINT TextLabel::Format() const { return wrapWidth_ > 0 ? kTextFormat | DT_WORDBREAK : kTextFormat; }
 
 SIZE TextLabel::MeasureText() const {
+  if (measured_ && measured_->text == text_ && measured_->font == fontSpec_) return measured_->size;
+  return MeasureWith(text_, font_.Get(), fontSpec_.italic);
+}
+
+SIZE TextLabel::MeasureWith(std::wstring_view text, HFONT font, bool italic) const {
   HDC dc = canvas_ ? canvas_->MeasuringDc() : nullptr;
   if (!dc) return {0, 0};
-  ScopedSelect select(dc, font_.Get());
+  ScopedSelect select(dc, font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
-  if (text_.empty()) return {0, metrics.tmHeight};
+  if (text.empty()) return {0, metrics.tmHeight};
   RECT r{0, 0, wrapWidth_, 0};
-  DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r, Format() | DT_CALCRECT);
+  DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, Format() | DT_CALCRECT);
   LONG width = wrapWidth_ > 0 ? wrapWidth_ : r.right - r.left;
   // A slanted last character leans past its advance width.
-  if (fontSpec_.italic) {
+  if (italic) {
     ABC abc{};
-    if (GetCharABCWidthsW(dc, text_.back(), text_.back(), &abc) && abc.abcC < 0) width -= abc.abcC;
+    if (GetCharABCWidthsW(dc, text.back(), text.back(), &abc) && abc.abcC < 0) width -= abc.abcC;
   }
   return {width, std::max<LONG>(r.bottom - r.top, metrics.tmHeight)};
+}
+
+ravelo::Size TextLabel::Measure(std::wstring_view text, const FontSpec& font) const {
+  HFONT measuring = font_.Get();
+  if (font != fontSpec_) {
+    if (!measureFont_ || font != measureSpec_) {
+      measureFont_ = CreateLabelFont(font, canvas_ ? canvas_->Scale().Dpi() : DisplayScale::kDesignDpi);
+      measureSpec_ = font;
+    }
+    // Without that font the label's own stands in.
+    if (measureFont_) measuring = measureFont_.Get();
+  }
+  const SIZE size = MeasureWith(text, measuring, font.italic);
+  measured_ = Measured{std::wstring(text), font, size};
+  return {size.cx, size.cy};
+}
+
+void TextLabel::Show(std::wstring_view text, const FontSpec& font, PointF leftTop) {
+  if (text != text_) {
+    text_ = std::wstring(text);
+    SetWindowTextW(Handle(), text_.c_str());
+  }
+  if (font != fontSpec_) {
+    Font made = measureFont_ && font == measureSpec_ ? std::move(measureFont_)
+                                                     : CreateLabelFont(font, canvas_ ? canvas_->Scale().Dpi()
+                                                                                     : DisplayScale::kDesignDpi);
+    if (made) {
+      fontSpec_ = font;
+      font_ = std::move(made);
+    }
+  }
+  position_ = leftTop;
+  Refit();
 }
 
 void TextLabel::Refit() {

@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +92,11 @@ class TextLabel final : public Window {
   // Left and top in the host (device pixels), kept unrounded; the window
   // stands at the nearest pixel.
   void SetPosition(PointF leftTop);
+  // Text, font and place in one step: one move and one repaint of what
+  // changed. A font that cannot be made leaves the label's font.
+  void Show(std::wstring_view text, const FontSpec& font, PointF leftTop);
+  // The size text would take in font, the label left as it is.
+  ravelo::Size Measure(std::wstring_view text, const FontSpec& font) const;
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
 
   const std::wstring& Text() const { return text_; }
@@ -103,12 +109,17 @@ class TextLabel final : public Window {
   // Draws the text into a DC in host coordinates (used by the canvas).
   void DrawOn(HDC hostDc) const;
   // Remakes the font for the canvas's scale (used by the canvas).
-  void Rescale() { SetFont(fontSpec_); }
+  void Rescale() {
+    measureFont_ = Font();
+    measured_.reset();
+    SetFont(fontSpec_);
+  }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   UINT Format() const;
   SIZE MeasureText() const;
+  SIZE MeasureWith(std::wstring_view text, HFONT font, bool italic) const;
   void Refit();
 
   LabelCanvas* canvas_ = nullptr;
@@ -120,6 +131,16 @@ class TextLabel final : public Window {
   RECT bounds_{};
   int wrapWidth_ = 0;
   HCURSOR cursor_ = nullptr;
+  // The font and result of the last Measure, which Show and the next
+  // refit take over instead of making and measuring again.
+  mutable FontSpec measureSpec_;
+  mutable Font measureFont_;
+  struct Measured {
+    std::wstring text;
+    FontSpec font;
+    SIZE size{};
+  };
+  mutable std::optional<Measured> measured_;
 };
 
 // The pixel a label's unrounded coordinate stands on.

@@ -36,6 +36,7 @@ StyleStartPlan PlanStyleStart(const ConfigTexts& texts, const ScreenBounds& scre
   plan.positions = {PositionFromText(texts[K::StyleCaptiontop]), PositionFromText(texts[K::StyleCaptionleft]),
                     PositionFromText(texts[K::StyleTexttop]), PositionFromText(texts[K::StyleTextleft])};
   plan.backgroundPath = ChooseSkinFile(texts[K::FormBgpic], paths.CommonFile(kDefaultBackPicture), exists);
+  plan.showButtons = Int16FromText(texts[K::FormSmc]);
   return plan;
 }
 

@@ -26,6 +26,9 @@ struct StyleStartPlan {
   // The picture to show: "0", an empty setting or a missing file give the
   // default picture of common\.
   std::string backgroundPath;
+  // [Form] smc: 1 when the draw program shows its command buttons, whose
+  // places the preview outlines.
+  std::int16_t showButtons = 0;
 };
 
 StyleStartPlan PlanStyleStart(const ConfigTexts& texts, const ScreenBounds& screen, const InstallPaths& paths,

@@ -4,6 +4,7 @@
 #include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
 #include "shared/core/probes.h"
+#include "shared/win/command_buttons.h"
 #include "shared/win/frame_controls.h"
 #include "shared/win/frame_design.h"
 #include "shared/win/frame_layout_view.h"
@@ -125,6 +126,7 @@ void StyleWindow::ApplyStartPlan(const StyleStartPlan& plan) {
   ApplyLabelSettings(TextLine(), plan.text);
   // A picture that cannot be shown leaves the plain ground.
   Content().LoadBackground(Widen(plan.backgroundPath));
+  showButtons_ = plan.showButtons;
   Layout(plan.width, plan.height, plan.frameColour, plan.titleColour, plan.positions);
 }
 
@@ -133,6 +135,19 @@ void StyleWindow::Layout(std::int16_t width, std::int16_t height, std::string_vi
   size_ = {width, height};
   ApplyFrameLayout(*this, ButtonRow(), width, height, frameColour, titleColour, p.captionTop, p.captionLeft,
                    p.textTop, p.textLeft);
+  OutlineCommandButtons();
+}
+
+void StyleWindow::OutlineCommandButtons() {
+  // Where the draw program's buttons stand over the labels: marked, not saved.
+  DrawFrameParts parts;
+  parts.showButtons = showButtons_;
+  if (showButtons_ == 1) parts.commandButtons = CommandButtonSizes(Pictures(), paths_);
+  const CommandRowLayout row = LayOutCommandRow(parts, size_.width, size_.height);
+  std::vector<ravelo::Rect> outlines;
+  if (row.visible)
+    for (const CommandButtonLayout& button : row.buttons) outlines.push_back(Scale().ToDevice(button.bounds));
+  Content().SetOutlines(std::move(outlines));
 }
 
 void StyleWindow::OnScaleChanged(const DisplayScale& previous) {

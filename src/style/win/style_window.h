@@ -41,6 +41,7 @@ class StyleWindow final : public SkinnedFrame {
   void ApplyStartPlan(const StyleStartPlan& plan);
   void Layout(std::int16_t width, std::int16_t height, std::string_view frameColour, std::string_view titleColour,
               const LabelPositions& positions);
+  void OutlineCommandButtons();
   void OnScaleChanged(const DisplayScale& previous) override;
   void FinishStartUp() override;
 
@@ -64,6 +65,7 @@ class StyleWindow final : public SkinnedFrame {
   LabelDrag grab_;
   StyleSnapshot start_;  // positions in design pixels
   ContentSize size_;     // the content size laid out, for a change of DPI
+  std::int16_t showButtons_ = 0;  // [Form] smc
   StyleMenu menu_;
   CommonDialogs dialogs_;
   Tooltips tooltips_;

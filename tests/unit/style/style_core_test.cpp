@@ -25,7 +25,7 @@ StyleStartPlan PlanOf(const std::string& utf8File, std::set<std::string> files =
 TEST(PlanStyleStart, TakesSizeColoursPositionsAndBackgroundFromTheirKeys) {
   const StyleStartPlan plan = PlanOf(
       "[Style]\r\nwidth=99999\r\nheight=0\r\nform=8388672\r\ncaption= 255 \r\n"
-      "captiontop= 45\r\ncaptionleft=12.5\r\ntexttop=-3\r\ntextleft=x\r\n[Form]\r\nbgpic=D:\\hall.jpg\r\n",
+      "captiontop= 45\r\ncaptionleft=12.5\r\ntexttop=-3\r\ntextleft=x\r\n[Form]\r\nbgpic=D:\\hall.jpg\r\nsmc=1\r\n",
       {"D:\\hall.jpg"});
   EXPECT_EQ(plan.width, 1004);  // 9999 from the 5-byte field, limited by the screen
   EXPECT_EQ(plan.height, 100);
@@ -34,6 +34,8 @@ TEST(PlanStyleStart, TakesSizeColoursPositionsAndBackgroundFromTheirKeys) {
   const LabelPositions& at = plan.positions;
   EXPECT_EQ(std::tuple(at.captionTop, at.captionLeft, at.textTop, at.textLeft), std::tuple(45.0f, 12.5f, -3.0f, 0.0f));
   EXPECT_EQ(plan.backgroundPath, "D:\\hall.jpg");
+  EXPECT_EQ(plan.showButtons, 1);  // the command buttons' places are outlined
+  EXPECT_EQ(PlanOf("[Form]\r\nsmc=0\r\n").showButtons, 0);
 }
 
 TEST(LabelDrag, MovesWithTheLeftButtonAloneKeepingTheGrabbedPoint) {
