@@ -7,6 +7,7 @@
 #   bench/draw_cpu/run.sh     CPU of a 10 s draw against idle (Wine)
 #   bench/style_drag/run.sh   rvostyle's CPU and repaint per mouse move of a drag (Wine)
 #   bench/name_editor/run.sh  rvocfg's name list editor against notepad (Wine)
+#   bench/settings_save/run.sh  rvocfg's OK and rvostyle's save: file work (native), click to message (Wine)
 #
 #   tools/bench.sh            every benchmark at its full size
 #   tools/bench.sh --smoke    every benchmark once at its smallest size; fails
@@ -27,6 +28,7 @@ benches=(
   "draw_cpu/run.sh|10|1"
   "style_drag/run.sh|5|1"
   "name_editor/run.sh|10|1 2000"
+  "settings_save/run.sh|20|1"
 )
 
 [ $smoke = 1 ] || bash "$root/tools/install-deps.sh" >/dev/null

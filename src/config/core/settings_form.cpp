@@ -69,9 +69,6 @@ LoadedSettings LoadSettings(const ProfileReader& reader) {
   v.textColour = SwatchColour(texts[ConfigKey::ColorText]);
   v.width = texts[ConfigKey::StyleWidth];
   v.height = texts[ConfigKey::StyleHeight];
-  // A size that is no number reads as 0.
-  loaded.loadedWidth = Int16FromText(v.width);
-  loaded.loadedHeight = Int16FromText(v.height);
   v.frameColour = SwatchColour(texts[ConfigKey::StyleForm]);
   v.titleColour = SwatchColour(texts[ConfigKey::StyleCaption]);
   v.showButtons = Int16FromText(texts[ConfigKey::FormSmc]) != 0;

@@ -49,10 +49,6 @@ FormValues DefaultFormValues();
 struct LoadedSettings {
   bool fileFound = false;  // false: the defaults, after the operator is told
   FormValues values;
-  // The content size as read (0 when not read or not a number); a save
-  // compares against it to see whether the size changed.
-  std::int16_t loadedWidth = 0;
-  std::int16_t loadedHeight = 0;
 };
 
 // LoadSettings: the form's values from the configuration file read with the

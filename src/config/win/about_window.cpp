@@ -60,7 +60,7 @@ bool AboutWindow::CreateControls(const std::wstring& baseFolder) {
   for (const auto& l : labels) {
     if (!AddLabel(l.label, l.id, {l.text, l.font, kInk, l.at, l.wrapWidth})) return false;
   }
-  AddLink(kHomeLink, kHomeText, {264, 184}, kLinkInk, L"", [] { OpenWebPage(kHomePage); });
+  AddLink(kHomeLink, kHomeText, {264, 184}, kLinkInk, L"", [this] { OpenWebPage(Handle(), kHomePage); });
 
   const struct {
     ImageButton& button;
@@ -81,7 +81,7 @@ bool AboutWindow::CreateControls(const std::wstring& baseFolder) {
   picture2_.SetPicture(CommonPicture(Pictures(), baseFolder, L"i2.pte"));
   ok_.SetPicture(CommonPicture(Pictures(), baseFolder, L"enter.pte"));
   logo_.SetCursor(Hand());
-  logo_.onClick = [] { OpenWebPage(kSoftwarePage); };
+  logo_.onClick = [this] { OpenWebPage(Handle(), kSoftwarePage); };
   ok_.SetHoverPicture(CommonPicture(Pictures(), baseFolder, L"menter.pte"));
   ok_.onClick = [this] { Close(); };
   AddTip(ok_.Handle(), L"确定");

@@ -3,6 +3,7 @@
 #include "config/win/about_window.h"
 #include "config/win/name_list_window.h"
 #include "config/win/web_pages.h"
+#include "shared/win/message_box.h"
 
 namespace ravelo::win::config {
 // One instance of each secondary window at most. A closed window's object
@@ -25,19 +26,25 @@ void ConfigLinks::OpenNameList() {
     return;
   }
   editor = std::make_unique<NameListWindow>();
-  if (!editor->Open(folders_.baseFolder)) editor.reset();
+  if (!editor->Open(folders_.baseFolder)) {
+    editor.reset();
+    ShowWarning(settingsWindow_, L"无法打开添加/删除抽签名单窗口");
+  }
 }
 
 void ConfigLinks::ShowAbout() {
   std::unique_ptr<AboutWindow>& about = windows_->about;
   if (about && about->IsOpen()) return;  // the settings form is disabled meanwhile
   about = std::make_unique<AboutWindow>();
-  if (!about->Open(folders_.baseFolder, settingsWindow_)) about.reset();
+  if (!about->Open(folders_.baseFolder, settingsWindow_)) {
+    about.reset();
+    ShowWarning(settingsWindow_, L"无法打开关于窗口");
+  }
 }
 
-void ConfigLinks::OpenHelp() { OpenHelpFile(folders_.programFolder); }
+void ConfigLinks::OpenHelp() { OpenHelpFile(settingsWindow_, folders_.programFolder); }
 
-void ConfigLinks::OpenUpdatePage() { OpenWebPage(kUpdatePage); }
+void ConfigLinks::OpenUpdatePage() { OpenWebPage(settingsWindow_, kUpdatePage); }
 
 bool ConfigLinks::NameListOpen() const { return windows_->nameList && windows_->nameList->IsOpen(); }
 

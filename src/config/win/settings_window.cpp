@@ -8,6 +8,7 @@
 #include "config/core/skin_file_check.h"
 #include "config/win/settings_controls.h"
 #include "resource_ids.h"
+#include "shared/core/config_changes.h"
 #include "shared/core/file_system.h"
 #include "shared/core/ini_file.h"
 #include "shared/core/probes.h"
@@ -206,22 +207,24 @@ void SettingsWindow::CreateLabels() {
 }
 
 bool SettingsWindow::CreateInputs() {
+  using ravelo::config::CheckedBox;
   struct EditSpec {
-    EditBox& box;
+    CheckedBox box;
     int id;
     RECT bounds;
-    int limit;
   };
   // Creation order is the Tab order.
   const EditSpec edits[] = {
-      {caption_, ids::kCaptionBox, {80, 72, 209, 97}, 30},  {text_, ids::kTextBox, {80, 104, 209, 129}, 30},
-      {backPicture_, ids::kPictureBox, {80, 136, 209, 161}, 0}, {music_, ids::kMusicBox, {80, 168, 209, 193}, 0},
-      {speed_, ids::kSpeedBox, {80, 200, 113, 225}, 2},     {width_, ids::kWidthBox, {104, 280, 137, 305}, 4},
-      {height_, ids::kHeightBox, {184, 280, 217, 305}, 4},
+      {CheckedBox::Caption, ids::kCaptionBox, {80, 72, 209, 97}},  {CheckedBox::Text, ids::kTextBox, {80, 104, 209, 129}},
+      {CheckedBox::Picture, ids::kPictureBox, {80, 136, 209, 161}}, {CheckedBox::Music, ids::kMusicBox, {80, 168, 209, 193}},
+      {CheckedBox::Speed, ids::kSpeedBox, {80, 200, 113, 225}},     {CheckedBox::Width, ids::kWidthBox, {104, 280, 137, 305}},
+      {CheckedBox::Height, ids::kHeightBox, {184, 280, 217, 305}},
   };
   for (const EditSpec& edit : edits) {
-    if (!edit.box.Create(Handle(), edit.id, edit.bounds, edit.limit)) return false;
-    edit.box.SetFont(ControlFont());
+    // Each box takes what its field in the file holds, counted in GBK bytes.
+    EditBox& box = BoxOf(edit.box);
+    if (!box.Create(Handle(), edit.id, edit.bounds, FieldCapacity(ravelo::config::KeyOfBox(edit.box)))) return false;
+    box.SetFont(ControlFont());
   }
   if (!stayOnTop_.Create(Handle(), ids::kStayOnTop, L"程序运行时的窗口保持在最前端", {432, 336, 625, 353}, kHintInk,
                          kWhite) ||
@@ -294,8 +297,9 @@ void SettingsWindow::StartUp() {
   const ProfileReader reader = ProfileReader::Open(PathFromUtf8(paths_.ConfigPath()));
   const ravelo::config::LoadedSettings loaded = ravelo::config::LoadSettings(reader);
   if (!loaded.fileFound) ShowWarning(nullptr, Widen(ravelo::config::kConfigMissingMessage));
-  sizes_.emplace(loaded.loadedWidth, loaded.loadedHeight);
   ShowValues(loaded.values);
+  // Taken back from the form, so that an untouched value compares equal.
+  if (loaded.fileFound) stored_ = ReadValues();
   ShowCentred();
 }
 
@@ -343,6 +347,27 @@ void SettingsWindow::ShowFont(bool isCaption, const FontTexts& font) {
   ChangeTip(box.Handle(), Widen(ravelo::config::DescribeFont(font, isCaption)));
 }
 
+EditBox& SettingsWindow::BoxOf(ravelo::config::CheckedBox box) {
+  using ravelo::config::CheckedBox;
+  switch (box) {
+    case CheckedBox::Caption: return caption_;
+    case CheckedBox::Text: return text_;
+    case CheckedBox::Picture: return backPicture_;
+    case CheckedBox::Music: return music_;
+    case CheckedBox::Speed: return speed_;
+    case CheckedBox::Width: return width_;
+    default: return height_;
+  }
+}
+
+void SettingsWindow::Refuse(const ravelo::config::Refusal& refusal) {
+  ShowWarning(Handle(), Widen(refusal.message));
+  EditBox& box = BoxOf(refusal.box);
+  if (refusal.emptyBox) box.SetText(L"");
+  else box.SelectAll();
+  box.Focus();
+}
+
 void SettingsWindow::Save() {
   FormValues values = ReadValues();
   ravelo::config::NormaliseNumbers(values);
@@ -352,30 +377,30 @@ void SettingsWindow::Save() {
   Screenrs screen(system_);
   const ravelo::config::ScreenLimits limits{screen.dmPelsWidth().value_or(INT16_MAX),
                                             screen.dmPelsHeight().value_or(INT16_MAX)};
-  if (const auto refusal = ravelo::config::CheckLimits(values, limits)) {
-    ShowWarning(Handle(), Widen(refusal->message));
-    const EditBox& box = refusal->box == ravelo::config::CheckedBox::Speed   ? speed_
-                         : refusal->box == ravelo::config::CheckedBox::Width ? width_
-                                                                             : height_;
-    box.SetText(L"");
-    box.Focus();
+  auto refusal = ravelo::config::CheckTexts(values);
+  if (!refusal) refusal = ravelo::config::CheckLimits(values, limits);
+  if (refusal) {
+    Refuse(*refusal);
     ok_.ShowNormal();
     return;
   }
-  const bool sizeChanged = sizes_->SizeChanged(values);
-  const std::vector<ravelo::config::ConfigWrite> planned = ravelo::config::PlanWrites(values, sizeChanged);
-  std::vector<ProfileWrite> writes;
-  for (const auto& write : planned) writes.push_back({write.section, write.key, write.value});
+  const FilePath config = PathFromUtf8(paths_.ConfigPath());
+  // Only what the operator set here is written; every other key stays as the
+  // file holds it now (rvostyle may have saved meanwhile). A file gone since
+  // start-up gets every key.
+  const ravelo::config::SavePlan plan =
+      ravelo::config::PlanSave(values, IsExistingFile(config) ? stored_ : std::nullopt);
   // One replace of the whole file: either every key is stored or none.
-  const bool written = WriteProfileValues(PathFromUtf8(paths_.ConfigPath()), writes);
-  for (const EditBox* path : {&backPicture_, &music_})
+  const bool written = plan.writes.empty() || WriteProfileValues(config, ProfileWritesOf(plan.writes));
+  if (written) stored_ = values;
+  for (EditBox* path : {&backPicture_, &music_})
     if (path->Text() == L"0") path->SetText(L"");
   // A typed picture or music path without its file is saved, and said.
-  const auto missing = written ? ravelo::config::MissingSkinFileReport(values, sizeChanged, [](const std::string& path) {
-    return IsExistingFile(PathFromUtf8(path));
-  })
-                               : std::nullopt;
-  const std::wstring report = Widen(missing ? *missing : ravelo::config::SaveReport(written, sizeChanged));
+  const auto missing =
+      written ? ravelo::config::MissingSkinFileReport(
+                    values, plan.sizeChanged, [](const std::string& path) { return IsExistingFile(PathFromUtf8(path)); })
+              : std::nullopt;
+  const std::wstring report = Widen(missing ? *missing : ravelo::config::SaveReport(written, plan.sizeChanged));
   if (written && !missing) ShowInformation(Handle(), report);
   else ShowWarning(Handle(), report);
   ok_.ShowNormal();
@@ -419,6 +444,10 @@ void SettingsWindow::ChooseLabelFont(bool isCaption) {
   const auto chosen = dialogs_.ChooseLabelFont(Handle(), FontSpec{Widen(preset.name), preset.points, preset.bold,
                                                              preset.italic});
   if (!chosen) return;
+  if (const auto problem = ravelo::config::CheckFontName(Narrow(chosen->name))) {
+    ShowWarning(Handle(), Widen(*problem));
+    return;
+  }
   ShowFont(isCaption, ravelo::config::FontTextsOf(Narrow(chosen->name), chosen->points, chosen->bold,
                                                   chosen->italic));
 }
@@ -427,7 +456,15 @@ void SettingsWindow::Browse(bool picture) {
   const OpenFileRequest request =
       picture ? OpenFileRequest{L"选择背景图片", L"BMP(*.bmp)|*.bmp|JPG(*.jpg)|*.jpg|JPEG(*.jpeg)|*.jpeg|GIF(*.gif)|*.gif", 2}
               : OpenFileRequest{L"选择背景音乐", L"WAV(*.wav)|*.wav|MP3(*.mp3)|*.mp3|WMA(*.wma)|*.wma", 1};
-  if (const auto path = dialogs_.OpenFile(Handle(), request)) (picture ? backPicture_ : music_).SetText(*path);
+  const auto path = dialogs_.OpenFile(Handle(), request);
+  if (!path) return;
+  // A path its field cannot hold is refused as a typed one is; the box keeps its text.
+  const auto box = picture ? ravelo::config::CheckedBox::Picture : ravelo::config::CheckedBox::Music;
+  if (const auto refusal = ravelo::config::CheckText(box, Narrow(*path))) {
+    Refuse(*refusal);
+    return;
+  }
+  BoxOf(box).SetText(*path);
 }
 
 void SettingsWindow::LaunchCompanion(const wchar_t* fileName) {

@@ -43,6 +43,8 @@ class SettingsWindow final : public SkinnedForm {
   void ShowValues(const ravelo::config::FormValues& values);
   ravelo::config::FormValues ReadValues() const;
   void ShowFont(bool isCaption, const ravelo::config::FontTexts& font);
+  EditBox& BoxOf(ravelo::config::CheckedBox box);
+  void Refuse(const ravelo::config::Refusal& refusal);
 
   void Save();               // Pic(11)
   void QuitProgram();        // Pic(12), Pic_e, close
@@ -58,7 +60,9 @@ class SettingsWindow final : public SkinnedForm {
   std::wstring baseFolder_;
   std::unique_ptr<ConfigLinks> links_;
   CommonDialogs dialogs_;
-  std::optional<ravelo::config::SizeTracker> sizes_;
+  // What the form loaded, then what it saved last: OK writes only the values
+  // that differ from it. Empty when the file was missing at start-up.
+  std::optional<ravelo::config::FormValues> stored_;
   ravelo::config::FontTexts captionFont_;
   ravelo::config::FontTexts textFont_;
 

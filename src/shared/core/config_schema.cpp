@@ -58,4 +58,18 @@ std::string PadToField(std::string_view utf8, size_t width) {
   return GbkToUtf8(gbk);
 }
 
+size_t FieldCapacity(ConfigKey key) { return SpecOf(key).bufferBytes - 1; }
+
+FieldProblem CheckFieldText(ConfigKey key, std::string_view utf8) {
+  const std::string gbk = Utf8ToGbk(utf8);
+  // A character GBK cannot hold comes back as something else ('?').
+  if (GbkToUtf8(gbk) != utf8) return FieldProblem::NotGbk;
+  return gbk.size() > FieldCapacity(key) ? FieldProblem::TooLong : FieldProblem::None;
+}
+
+bool IsPositionKey(ConfigKey key) {
+  return key == ConfigKey::StyleCaptiontop || key == ConfigKey::StyleCaptionleft || key == ConfigKey::StyleTexttop ||
+         key == ConfigKey::StyleTextleft;
+}
+
 }  // namespace ravelo

@@ -73,4 +73,20 @@ inline constexpr std::string_view kConfigFileName = "rvoconfig.rcf";
 // to width. Returned as UTF-8.
 std::string PadToField(std::string_view utf8, size_t width);
 
+// What a key's field holds and reads back whole: bufferBytes - 1 bytes of
+// GBK (a reader's buffer keeps one byte for its terminator).
+size_t FieldCapacity(ConfigKey key);
+
+// Why a text cannot be stored in a field and read back as it was.
+enum class FieldProblem {
+  None,
+  NotGbk,   // a character GBK cannot hold (an emoji, a rare CJK extension character)
+  TooLong,  // more GBK bytes than the field holds
+};
+FieldProblem CheckFieldText(ConfigKey key, std::string_view utf8);
+
+// The four label positions mean one thing together (a 0 among them centres
+// both labels), so a writer stores all four or none.
+bool IsPositionKey(ConfigKey key);
+
 }  // namespace ravelo

@@ -1,13 +1,17 @@
 #include "shared/win/form_controls.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "shared/core/encoding.h"
+#include "shared/win/wide_text.h"
 #include "shared/win/window_dpi.h"
 
 namespace ravelo::win {
 namespace {
 
 constexpr wchar_t kControlProperty[] = L"RaveloFormControl";
+constexpr wchar_t kClassProcedureProperty[] = L"RaveloFormControlProcedure";
 
 FormControl* ControlOf(HWND window) {
   return window ? static_cast<FormControl*>(GetPropW(window, kControlProperty)) : nullptr;
@@ -16,10 +20,23 @@ FormControl* ControlOf(HWND window) {
 }  // namespace
 
 FormControl::~FormControl() {
-  if (hwnd_ && IsWindow(hwnd_)) {
+  if (hwnd_) {
+    // No message reaches the half-destroyed object.
     RemovePropW(hwnd_, kControlProperty);
     DestroyWindow(hwnd_);
   }
+}
+
+LRESULT CALLBACK FormControl::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  const auto classProcedure = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kClassProcedureProperty));
+  if (message == WM_NCDESTROY) {
+    if (FormControl* control = ControlOf(hwnd)) control->hwnd_ = nullptr;
+    RemovePropW(hwnd, kControlProperty);
+    RemovePropW(hwnd, kClassProcedureProperty);
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProcedure));
+  }
+  return classProcedure ? CallWindowProcW(classProcedure, hwnd, message, wParam, lParam)
+                        : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 bool FormControl::CreateControl(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& text,
@@ -30,6 +47,8 @@ bool FormControl::CreateControl(const wchar_t* className, DWORD style, DWORD exS
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), ThisModule(), nullptr);
   if (!hwnd_) return false;
   SetPropW(hwnd_, kControlProperty, this);
+  SetPropW(hwnd_, kClassProcedureProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)));
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormControl::Procedure));
   return true;
 }
 
@@ -70,10 +89,12 @@ std::optional<LRESULT> DispatchToControl(UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
-bool EditBox::Create(HWND parent, int controlId, const RECT& bounds, int maxCharacters) {
+bool EditBox::Create(HWND parent, int controlId, const RECT& bounds, size_t maxGbkBytes) {
   if (!CreateControl(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, L"", parent, controlId, bounds))
     return false;
-  if (maxCharacters > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxCharacters), 0);
+  maxBytes_ = maxGbkBytes;
+  // Every character takes a byte at least: the system stops a long paste early.
+  if (maxGbkBytes > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxGbkBytes), 0);
   return true;
 }
 
@@ -84,10 +105,33 @@ std::wstring EditBox::Text() const {
   return std::wstring(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
 }
 
-void EditBox::SetText(const std::wstring& text) const { SetWindowTextW(Handle(), text.c_str()); }
+void EditBox::SetText(const std::wstring& text) {
+  accepted_ = text;
+  SetWindowTextW(Handle(), text.c_str());
+}
+
+void EditBox::SelectAll() const { SendMessageW(Handle(), EM_SETSEL, 0, -1); }
 
 void EditBox::OnCommand(WORD code) {
-  if (code == EN_CHANGE && onChange) onChange();
+  if (code != EN_CHANGE) return;
+  if (maxBytes_ > 0) {
+    std::wstring now = Text();
+    // A character GBK cannot hold counts as the one '?' it would become; OK
+    // refuses it with its own message.
+    if (now != accepted_ && Utf8ToGbk(Narrow(now)).size() > maxBytes_) {
+      // Back to the text before the change, the caret where the typing began.
+      DWORD selectionEnd = 0;
+      SendMessageW(Handle(), EM_GETSEL, 0, reinterpret_cast<LPARAM>(&selectionEnd));
+      const size_t grown = now.size() > accepted_.size() ? now.size() - accepted_.size() : 0;
+      const size_t caret = std::min<size_t>(selectionEnd >= grown ? selectionEnd - grown : 0, accepted_.size());
+      SetWindowTextW(Handle(), accepted_.c_str());  // its EN_CHANGE finds the accepted text
+      SendMessageW(Handle(), EM_SETSEL, caret, caret);
+      MessageBeep(MB_OK);
+      return;
+    }
+    accepted_ = std::move(now);
+  }
+  if (onChange) onChange();
 }
 
 bool CheckBox::Create(HWND parent, int controlId, const std::wstring& text, const RECT& bounds, COLORREF textColour,

@@ -17,7 +17,9 @@
 namespace ravelo::win {
 
 // A standard control created by its object. The object is found from the
-// control's window through a window property.
+// control's window through a window property. When the window goes (with its
+// form, say) the object forgets its handle, which Windows may give to
+// another window.
 class FormControl {
  public:
   FormControl() = default;
@@ -25,6 +27,7 @@ class FormControl {
   FormControl& operator=(const FormControl&) = delete;
   virtual ~FormControl();
 
+  // nullptr before Create and once the window is destroyed.
   HWND Handle() const { return hwnd_; }
   void Focus() const { SetFocus(hwnd_); }
   // While the form is being made (the control is not redrawn).
@@ -45,6 +48,9 @@ class FormControl {
                      HWND parent, int controlId, const RECT& bounds);
 
  private:
+  // The control's class procedure, seen first here for WM_NCDESTROY.
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
   HWND hwnd_ = nullptr;
 };
 
@@ -53,16 +59,23 @@ class FormControl {
 // is none of these or comes from no FormControl.
 std::optional<LRESULT> DispatchToControl(UINT message, WPARAM wParam, LPARAM lParam);
 
-// A single-line edit box that takes at most maxCharacters characters
-// (0: the system's limit). Black on white; a Tab stop.
+// A single-line edit box that takes at most maxGbkBytes bytes of text in
+// GBK, the file's encoding (0: the system's limit): typing or pasting beyond
+// it is undone with a beep. Black on white; a Tab stop.
 class EditBox final : public FormControl {
  public:
   std::function<void()> onChange;
 
-  bool Create(HWND parent, int controlId, const RECT& bounds, int maxCharacters);
+  bool Create(HWND parent, int controlId, const RECT& bounds, size_t maxGbkBytes);
   std::wstring Text() const;
-  void SetText(const std::wstring& text) const;
+  // The program's own text is taken as it is, even beyond the limit.
+  void SetText(const std::wstring& text);
+  void SelectAll() const;
   void OnCommand(WORD code) override;
+
+ private:
+  size_t maxBytes_ = 0;
+  std::wstring accepted_;  // the last text within the limit
 };
 
 // A check box in the given colours (drawn unthemed, so the colours hold on

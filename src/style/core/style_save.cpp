@@ -8,10 +8,7 @@
 namespace ravelo {
 namespace {
 
-StyleWrite Field(ConfigKey key, const std::string& value) {
-  const ConfigKeySpec& field = SpecOf(key);
-  return {field.writtenKey, PadToField(value, field.bufferBytes)};
-}
+FieldValue Field(ConfigKey key, const std::string& value) { return {key, PadToField(value, SpecOf(key).bufferBytes)}; }
 
 }  // namespace
 
@@ -29,7 +26,7 @@ std::string PositionText(float value) {
   return value < 0.0f ? text : " " + text;
 }
 
-std::array<StyleWrite, 6> PlanStyleSave(const StyleValues& values) {
+std::array<FieldValue, 6> StyleFields(const StyleValues& values) {
   using K = ConfigKey;
   return {Field(K::StyleCaptiontop, PositionText(values.caption.y)),
           Field(K::StyleCaptionleft, PositionText(values.caption.x)),
@@ -37,6 +34,10 @@ std::array<StyleWrite, 6> PlanStyleSave(const StyleValues& values) {
           Field(K::StyleTextleft, PositionText(values.text.x)),
           Field(K::StyleForm, std::to_string(values.frameColour)),
           Field(K::StyleCaption, std::to_string(values.titleColour))};
+}
+
+std::vector<FieldValue> PlanStyleSave(const std::array<FieldValue, 6>& stored, const StyleValues& values) {
+  return ChangedFields(std::vector<FieldValue>(stored.begin(), stored.end()), StyleFields(values));
 }
 
 }  // namespace ravelo

@@ -1,6 +1,7 @@
-// What the style editor's save writes: the caption's and the text line's
+// What the style editor's save writes: of the caption's and the text line's
 // places and the two frame colours, in their fixed-width fields of section
-// Style, six keys in one replace of the file.
+// Style, those the operator set in the editor since it started or saved
+// last, in one replace of the file.
 #pragma once
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "shared/core/config_changes.h"
 #include "shared/core/frame_layout.h"
 
 namespace ravelo {
@@ -31,16 +33,13 @@ struct StyleValues {
   std::uint32_t titleColour = 0;
 };
 
-struct StyleWrite {
-  std::string_view key;  // in section Style
-  std::string field;     // the value padded or cut to its field, UTF-8
-};
-
-inline constexpr std::string_view kStyleSection = "Style";
-
-// The six writes in their order: captiontop, captionleft, texttop, textleft
+// The six fields in their order: captiontop, captionleft, texttop, textleft
 // (5 characters: " 123.75" is cut to " 123."), form, caption (10 characters),
 // of the positions as given.
-std::array<StyleWrite, 6> PlanStyleSave(const StyleValues& values);
+std::array<FieldValue, 6> StyleFields(const StyleValues& values);
+
+// What a save writes: the fields that differ from those stored (the state at
+// start-up, or of the last save), the four positions together.
+std::vector<FieldValue> PlanStyleSave(const std::array<FieldValue, 6>& stored, const StyleValues& values);
 
 }  // namespace ravelo

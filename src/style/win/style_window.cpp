@@ -107,6 +107,7 @@ bool StyleWindow::StartUp() {
   }
   start_ = StyleSnapshot::Take(BodyColour(), Title().Colour(), Scale().ToDesign(CaptionLabel().Position()),
                                Scale().ToDesign(TextLine().Position()));
+  stored_ = StyleFields(ShownStyle());
   FinishStartUpLater();
   return true;
 }
@@ -168,21 +169,30 @@ void StyleWindow::FinishStartUp() {
   tooltips_.Add(cancel_.Handle(), L"取消");
 }
 
-void StyleWindow::Save() {
+StyleValues StyleWindow::ShownStyle() {
   // The design pixel of the screen pixel the label shows at, whatever the DPI.
   const auto saved = [this](PointF shown) {
     const PointF p = Scale().ToDesign(PointF{static_cast<float>(PixelOf(shown.x)), static_cast<float>(PixelOf(shown.y))});
     return PointF{SavedPosition(p.x), SavedPosition(p.y)};
   };
-  const auto planned = PlanStyleSave(
-      {saved(CaptionLabel().Position()), saved(TextLine().Position()), BodyColour(), Title().Colour()});
-  std::array<ProfileWrite, 6> writes;
-  for (std::size_t i = 0; i < writes.size(); ++i) writes[i] = {kStyleSection, planned[i].key, planned[i].field};
-  // All six keys reach the file in one replace, or none does.
-  if (WriteProfileValues(PathFromUtf8(paths_.ConfigPath()), writes))
+  return {saved(CaptionLabel().Position()), saved(TextLine().Position()), BodyColour(), Title().Colour()};
+}
+
+void StyleWindow::Save() {
+  const StyleValues shown = ShownStyle();
+  const FilePath config = PathFromUtf8(paths_.ConfigPath());
+  // Only what was set here is written: the keys rvocfg or another editor
+  // saved meanwhile stay. A file gone meanwhile gets all six.
+  const std::array<FieldValue, 6> fields = StyleFields(shown);
+  const std::vector<FieldValue> changed =
+      IsExistingFile(config) ? PlanStyleSave(stored_, shown) : std::vector<FieldValue>(fields.begin(), fields.end());
+  // Whatever is written reaches the file in one replace, or nothing does.
+  if (changed.empty() || WriteProfileValues(config, ProfileWritesOf(changed))) {
+    stored_ = fields;
     ShowInformation(Handle(), kSaved);
-  else
+  } else {
     ShowWarning(Handle(), kSaveFailed);
+  }
 }
 
 void StyleWindow::Restore() {

@@ -19,6 +19,7 @@
 #include "shared/win/text_label.h"
 #include "shared/win/tooltips.h"
 #include "style/core/label_drag.h"
+#include "style/core/style_save.h"
 #include "style/core/style_settings.h"
 #include "shared/win/common_dialogs.h"
 #include "style/win/style_menu.h"
@@ -45,6 +46,8 @@ class StyleWindow final : public SkinnedFrame {
   void OnScaleChanged(const DisplayScale& previous) override;
   void FinishStartUp() override;
 
+  // The style as a save stores it: each label at the design pixel it shows at.
+  StyleValues ShownStyle();
   void Save();
   void Restore();
   void Minimize();
@@ -64,6 +67,9 @@ class StyleWindow final : public SkinnedFrame {
   HCURSOR drag_ = nullptr;
   LabelDrag grab_;
   StyleSnapshot start_;  // positions in design pixels
+  // The fields of the start-up state, then of the last save: a save writes
+  // only what differs from them.
+  std::array<FieldValue, 6> stored_;
   ContentSize size_;     // the content size laid out, for a change of DPI
   std::int16_t showButtons_ = 0;  // [Form] smc
   StyleMenu menu_;

@@ -7,15 +7,17 @@
 #include "config/core/settings_form.h"
 #include "config/core/settings_save.h"
 #include "shared/core/ini_file.h"
+#include "unit/shared/scratch_folder.h"
 
 namespace ravelo::config {
 namespace {
 
-TEST(SettingsFormLoad, AMissingFileGivesTheDefaultsAndNoLoadedSize) {
+using ravelo::testing::ScratchFolder;
+
+TEST(SettingsFormLoad, AMissingFileGivesTheDefaults) {
   const LoadedSettings missing = LoadSettings(ProfileReader::Open(FilePath()));
   EXPECT_FALSE(missing.fileFound);
   EXPECT_EQ(missing.values, DefaultFormValues());
-  EXPECT_EQ(std::tuple(missing.loadedWidth, missing.loadedHeight), std::tuple(0, 0));
   EXPECT_TRUE(LoadSettings(ProfileReader::FromBytes("")).fileFound);
 }
 
@@ -34,7 +36,6 @@ TEST(SettingsFormLoad, ReadsEveryValueWithItsConversion) {
                             .stayOnTop = false, .captionFont = {"黑体", "10.", "0", "1"},
                             .textFont = {"宋体", "72", "0", "0"}};
   EXPECT_EQ(loaded.values, expected);
-  EXPECT_EQ(std::tuple(loaded.loadedWidth, loaded.loadedHeight), std::tuple(800, 500));
   // A colour that is no RGB value shows as black.
   const FormValues bad = LoadSettings(ProfileReader::FromBytes("[Color]\r\ncaption=-1\r\ntext=16777216\r\n")).values;
   EXPECT_EQ(std::tuple(bad.captionColour, bad.textColour), std::tuple(0u, 0u));
@@ -77,34 +78,89 @@ TEST(SettingsSave, ChecksTheLimitsAndReportsTheFirstFailureOnly) {
   EXPECT_EQ(CheckLimits(WithNumbers("10", "600", "1"), screen)->message, "界面高度度不小于100或不超过668,请重新输入");
 }
 
-TEST(SettingsSave, WritesEveryFieldPaddedInTheFilesOrder) {
+std::vector<std::string> WritesOf(const SavePlan& plan) {
+  std::vector<std::string> texts;
+  for (const ProfileWrite& w : ProfileWritesOf(plan.writes))
+    texts.push_back(std::string(w.section) + "/" + std::string(w.key) + "=" + std::string(w.valueUtf8));
+  return texts;
+}
+
+TEST(SettingsSave, WithoutAFileAtStartUpWritesEveryFieldPaddedInTheFilesOrder) {
   FormValues v = DefaultFormValues();
   v.caption = "  抽签  ";
   const std::string blanks(255, ' ');
-  const std::vector<ConfigWrite> expected = {
-      {"Form", "caption", "抽签" + blanks.substr(0, 27)},  // 31 bytes: 4 of GBK and 27 blanks
-      {"Form", "text", "开始啦" + blanks.substr(0, 25)}, {"Form", "bgpic", "0" + blanks},
-      {"Form", "brmic", "0" + blanks}, {"Form", "smc", "1 "}, {"Form", "top", "0 "}, {"Time", "Time", "10 "},
-      {"Color", "caption", "255       "}, {"Color", "text", "16744576  "}, {"Style", "width", "600  "},
-      {"Style", "height", "450  "}, {"Style", "form", "8388672   "}, {"Style", "caption", "16777215  "},
-      {"Caption", "fontname", "宋体" + blanks.substr(0, 46)}, {"Caption", "fontsize", "26  "},
-      {"Caption", "fontbold", "1 "}, {"Caption", "fontitalic", "0 "},
-      {"Text", "fontname", "宋体" + blanks.substr(0, 46)}, {"Text", "fontsize", "72  "},
-      {"Text", "fontbold", "0 "}, {"Text", "fontitalic", "0 "},
-  };
-  EXPECT_EQ(PlanWrites(v, false), expected);
-  const auto withPositions = PlanWrites(v, true);
-  ASSERT_EQ(withPositions.size(), 25u);
-  EXPECT_EQ(withPositions[21], (ConfigWrite{"Style", "captiontop", "0"}));
-  EXPECT_EQ(withPositions[24], (ConfigWrite{"Style", "textleft", "0"}));
+  const SavePlan plan = PlanSave(v, std::nullopt);
+  EXPECT_TRUE(plan.sizeChanged);
+  EXPECT_EQ(WritesOf(plan), (std::vector<std::string>{
+      "Form/caption=抽签" + blanks.substr(0, 27),  // 31 bytes: 4 of GBK and 27 blanks
+      "Form/text=开始啦" + blanks.substr(0, 25), "Form/bgpic=0" + blanks, "Form/brmic=0" + blanks,
+      "Form/smc=1 ", "Form/top=0 ", "Time/Time=10 ", "Color/caption=255       ", "Color/text=16744576  ",
+      "Style/width=600  ", "Style/height=450  ", "Style/form=8388672   ", "Style/caption=16777215  ",
+      "Caption/fontname=宋体" + blanks.substr(0, 46), "Caption/fontsize=26  ", "Caption/fontbold=1 ",
+      "Caption/fontitalic=0 ", "Text/fontname=宋体" + blanks.substr(0, 46), "Text/fontsize=72  ",
+      "Text/fontbold=0 ", "Text/fontitalic=0 ",
+      "Style/captiontop=0", "Style/captionleft=0", "Style/texttop=0", "Style/textleft=0"}));
 }
 
-TEST(SettingsSave, ASizeChangeStaysForTheRestOfTheRun) {
-  SizeTracker tracker(600, 450);
-  EXPECT_FALSE(tracker.SizeChanged(WithNumbers("10", "600", "450")));
-  EXPECT_TRUE(tracker.SizeChanged(WithNumbers("10", "700", "450")));
-  EXPECT_TRUE(tracker.SizeChanged(WithNumbers("10", "600", "450"))) << "changed back: the positions reset again";
-  EXPECT_TRUE(SizeTracker(600, 450).SizeChanged(WithNumbers("10", "600", "451")));
+// A value set in the form is written, every other key is left to the file;
+// a size set here resets the positions, in that save only.
+TEST(SettingsSave, WritesWhatTheOperatorSetInTheForm) {
+  const FormValues stored = DefaultFormValues();
+  EXPECT_TRUE(PlanSave(stored, stored).writes.empty());
+  FormValues v = stored;
+  v.caption = "年会";
+  v.frameColour = 0;
+  SavePlan plan = PlanSave(v, stored);
+  EXPECT_FALSE(plan.sizeChanged);
+  EXPECT_EQ(WritesOf(plan), (std::vector<std::string>{"Form/caption=年会" + std::string(27, ' '),
+                                                      "Style/form=0         "}));
+  v = stored;
+  v.width = "700";
+  plan = PlanSave(v, stored);
+  EXPECT_TRUE(plan.sizeChanged);
+  EXPECT_EQ(WritesOf(plan), (std::vector<std::string>{"Style/width=700  ", "Style/captiontop=0", "Style/captionleft=0",
+                                                      "Style/texttop=0", "Style/textleft=0"}));
+  // Saved, then changed back: a size change again; saved, then untouched: none.
+  EXPECT_TRUE(PlanSave(stored, v).sizeChanged);
+  EXPECT_FALSE(PlanSave(v, v).sizeChanged);
+}
+
+// rvostyle saves the frame colours while the form is open; the form's OK
+// then keeps them, and a value set in both windows goes to the last save.
+TEST(SettingsSave, KeepsWhatAnotherProgramSavedMeanwhile) {
+  ScratchFolder folder;
+  const auto file = folder.File("rvoconfig.rcf");
+  ASSERT_TRUE(WriteProfileValues(file, ProfileWritesOf(PlanSave(DefaultFormValues(), std::nullopt).writes)));
+  const FormValues loaded = LoadSettings(ProfileReader::Open(file)).values;
+  const ProfileWrite style[] = {{"Style", "form", "32768     "}, {"Style", "caption", "65280     "}};
+  ASSERT_TRUE(WriteProfileValues(file, style));
+
+  FormValues v = loaded;
+  v.caption = "年会";
+  v.titleColour = 255;
+  ASSERT_TRUE(WriteProfileValues(file, ProfileWritesOf(PlanSave(v, loaded).writes)));
+  const FormValues now = LoadSettings(ProfileReader::Open(file)).values;
+  EXPECT_EQ(std::tuple(now.caption, now.frameColour, now.titleColour), std::tuple("年会", 32768u, 255u));
+}
+
+TEST(SettingsSave, RefusesATextItsFieldCannotHoldNamingTheBox) {
+  FormValues v = DefaultFormValues();
+  v.caption = "一二三四五六七八九十一二三四五 ";  // 30 bytes and a blank, which is trimmed
+  v.backPicture = "D:\\" + std::string(252, 'x');
+  EXPECT_FALSE(CheckTexts(v));
+  v.music = "D:\\音乐\\\U0001F600.wav";
+  v.text = std::string(31, 'a');
+  const auto text = CheckTexts(v);
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->box, CheckedBox::Text);  // the first box in the form's order
+  EXPECT_FALSE(text->emptyBox);
+  EXPECT_EQ(text->message, "内容太长,最多保存30个字节(一个汉字占2个字节),请修改后再保存");
+  v.text = "开始";
+  EXPECT_EQ(CheckTexts(v)->message, "背景音乐的路径中有无法保存的字符(如表情符号或生僻字),请换用其他文件夹或文件名");
+  EXPECT_EQ(CheckText(CheckedBox::Picture, v.backPicture + "x")->message,
+            "背景图片的路径太长,最多保存255个字节(一个汉字占2个字节),请换用路径较短的文件");
+  EXPECT_FALSE(CheckFontName("微软雅黑"));
+  EXPECT_TRUE(CheckFontName(std::string(50, 'f')));
 }
 
 TEST(SettingsSave, ReportsSuccessOnlyWhenWritten) {

@@ -75,13 +75,13 @@ TEST(SavedPosition, TheWholePixelTheLabelShowsAtNeverZero) {
   for (const auto& [position, saved] : cases) EXPECT_EQ(SavedPosition(position), saved) << position;
 }
 
-TEST(PlanStyleSave, SixKeysInOrderCutOrPaddedToTheirFields) {
-  const auto writes = PlanStyleSave({{120.0f, 45.0f}, {1234.5f, 123.75f}, 8388672, 255});
+TEST(StyleFields, SixKeysInOrderCutOrPaddedToTheirFields) {
+  const auto fields = StyleFields({{120.0f, 45.0f}, {1234.5f, 123.75f}, 8388672, 255});
   std::vector<std::pair<std::string, std::string>> written;
-  for (const StyleWrite& w : writes) written.emplace_back(w.key, w.field);
+  for (const FieldValue& f : fields) written.emplace_back(SpecOf(f.key).writtenKey, f.field);
   EXPECT_EQ(written, (std::vector<std::pair<std::string, std::string>>{{"captiontop", " 45  "}, {"captionleft", " 120 "},
       {"texttop", " 123."}, {"textleft", " 1234"}, {"form", "8388672   "}, {"caption", "255       "}}));
-  EXPECT_EQ(PlanStyleSave({{-100.25f, 1.0f}, {}, 0, 0})[1].field, "-100.");
+  EXPECT_EQ(StyleFields({{-100.25f, 1.0f}, {}, 0, 0})[1].field, "-100.");
 }
 
 }  // namespace
