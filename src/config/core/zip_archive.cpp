@@ -29,7 +29,7 @@ class Reader {
       return 0;
     }
     std::uint64_t value = 0;
-    for (int i = width - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes_[at_ + i]);
+    for (int i = width - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes_[static_cast<size_t>(at_) + static_cast<size_t>(i)]);
     at_ += static_cast<std::uint64_t>(width);
     return value;
   }
@@ -42,7 +42,8 @@ class Reader {
       at_ = bytes_.size();
       return {};
     }
-    const std::string_view part = bytes_.substr(at_, count);
+    // Both within the bytes, so within size_t.
+    const std::string_view part = bytes_.substr(static_cast<size_t>(at_), static_cast<size_t>(count));
     at_ += count;
     return part;
   }
@@ -128,8 +129,8 @@ ZipError ZipArchive::Open(std::string_view bytes) {
   // is a lie, not a reason to reserve memory.
   if (directoryAt > bytes.size() || directorySize > bytes.size() - directoryAt || count > directorySize / 46)
     return ZipError::kDamaged;
-  Reader d(bytes.substr(0, directoryAt + directorySize), directoryAt);
-  entries_.reserve(count);
+  Reader d(bytes.substr(0, static_cast<size_t>(directoryAt + directorySize)), directoryAt);
+  entries_.reserve(static_cast<size_t>(count));
   for (std::uint64_t i = 0; i < count; ++i) {
     if (d.U32() != kDirectoryEntry) return ZipError::kDamaged;
     ZipEntry entry;
@@ -242,7 +243,7 @@ ZipError ZipArchive::Extract(const ZipEntry& entry, std::uint64_t maxBytes, cons
 
 ZipError ZipArchive::ExtractAll(const ZipEntry& entry, std::uint64_t maxBytes, std::string& into) const {
   into.clear();
-  if (entry.size <= maxBytes) into.reserve(entry.size);
+  if (entry.size <= maxBytes) into.reserve(static_cast<size_t>(entry.size));
   return Extract(entry, maxBytes, [&](std::string_view piece) {
     into.append(piece);
     return true;

@@ -1,5 +1,8 @@
 #include "config/win/name_list_window.h"
 
+#include <algorithm>
+#include <cwctype>
+
 #include "config/core/name_list_text.h"
 #include "config/core/roster_import.h"
 #include "config/win/import_preview_window.h"
@@ -43,7 +46,7 @@ std::wstring WideOf(const std::u16string& text) { return std::wstring(text.begin
 bool EndsWithNoCase(const std::wstring& text, std::wstring_view ending) {
   if (text.size() < ending.size()) return false;
   return std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                    [](wchar_t a, wchar_t b) { return towlower(a) == towlower(b); });
+                    [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
 }
 std::u16string U16Of(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
@@ -91,6 +94,9 @@ std::wstring MultiLineBox::Text() const {
 }
 
 void MultiLineBox::SetText(const std::wstring& text) const { SetWindowTextW(Handle(), text.c_str()); }
+
+NameListWindow::NameListWindow() = default;
+NameListWindow::~NameListWindow() = default;
 
 bool NameListWindow::Open(const std::wstring& baseFolder) {
   baseFolder_ = baseFolder;

@@ -48,6 +48,9 @@ class ImportPreviewWindow;
 
 class NameListWindow final : public SkinnedForm {
  public:
+  NameListWindow();
+  ~NameListWindow() override;  // where the preview's type is complete
+
   // Creates the window, reads name.txt (baseFolder + "name.txt") into the
   // box and shows it; false when the window could not be made.
   bool Open(const std::wstring& baseFolder);

@@ -46,8 +46,8 @@ void DrawWindow::SaveHistoryAsTable() {
     ShowInformation(Handle(), Widen(draw::kNoHistoryMessage));
     return;
   }
-  const auto target = dialogs_.SaveFile(
-      Handle(), {L"抽签记录另存为表格", L"CSV表格 (*.csv)|*.csv|所有文件 (*.*)|*.*", 1, L"抽签记录.csv", L"csv"});
+  const auto target = dialogs_.SaveFile(Handle(), {L"抽签记录另存为表格", L"CSV表格 (*.csv)|*.csv|所有文件 (*.*)|*.*", 1},
+                                        L"抽签记录.csv", L"csv");
   if (!target) return;
   if (WriteFileAtomically(FilePath(*target), draw::HistoryCsv(*record)))
     ShowInformation(Handle(), L"抽签记录已保存为表格:" + *target);

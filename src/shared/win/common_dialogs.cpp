@@ -72,13 +72,15 @@ std::optional<std::wstring> CommonDialogs::OpenFile(HWND owner, const OpenFileRe
   return std::wstring(path.data());
 }
 
-std::optional<std::wstring> CommonDialogs::SaveFile(HWND owner, const OpenFileRequest& request) {
+std::optional<std::wstring> CommonDialogs::SaveFile(HWND owner, const OpenFileRequest& request,
+                                                   const std::wstring& defaultName,
+                                                   const std::wstring& defaultExtension) {
   const ScopedCommonControls themed;
   const auto save = ProcAddress<BOOL(WINAPI*)(OPENFILENAMEW*)>(Library(), "GetSaveFileNameW");
   if (!save) return std::nullopt;
   const std::wstring filter = DialogFilter(request.filter);
   std::vector<wchar_t> path(32768, L'\0');
-  request.defaultName.copy(path.data(), std::min(request.defaultName.size(), path.size() - 1));
+  defaultName.copy(path.data(), std::min(defaultName.size(), path.size() - 1));
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = owner;
@@ -87,7 +89,7 @@ std::optional<std::wstring> CommonDialogs::SaveFile(HWND owner, const OpenFileRe
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrTitle = request.title.c_str();
-  dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+  dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   if (!save(&dialog)) return std::nullopt;
   return std::wstring(path.data());

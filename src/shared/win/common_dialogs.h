@@ -21,8 +21,6 @@ struct OpenFileRequest {
   // Pairs of description and pattern separated by "|": "BMP(*.bmp)|*.bmp|JPG(*.jpg)|*.jpg".
   std::wstring filter;
   int filterIndex = 1;  // the preselected pair, from 1
-  std::wstring defaultName;       // save only
-  std::wstring defaultExtension;  // save only, without the dot
 };
 
 class CommonDialogs {
@@ -37,10 +35,11 @@ class CommonDialogs {
   std::optional<FontSpec> ChooseLabelFont(HWND owner, const FontSpec& preset);
   // The full path of an existing file.
   std::optional<std::wstring> OpenFile(HWND owner, const OpenFileRequest& request);
-  // The full path to save to (the dialog asks before replacing a file);
-  // request.defaultName is proposed and defaultExtension added when the
-  // operator types none.
-  std::optional<std::wstring> SaveFile(HWND owner, const OpenFileRequest& request);
+  // The full path to save to (the dialog asks before replacing a file):
+  // defaultName is proposed, and defaultExtension (without the dot) added
+  // when the operator types none.
+  std::optional<std::wstring> SaveFile(HWND owner, const OpenFileRequest& request, const std::wstring& defaultName,
+                                       const std::wstring& defaultExtension);
 
  private:
   HMODULE Library();
