@@ -237,7 +237,7 @@ int main(int argc, char** argv) {
       ++failures;
       continue;
     }
-    std::printf("%-28s %10.0f %8.1f ms %7.1f ms %9.1f %8zu  %s\n", c.label.c_str(), c.bytes.size() / 1024.0,
+    std::printf("%-28s %10.0f %8.1f ms %7.1f ms %9.1f %8zu  %s\n", c.label.c_str(), static_cast<double>(c.bytes.size()) / 1024.0,
                 r.fastest, r.median, r.peakMiB, r.names, c.target);
   }
   fs::remove_all(folder);
