@@ -9,9 +9,8 @@
 //   ravelo_roster_import_bench [--smoke] [--repeats R]
 //
 // Sizes: 10,000 and 100,000 rows (--smoke: 1,000). Each case runs in a child
-// process of its own (this program again, with a mode argument), so that its
-// peak resident size is its own; the parent reads it from wait4.
-#include <sys/resource.h>
+// process of its own (this program again, with a mode argument), which
+// reports its times and its own peak resident size (VmHWM).
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -37,8 +36,20 @@ using Clock = std::chrono::steady_clock;
 const char* const kSurnames[] = {"王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周", "徐", "孙", "马", "朱", "胡"};
 const char* const kGiven[] = {"伟", "芳", "娜", "敏", "静", "丽", "强", "磊", "军", "洋", "勇", "艳", "杰", "涛", "明", "超"};
 
+// Distinct names: three characters, then a number once those run out.
 std::string NameOf(size_t i) {
-  return std::string(kSurnames[i % 15]) + kGiven[(i / 15) % 16] + kGiven[(i / 240) % 16];
+  std::string name = std::string(kSurnames[i % 15]) + kGiven[(i / 15) % 16] + kGiven[(i / 240) % 16];
+  return i < 3840 ? name : name + std::to_string(i / 3840);
+}
+
+// The peak resident size of this process image in MiB: VmHWM, which (unlike
+// ru_maxrss) starts afresh at exec, so the parent's memory does not count.
+double PeakMiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
+  return 0;
 }
 
 void PutLe(std::string& out, std::uint64_t value, int bytes) {
@@ -76,8 +87,8 @@ std::string Zip(const std::vector<std::pair<std::string, std::string>>& parts) {
       PutLe(out, name.size(), 2);
       PutLe(out, 0, 2);
       if (central) {
-        PutLe(out, 0, 8);
-        PutLe(out, 0, 4);
+        PutLe(out, 0, 6);  // comment length, disk, internal attributes
+        PutLe(out, 0, 4);  // external attributes
         PutLe(out, offset, 4);
       }
       out += name;
@@ -164,7 +175,7 @@ int Child(const fs::path& file, int repeats) {
     times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
   }
   std::sort(times.begin(), times.end());
-  std::printf("%.1f %.1f %zu\n", times.front(), times[times.size() / 2], found);
+  std::printf("%.1f %.1f %zu %.1f\n", times.front(), times[times.size() / 2], found, PeakMiB());
   return 0;
 }
 
@@ -189,12 +200,10 @@ Result RunChild(const char* self, const fs::path& file, int repeats) {
   const ssize_t got = read(out[0], buffer, sizeof buffer - 1);
   close(out[0]);
   int status = 0;
-  rusage usage{};
-  wait4(pid, &status, 0, &usage);
+  waitpid(pid, &status, 0);
   Result result;
   result.ok = got > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
-              std::sscanf(buffer, "%lf %lf %zu", &result.fastest, &result.median, &result.names) == 3;
-  result.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+              std::sscanf(buffer, "%lf %lf %zu %lf", &result.fastest, &result.median, &result.names, &result.peakMiB) == 4;
   return result;
 }
 
