@@ -110,6 +110,7 @@ bool NameListWindow::Open(const std::wstring& baseFolder) {
   cancel_.SetPicture(CommonPicture(Pictures(), baseFolder_, L"cancel.pte"));
   cancel_.SetHoverPicture(CommonPicture(Pictures(), baseFolder_, L"mcancel.pte"));
   cancel_.SetCursor(Hand());
+  import_.SetCursor(Hand());
   const wchar_t* problem = Load();
   ShowCentred();
   if (problem) ShowWarning(Handle(), problem);
