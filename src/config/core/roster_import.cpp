@@ -155,8 +155,7 @@ std::vector<std::uint32_t> UsedColumns(const CellTable& table) {
   // import, so rows are sampled (the first thousand, then every hundredth).
   std::vector<bool> used(table.ColumnCount(), false);
   for (std::size_t row = 0; row < table.RowCount(); row += row < kSampleRows ? 1 : 100)
-    for (std::uint32_t column = 0; column < table.ColumnCount(); ++column)
-      if (!used[column] && !table.At(row, column).empty()) used[column] = true;
+    table.ForEachCell(row, [&used](std::uint32_t column, std::u16string_view) { used[column] = true; });
   std::vector<std::uint32_t> columns;
   for (std::uint32_t column = 0; column < used.size() && columns.size() < kMaxChooserColumns; ++column)
     if (used[column]) columns.push_back(column);

@@ -34,6 +34,14 @@ class CellTable {
   // Empty for a cell that holds nothing.
   std::u16string_view At(std::size_t row, std::uint32_t column) const;
   bool Full() const { return full_; }
+  // Calls f(column, text) for each cell of the row, left to right.
+  template <typename F>
+  void ForEachCell(std::size_t row, F&& f) const {
+    if (row >= rowStarts_.size()) return;
+    const std::size_t last = row + 1 < rowStarts_.size() ? rowStarts_[row + 1] : rowBegin_;
+    for (std::size_t i = rowStarts_[row]; i < last; ++i)
+      f(cells_[i].column, std::u16string_view(text_).substr(cells_[i].offset, cells_[i].length));
+  }
 
  private:
   struct Cell {
