@@ -7,7 +7,8 @@ namespace ravelo::e2e {
 
 void AnswerFileDialog(const Process& program, const std::wstring& path) {
   const Window dialog = program.WaitForWindow({.className = L"#32770"});
-  // The file name box: cmb13 (a combo box) in the Explorer-style dialog, edt1 in older ones.
+  // The file name box: cmb13 (a combo box) in the Explorer-style dialog, edt1 in
+  // older ones and in some versions of Wine.
   Window name;
   WaitUntil(
       [&] {
@@ -18,7 +19,10 @@ void AnswerFileDialog(const Process& program, const std::wstring& path) {
             return true;
           }
         }
-        return false;
+        // Otherwise the dialog's one edit box of its own.
+        const auto edits = dialog.Children({.className = L"Edit"});
+        if (edits.size() == 1) name = edits.front();
+        return edits.size() == 1;
       },
       "the file dialog's name box");
   name.SetText(path);
