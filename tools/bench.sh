@@ -8,6 +8,7 @@
 #   bench/style_drag/run.sh   rvostyle's CPU and repaint per mouse move of a drag (Wine)
 #   bench/name_editor/run.sh  rvocfg's name list editor against notepad (Wine)
 #   bench/settings_save/run.sh  rvocfg's OK and rvostyle's save: file work (native), click to message (Wine)
+#   bench/roster_import/run.sh  importing a roster (.xlsx, .csv) up to the preview (native)
 #
 #   tools/bench.sh            every benchmark at its full size
 #   tools/bench.sh --smoke    every benchmark once at its smallest size; fails
@@ -29,6 +30,7 @@ benches=(
   "style_drag/run.sh|5|1"
   "name_editor/run.sh|10|1 2000"
   "settings_save/run.sh|20|1"
+  "roster_import/run.sh||--smoke"
 )
 
 [ $smoke = 1 ] || bash "$root/tools/install-deps.sh" >/dev/null

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12: MinGW-w64 (32-bit for
 # the product, 64-bit for testing where the kernel runs no 32-bit code), Wine,
-# Xvfb and X tools, Chinese fonts, the zh_CN.UTF-8 locale, GoogleTest, Clang with
+# Xvfb and X tools, Chinese fonts, the zh_CN.UTF-8 locale, GoogleTest, zlib for
+# both builds (the host's and MinGW-w64's, linked statically), Clang with
 # libFuzzer for the fuzz targets, and the release tools: NSIS (makensis), chmcmd
 # (fp-utils) and extract_chmLib (libchm-bin).
 # Safe to re-run: it installs only what is missing.
@@ -19,7 +20,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 
 for p in cmake ninja-build g++ make git locales \
-         g++-mingw-w64-i686-posix mingw-w64-i686-dev \
+         g++-mingw-w64-i686-posix mingw-w64-i686-dev zlib1g-dev libz-mingw-w64-dev \
          g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
          wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-zenhei \
          googletest libgtest-dev python3 file clang libclang-rt-14-dev \

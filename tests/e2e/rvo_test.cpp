@@ -296,6 +296,19 @@ TEST_F(Rvo, EveryStopGoesIntoTheRecordAndWithoutRepeatsTheListRunsOut) {
   EXPECT_TRUE(rvo.AnswerMessage().starts_with(L"最近的抽签结果未能记入抽签记录文件history.txt:"));
 }
 
+// "抽签记录另存为表格..." saves the record as a CSV file where the operator
+// says (what the file holds is the record's unit test).
+TEST_F(Rvo, TheRecordIsSavedAsATable) {
+  install_.WriteBytes(L"history.txt", "\xEF\xBB\xBF" "2026-03-07 09:05:02\t王芳\r\n");
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  ChooseMenuItem(rvo, main, MenuItem::HistoryCsv);
+  AnswerFileDialog(rvo, install_.PathOf(L"记录"));
+  const std::wstring said = rvo.AnswerMessage();
+  EXPECT_TRUE(said.starts_with(L"抽签记录已保存为表格:") && said.ends_with(L"记录.csv")) << ToUtf8(said);
+  EXPECT_EQ(install_.ReadBytes(L"记录.csv"), "\xEF\xBB\xBF时间,姓名\r\n2026-03-07 09:05:02,王芳\r\n");
+}
+
 // The music of a draw: it plays with the draw (the shipped sound when the
 // file named has gone), stops with it, and the menu switches it off. How the
 // player treats any file, and that it closes with the program, is proven by

@@ -9,6 +9,7 @@
 
 #include "config/win/secondary_controls.h"
 #include "config/win/settings_controls.h"
+#include "roster_files.h"
 #include "rvo_parts.h"
 #include "style/win/style_controls.h"
 
@@ -18,6 +19,7 @@ namespace {
 namespace ids = ravelo::settings_controls;
 namespace editor = ravelo::secondary_controls::name_list;
 namespace about = ravelo::secondary_controls::about;
+namespace preview = ravelo::secondary_controls::import_preview;
 
 constexpr int kOk = ids::PicId(11);
 // mymenu's items in their order (the keyboard skips separators).
@@ -49,6 +51,14 @@ class Rvocfg : public ::testing::Test {
     rvo::ChooseMenuItem(*process_, form, form.ToScreen({8, 250}), static_cast<int>(item));
   }
   Window WaitForEditor() const { return process_->WaitForWindow({.className = editor::kWindowClass, .text = editor::kCaption}); }
+  Window WaitForPreview() const {
+    return process_->WaitForWindow({.className = preview::kWindowClass, .text = preview::kCaption});
+  }
+  // "导入" in the editor, and the file chosen in the open dialog.
+  void ImportFile(const Window& editorWindow, std::wstring_view relative) const {
+    editorWindow.ChildById(editor::kImport).ClickButton();
+    AnswerFileDialog(*process_, install_.PathOf(relative));
+  }
 
   Installation install_;
   std::optional<Process> process_;  // declared after the installation: it ends first
@@ -290,6 +300,62 @@ TEST_F(Rvocfg, TheEditorSavesWhatWasTypedOrKeepsItWhenTheListIsReadOnly) {
   EXPECT_EQ(process_->AnswerMessage(), L"名单文件无法修改，请检查文件属性");
   EXPECT_EQ(install_.ReadBytes(Installation::kNameList), saved);
   EXPECT_EQ(box.Text(), L"甲");
+}
+
+// A roster saved by LibreOffice goes through the preview into the box:
+// appended (repeats dropped), then replaced (repeats kept); an old .xls is
+// refused with its message. What the preview finds in a file is the roster
+// import's unit test.
+TEST_F(Rvocfg, ARosterFileComesIntoTheEditorThroughThePreview) {
+  install_.WriteGbk(Installation::kNameList, L"甲\r\n");
+  install_.WriteBytes(L"初一3班.xlsx", testing::rosters::k_libreoffice_xlsx);
+  install_.WriteBytes(L"旧表格.xls", testing::rosters::k_old_xls);
+  const Window form = StartForm();
+  ClickOn(form, LinkAt(0));  // L_a
+  const Window window = WaitForEditor();
+  const Window box = window.ChildById(editor::kText);
+
+  ImportFile(window, L"初一3班.xlsx");
+  Window shown = WaitForPreview();
+  EXPECT_FALSE(window.IsEnabled()) << "the editor waits for the preview";
+  EXPECT_EQ(shown.ChildById(preview::kSource).Text(), L"初一3班.xlsx");
+  EXPECT_EQ(shown.ChildById(preview::kColumn).Text(), L"B列 (姓名)");
+  EXPECT_EQ(shown.ChildById(preview::kSheet).Text(), L"初一(3)班");
+  EXPECT_EQ(shown.ChildById(preview::kSummary).Text(), L"共 5 个名字,跳过空白 1 个,去掉重复 1 个");
+  EXPECT_EQ(shown.ChildById(preview::kFirstNames).Text(), L"张伟\r\n王芳\r\n李娜\r\n刘洋\r\n陈静");
+  shown.ChildById(preview::kAppend).ClickButton();
+  shown.WaitUntilGone();
+  box.WaitForText(L"甲\r\n张伟\r\n王芳\r\n李娜\r\n刘洋\r\n陈静");
+  EXPECT_TRUE(window.IsEnabled());
+
+  ImportFile(window, L"初一3班.xlsx");
+  shown = WaitForPreview();
+  shown.ChildById(preview::kDropRepeats).ClickButton();
+  shown.ChildById(preview::kSummary).WaitForText(L"共 6 个名字,跳过空白 1 个,其中重复 1 个");
+  shown.ChildById(preview::kReplace).ClickButton();
+  box.WaitForText(L"张伟\r\n王芳\r\n李娜\r\n张伟\r\n刘洋\r\n陈静");
+  EXPECT_EQ(install_.ReadBytes(Installation::kNameList), ToGbk(L"甲\r\n")) << "nothing saved before 保存";
+
+  ImportFile(window, L"旧表格.xls");
+  EXPECT_EQ(process_->AnswerMessage(), L"请在表格程序中另存为.xlsx或.csv后再导入");
+  EXPECT_EQ(box.Text(), L"张伟\r\n王芳\r\n李娜\r\n张伟\r\n刘洋\r\n陈静");
+}
+
+// Spreadsheet cells of several columns pasted into the box go through the
+// preview, its column chosen by the header, instead of landing with tabs.
+TEST_F(Rvocfg, PastedColumnsGoThroughThePreview) {
+  install_.WriteGbk(Installation::kNameList, L"甲");
+  const Window form = StartForm();
+  ClickOn(form, LinkAt(0));  // L_a
+  const Window window = WaitForEditor();
+  const Window box = window.ChildById(editor::kText);
+  PutOnClipboard(L"学号\t姓名\r\n2023001\t张三\r\n2023002\t李四\r\n");
+  PostMessageW(box.Handle(), WM_PASTE, 0, 0);
+  const Window shown = WaitForPreview();
+  EXPECT_EQ(shown.ChildById(preview::kSource).Text(), L"粘贴的表格内容");
+  EXPECT_EQ(shown.ChildById(preview::kSummary).Text(), L"共 2 个名字,跳过空白 0 个,去掉重复 0 个");
+  shown.ChildById(preview::kAppend).ClickButton();
+  box.WaitForText(L"甲\r\n张三\r\n李四");
 }
 
 // Cancel drops the edits; quitting is refused while the editor is open; the

@@ -1,6 +1,12 @@
 #include "config/win/name_list_window.h"
 
+#include <algorithm>
+#include <cwctype>
+
 #include "config/core/name_list_text.h"
+#include "config/core/roster_import.h"
+#include "config/win/import_preview_window.h"
+#include "config/win/roster_file.h"
 #include "config/win/secondary_form.h"
 #include "shared/core/file_system.h"
 #include "shared/win/message_box.h"
@@ -32,7 +38,16 @@ constexpr StepText kSteps[] = {
      {160, 184}, 201},
 };
 
+constexpr wchar_t kRosterFilter[] = L"名单文件 (*.xlsx;*.csv;*.txt)|*.xlsx;*.csv;*.txt|所有文件 (*.*)|*.*";
+constexpr wchar_t kPastedOrigin[] = L"粘贴的表格内容";
+
 std::wstring WideOf(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+
+bool EndsWithNoCase(const std::wstring& text, std::wstring_view ending) {
+  if (text.size() < ending.size()) return false;
+  return std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
+                    [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); });
+}
 std::u16string U16Of(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
 }  // namespace
@@ -41,6 +56,33 @@ bool MultiLineBox::Create(HWND parent, int controlId, const RECT& bounds) {
   const DWORD style = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN;
   if (!CreateControl(L"EDIT", style, WS_EX_CLIENTEDGE, L"", parent, controlId, bounds)) return false;
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);  // 0: as much as the system allows
+  if (onColumnsPasted) {
+    SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MultiLineBox::Subclass)));
+  }
+  return true;
+}
+
+// Ctrl+V, Shift+Insert and the box's own menu all paste through WM_PASTE.
+LRESULT CALLBACK MultiLineBox::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* box = reinterpret_cast<MultiLineBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_PASTE && box && box->PasteColumns()) return 0;
+  return CallWindowProcW(box->original_, window, message, wParam, lParam);
+}
+
+bool MultiLineBox::PasteColumns() {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(Handle())) return false;
+  std::wstring text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  if (text.find(L'\t') == std::wstring::npos) return false;  // one column: pasted as it is
+  onColumnsPasted(std::move(text));
   return true;
 }
 
@@ -52,6 +94,9 @@ std::wstring MultiLineBox::Text() const {
 }
 
 void MultiLineBox::SetText(const std::wstring& text) const { SetWindowTextW(Handle(), text.c_str()); }
+
+NameListWindow::NameListWindow() = default;
+NameListWindow::~NameListWindow() = default;
 
 bool NameListWindow::Open(const std::wstring& baseFolder) {
   baseFolder_ = baseFolder;
@@ -65,6 +110,7 @@ bool NameListWindow::Open(const std::wstring& baseFolder) {
   cancel_.SetPicture(CommonPicture(Pictures(), baseFolder_, L"cancel.pte"));
   cancel_.SetHoverPicture(CommonPicture(Pictures(), baseFolder_, L"mcancel.pte"));
   cancel_.SetCursor(Hand());
+  import_.SetCursor(Hand());
   const wchar_t* problem = Load();
   ShowCentred();
   if (problem) ShowWarning(Handle(), problem);
@@ -72,7 +118,13 @@ bool NameListWindow::Open(const std::wstring& baseFolder) {
 }
 
 bool NameListWindow::CreateControls() {
-  if (!text_.Create(Handle(), kText, {24, 40, 24 + 121, 40 + 249})) return false;
+  text_.onColumnsPasted = [this](std::wstring pasted) {
+    auto source = std::make_unique<RosterSource>();
+    if (source->OpenPastedText(std::u16string(pasted.begin(), pasted.end())) == RosterProblem::kNone)
+      Preview(std::move(source), kPastedOrigin);
+  };
+  // The box leaves room below it for "导入", which fills it.
+  if (!text_.Create(Handle(), kText, {24, 40, 24 + 121, 40 + 208})) return false;
   text_.SetFont(ControlFont());
   if (!AddLabel(heading_, kHeading, L"名单设置方法", {160, 40}, kInk)) return false;
   FontSpec small = UiFont();
@@ -89,10 +141,12 @@ bool NameListWindow::CreateControls() {
     const wchar_t* name;
     int left;
     void (NameListWindow::*action)();
-  } buttons[] = {{save_, kSave, L"保存", 176, &NameListWindow::Save},
-                 {cancel_, kCancel, L"取消", 264, &NameListWindow::Close}};
+    int top;
+  } buttons[] = {{save_, kSave, L"保存", 176, &NameListWindow::Save, 256},
+                 {cancel_, kCancel, L"取消", 264, &NameListWindow::Close, 256},
+                 {import_, kImport, L"导入", 24, &NameListWindow::Import, 260}};
   for (const auto& b : buttons) {
-    if (!AddButton(b.button, b.id, b.name, {b.left, 256, 58, 22})) return false;
+    if (!AddButton(b.button, b.id, b.name, {b.left, b.top, 58, 22})) return false;
     b.button.onClick = [this, action = b.action] { (this->*action)(); };
     AddTip(b.button.Handle(), b.name);
   }
@@ -122,6 +176,41 @@ void NameListWindow::Save() {
 }
 
 void NameListWindow::Close() { DestroyWindow(Handle()); }
+
+void NameListWindow::Import() {
+  import_.ShowNormal();
+  const auto path = dialogs_.OpenFile(Handle(), {L"导入名单", kRosterFilter, 1});
+  if (!path) return;
+  if (EndsWithNoCase(*path, L".xls")) {
+    ShowWarning(Handle(), WideOf(RosterProblemMessage(RosterProblem::kOldXls)));
+    return;
+  }
+  RosterFileRead read = ReadRosterFile(*path);
+  if (!read.bytes) {
+    ShowWarning(Handle(), read.problem);
+    return;
+  }
+  auto source = std::make_unique<RosterSource>();
+  if (const RosterProblem problem = source->OpenFile(std::move(*read.bytes)); problem != RosterProblem::kNone) {
+    ShowWarning(Handle(), WideOf(RosterProblemMessage(problem)));
+    return;
+  }
+  const size_t slash = path->find_last_of(L"\\/");
+  Preview(std::move(source), slash == std::wstring::npos ? *path : path->substr(slash + 1));
+}
+
+void NameListWindow::Preview(std::unique_ptr<RosterSource> source, const std::wstring& origin) {
+  preview_ = std::make_unique<ImportPreviewWindow>();
+  preview_->onImport = [this](bool replace, const std::vector<std::u16string>& names) {
+    const std::u16string text = replace ? ReplaceWithNames(names) : AppendNames(U16Of(text_.Text()), names);
+    text_.SetText(WideOf(text));
+    // The end of the box, where appended names arrive.
+    SendMessageW(text_.Handle(), EM_SETSEL, static_cast<WPARAM>(text.size()), static_cast<LPARAM>(text.size()));
+    SendMessageW(text_.Handle(), EM_SCROLLCARET, 0, 0);
+    text_.Focus();
+  };
+  if (!preview_->Open(Handle(), baseFolder_, std::move(source), origin)) preview_.reset();
+}
 
 void NameListWindow::Activate() const {
   if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);

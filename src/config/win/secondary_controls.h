@@ -11,9 +11,25 @@ inline constexpr wchar_t kCaption[] = L"添加/删除抽签程序名单";
 inline constexpr int kText = 100;  // Text
 inline constexpr int kSave = 101;  // Pic_ent
 inline constexpr int kCancel = 102;  // Pic_clo
+inline constexpr int kImport = 103;  // "导入"
 inline constexpr int kHeading = 110;  // Lt
 inline constexpr int kFirstStep = 111;  // L1 .. L4
 }  // namespace name_list
+
+// The preview of an import into the name list ("导入名单").
+namespace import_preview {
+inline constexpr wchar_t kWindowClass[] = L"RaveloImportPreview";
+inline constexpr wchar_t kCaption[] = L"导入名单";
+inline constexpr int kReplace = 100;
+inline constexpr int kAppend = 101;
+inline constexpr int kCancel = 102;
+inline constexpr int kSheet = 103;       // worksheet chooser (workbooks of several sheets)
+inline constexpr int kColumn = 104;      // names column chooser
+inline constexpr int kDropRepeats = 105;  // check box, on at first
+inline constexpr int kFirstNames = 106;  // the first names, one a line
+inline constexpr int kSource = 110;      // the file's name
+inline constexpr int kSummary = 111;     // how many names, what was skipped
+}  // namespace import_preview
 
 namespace about {
 inline constexpr wchar_t kWindowClass[] = L"RaveloAbout";

@@ -1,7 +1,10 @@
 #include "draw/core/draw_history.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
+#include "shared/core/delimited_text.h"
 #include "shared/core/encoding.h"
 
 namespace ravelo::draw {
@@ -13,6 +16,41 @@ std::string HistoryLine(const LocalDateTime& at, std::u16string_view name) {
   std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d\t", at.year, at.month, at.day, at.hour,
                 at.minute, at.second);
   return stamp + Utf16ToUtf8(name) + "\r\n";
+}
+
+std::string HistoryCsv(std::string_view historyBytes) {
+  if (historyBytes.starts_with(kUtf8ByteOrderMark)) historyBytes.remove_prefix(kUtf8ByteOrderMark.size());
+  std::vector<std::vector<std::string>> rows;
+  size_t columns = 2;
+  for (size_t start = 0; start < historyBytes.size();) {
+    size_t end = historyBytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = historyBytes.size();
+    const std::string_view line = historyBytes.substr(start, end - start);
+    start = end + 1;
+    if (line.empty()) continue;
+    std::vector<std::string>& row = rows.emplace_back();
+    for (size_t from = 0;;) {
+      const size_t tab = line.find('\t', from);
+      std::string field(line.substr(from, tab == std::string_view::npos ? std::string_view::npos : tab - from));
+      if (!field.empty() && std::string_view("=+-@").find(field.front()) != std::string_view::npos)
+        field.insert(field.begin(), '\'');
+      row.push_back(std::move(field));
+      if (tab == std::string_view::npos) break;
+      from = tab + 1;
+    }
+    columns = std::max(columns, row.size());
+  }
+  std::vector<std::string> header{"时间", "姓名"};
+  for (size_t i = 3; i <= columns; ++i) header.push_back("第" + std::to_string(i) + "列");
+  std::string csv(kUtf8ByteOrderMark);
+  auto addRow = [&](const std::vector<std::string>& fields) {
+    std::vector<std::string_view> views(fields.begin(), fields.end());
+    views.resize(columns);
+    csv += CsvLine(views);
+  };
+  addRow(header);
+  for (const auto& row : rows) addRow(row);
+  return csv;
 }
 
 std::string HistoryFailureMessage(HistoryFailure why) {

@@ -33,6 +33,14 @@ std::string HistoryPath(const InstallPaths& paths);
 // One line of the record, CR LF included.
 std::string HistoryLine(const LocalDateTime& at, std::u16string_view name);
 
+// The record as a table for Excel and WPS: UTF-8 with a byte-order mark,
+// comma-separated, a header row 时间,姓名 (further tab-separated fields of a
+// line, should a line have them, get columns 第3列, 第4列 ...), one row per
+// line of the record, CR LF. A field a spreadsheet would take for a formula
+// (beginning with =, +, -, @) gets a leading apostrophe, so that a name can
+// never run as one.
+std::string HistoryCsv(std::string_view historyBytes);
+
 // Why the last line could not be written.
 enum class HistoryFailure { NoAccess, DiskFull, InUse, Other };
 

@@ -21,6 +21,7 @@ inline constexpr int kMenuHelp = 205;       // mhelp "操作帮助"
 inline constexpr int kMenuExit = 206;       // mend "退出"
 inline constexpr int kMenuNoRepeat = 207;   // "不重复抽取", after "窗口置顶"
 inline constexpr int kMenuHistory = 208;    // "抽签记录", after "不重复抽取"
+inline constexpr int kMenuHistoryCsv = 209;  // "抽签记录另存为表格...", after "抽签记录"
 
 // The draw window's class and caption.
 inline constexpr wchar_t kWindowClass[] = L"RaveloDrawWindow";

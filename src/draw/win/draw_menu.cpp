@@ -40,7 +40,7 @@ bool DrawMenu::Build() {
   };
   static constexpr Item kItems[] = {
       {kMenuMusic, L"开启音乐"}, {kMenuTopMost, L"窗口置顶"}, {kMenuNoRepeat, L"不重复抽取"},
-      {kMenuHistory, L"抽签记录"}, {0, nullptr},
+      {kMenuHistory, L"抽签记录"}, {kMenuHistoryCsv, L"抽签记录另存为表格..."}, {0, nullptr},
       {kMenuConfig, L"配置程序"}, {kMenuStyle, L"编辑风格"},   {0, nullptr},
       {kMenuHelp, L"操作帮助"},  {kMenuExit, L"退出"},
   };

@@ -1,5 +1,5 @@
 // The draw window's pop-up menu: music on or off, window on top, draws
-// without repeats, the record of results, the two
+// without repeats, the record of results (opened, or saved as a table), the two
 // companion programs, the help picture and exit. It shows at the pointer and
 // sends the chosen item to its window as WM_COMMAND (the IDs are in
 // draw_controls.h); the check marks are its only state. The menu itself is

@@ -266,6 +266,7 @@ void DrawWindow::OnMenuItem(int itemId) {
     case draw_controls::kMenuTopMost: ToggleTopMost(); break;
     case draw_controls::kMenuNoRepeat: engine_.OnNoRepeatMenuItem(); break;
     case draw_controls::kMenuHistory: ShowHistory(); break;
+    case draw_controls::kMenuHistoryCsv: SaveHistoryAsTable(); break;
     case draw_controls::kMenuConfig: engine_.OnCompanionMenuItem(draw::Companion::ConfigProgram); break;
     case draw_controls::kMenuStyle: engine_.OnCompanionMenuItem(draw::Companion::StyleEditor); break;
     case draw_controls::kMenuHelp: ShowHelpPicture(); break;

@@ -26,6 +26,7 @@
 #include "draw/win/music_player.h"
 #include "draw/win/window_box.h"
 #include "shared/core/paths.h"
+#include "shared/win/common_dialogs.h"
 #include "shared/win/frame_layout_view.h"
 #include "shared/win/image_button.h"
 #include "shared/win/skinned_frame.h"
@@ -97,6 +98,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   bool CreateHelpBox();
   void ShowHelpPicture();
   void ShowHistory();
+  void SaveHistoryAsTable();  // the record as a .csv file where the operator says
 
   InstallPaths paths_;
   NameList names_;
@@ -106,6 +108,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   // Why the last line of the record could not be written; cleared by the
   // next line that could.
   std::optional<draw::HistoryFailure> historyFailure_;
+  CommonDialogs dialogs_;
   FittedTextLine fittedText_{TextLine()};
   bool labelsCentred_ = false;  // the last layout centred caption and text line
 

@@ -1,6 +1,7 @@
 // The draw window's part in draws without repeats and in the record of
 // results: the option's check mark and its line in the configuration file,
-// the line each stop appends to history.txt, and the menu item that opens it.
+// the line each stop appends to history.txt, and the menu items that open it
+// and save it as a table.
 #include "draw/core/draw_history.h"
 #include "draw/core/no_repeat_option.h"
 #include "draw/win/draw_controls.h"
@@ -37,6 +38,21 @@ void DrawWindow::ShowHistory() {
     return;
   }
   if (!OpenWithShell(Handle(), path)) ShowWarning(Handle(), Widen(draw::kHistoryNotOpenedMessage));
+}
+
+void DrawWindow::SaveHistoryAsTable() {
+  const auto record = ReadWholeFile(PathFromUtf8(draw::HistoryPath(paths_)));
+  if (!record) {
+    ShowInformation(Handle(), Widen(draw::kNoHistoryMessage));
+    return;
+  }
+  const auto target = dialogs_.SaveFile(Handle(), {L"抽签记录另存为表格", L"CSV表格 (*.csv)|*.csv|所有文件 (*.*)|*.*", 1},
+                                        L"抽签记录.csv", L"csv");
+  if (!target) return;
+  if (WriteFileAtomically(FilePath(*target), draw::HistoryCsv(*record)))
+    ShowInformation(Handle(), L"抽签记录已保存为表格:" + *target);
+  else
+    ShowWarning(Handle(), L"抽签记录无法保存到" + *target + L",请检查文件是否正被其他程序打开,或换一个位置再试");
 }
 
 }  // namespace ravelo::win

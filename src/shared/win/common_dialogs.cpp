@@ -1,5 +1,7 @@
 #include "shared/win/common_dialogs.h"
 
+#include <algorithm>
+
 #include <commdlg.h>
 
 #include <vector>
@@ -67,6 +69,29 @@ std::optional<std::wstring> CommonDialogs::OpenFile(HWND owner, const OpenFileRe
   // The current folder stays the program's.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
   if (!open(&dialog)) return std::nullopt;
+  return std::wstring(path.data());
+}
+
+std::optional<std::wstring> CommonDialogs::SaveFile(HWND owner, const OpenFileRequest& request,
+                                                   const std::wstring& defaultName,
+                                                   const std::wstring& defaultExtension) {
+  const ScopedCommonControls themed;
+  const auto save = ProcAddress<BOOL(WINAPI*)(OPENFILENAMEW*)>(Library(), "GetSaveFileNameW");
+  if (!save) return std::nullopt;
+  const std::wstring filter = DialogFilter(request.filter);
+  std::vector<wchar_t> path(32768, L'\0');
+  defaultName.copy(path.data(), std::min(defaultName.size(), path.size() - 1));
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = static_cast<DWORD>(request.filterIndex);
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = static_cast<DWORD>(path.size());
+  dialog.lpstrTitle = request.title.c_str();
+  dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!save(&dialog)) return std::nullopt;
   return std::wstring(path.data());
 }
 

@@ -35,6 +35,11 @@ class CommonDialogs {
   std::optional<FontSpec> ChooseLabelFont(HWND owner, const FontSpec& preset);
   // The full path of an existing file.
   std::optional<std::wstring> OpenFile(HWND owner, const OpenFileRequest& request);
+  // The full path to save to (the dialog asks before replacing a file):
+  // defaultName is proposed, and defaultExtension (without the dot) added
+  // when the operator types none.
+  std::optional<std::wstring> SaveFile(HWND owner, const OpenFileRequest& request, const std::wstring& defaultName,
+                                       const std::wstring& defaultExtension);
 
  private:
   HMODULE Library();

@@ -187,6 +187,13 @@ class Process {
   std::wstring name_;
 };
 
+// Waits for the program's open or save dialog, types path into its file name
+// box and presses its OK button.
+void AnswerFileDialog(const Process& program, const std::wstring& path);
+
+// Puts text on the clipboard, as a copy from another program does.
+void PutOnClipboard(const std::wstring& text);
+
 struct ProcessEntry {
   DWORD id = 0;
   std::wstring path;  // its program file, empty when unreadable
