@@ -10,8 +10,11 @@ stage_rvo() {
   . "$root/tools/windows-target.sh"
   build="${RAVELO_BENCH_WIN_BUILD:-$RAVELO_WIN_BUILD}"
   out="$build/$1"
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$RAVELO_WIN_TOOLCHAIN" >/dev/null
+  # The toolchain only when the build is new (CMake warns that an existing
+  # build does not use it again).
+  local toolchain=()
+  [ -f "$build/CMakeCache.txt" ] || toolchain=(-DCMAKE_TOOLCHAIN_FILE="$RAVELO_WIN_TOOLCHAIN")
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${toolchain[@]}" >/dev/null
   cmake --build "$build" --target rvo ravelo_skin "${@:2}" -j2 >/dev/null
   mkdir -p "$out"
   stage="$out/Ravelo"
