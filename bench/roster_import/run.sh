@@ -5,12 +5,7 @@
 #   bench/roster_import/run.sh [--smoke] [--repeats R]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-# RAVELO_BENCH_BUILD names a native build to use as it is configured.
-if [ -n "${RAVELO_BENCH_BUILD:-}" ]; then
-  build=$RAVELO_BENCH_BUILD
-else
-  build="$root/build/bench"
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRAVELO_SANITIZE=OFF >/dev/null
-fi
-cmake --build "$build" --target ravelo_roster_import_bench -j2 >/dev/null
+# shellcheck source=../native_build.sh
+. "$root/bench/native_build.sh"
+native_build ravelo_roster_import_bench
 "$build/bench/ravelo_roster_import_bench" "$@"
