@@ -38,13 +38,21 @@ bool ContentPanel::LoadBackground(const std::wstring& path) {
   if (!loaded) return false;
   picture_ = std::move(loaded);
   sized_.Reset();
+  edge_.reset();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
   return true;
 }
 
 void ContentPanel::ClearBackground() {
   picture_.reset();
+  edge_.reset();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+COLORREF ContentPanel::Ground() const {
+  if (!picture_) return kGround;
+  if (!edge_) edge_ = picture_->EdgeColour();
+  return *edge_;
 }
 
 void ContentPanel::Place(const ravelo::Rect& bounds) {

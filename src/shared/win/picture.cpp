@@ -202,6 +202,30 @@ std::optional<Picture> Picture::Resized(int width, int height, bool smooth) cons
   return FromPixels(width, height, out.data());
 }
 
+COLORREF Picture::EdgeColour() const {
+  if (!bits_ || width_ <= 0 || height_ <= 0) return RGB(255, 255, 255);
+  std::uint64_t red = 0, green = 0, blue = 0, count = 0;
+  const auto add = [&](int x, int y) {
+    const std::uint32_t pixel = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+    // Premultiplied: what the alpha leaves uncovered shows the white ground.
+    const std::uint32_t uncovered = opaque_ ? 0 : 255 - (pixel >> 24);
+    red += ((pixel >> 16) & 0xFF) + uncovered;
+    green += ((pixel >> 8) & 0xFF) + uncovered;
+    blue += (pixel & 0xFF) + uncovered;
+    ++count;
+  };
+  for (int x = 0; x < width_; ++x) {
+    add(x, 0);
+    if (height_ > 1) add(x, height_ - 1);
+  }
+  for (int y = 1; y + 1 < height_; ++y) {
+    add(0, y);
+    if (width_ > 1) add(width_ - 1, y);
+  }
+  const auto mean = [&](std::uint64_t sum) { return static_cast<BYTE>(std::min<std::uint64_t>(255, sum / count)); };
+  return RGB(mean(red), mean(green), mean(blue));
+}
+
 const Picture& PictureAtSize::Of(const Picture& source, int width, int height) {
   if (width == source.Width() && height == source.Height()) return source;
   if (source_ != &source || !scaled_ || scaled_->Width() != width || scaled_->Height() != height) {

@@ -43,6 +43,9 @@ class Picture {
   // The picture at another size, smoothed (bilinear) or pixel for pixel
   // (nearest); empty on failure.
   std::optional<Picture> Resized(int width, int height, bool smooth = true) const;
+  // The mean colour of the outermost rows and columns, over white where
+  // they are transparent: the ground that continues the picture outwards.
+  COLORREF EdgeColour() const;
 
  private:
   friend class PictureDecoder;  // decodes straight into the DIB
