@@ -91,7 +91,8 @@ TEST(FullScreen, F11ShowsTheContentScaledAndCentredAndEscGivesTheWindowBack) {
 
   main.PostKey(VK_ESCAPE);
   WaitForWindowRect(main, windowed);
-  EXPECT_TRUE(main.RegionContains({2, 200})) << "the frame's shape is back";
+  // Full screen has no shape; the frame's rounded one is back.
+  WaitUntil([&] { return main.RegionContains({2, 200}); }, "the frame's shape");
   EXPECT_TRUE(rvo.IsRunning()) << "Esc in full screen leaves full screen only";
 }
 
@@ -103,7 +104,8 @@ TEST(FullScreen, ARemoteRunsTheDrawBlanksTheScreenAndTheChoiceOutlivesTheProgram
     const Window main = WaitForDrawWindow(rvo);
     main.PostKey(VK_F5);
     WaitForWindowRect(main, screen);
-    EXPECT_EQ(install.IniValue(L"Draw", L"fullscreen"), L"1");
+    WaitUntil([&] { return install.IniValue(L"Draw", L"fullscreen") == L"1"; }, "the choice saved");
+    EXPECT_EQ(install.IniValue(L"Draw", L"fullscreenmonitor"), L"0,0");
 
     main.PostKey(VK_NEXT);
     ASSERT_TRUE(TextLineChanges(main)) << "PageDown started no draw";
@@ -126,7 +128,7 @@ TEST(FullScreen, ARemoteRunsTheDrawBlanksTheScreenAndTheChoiceOutlivesTheProgram
   WaitForWindowRect(main, screen);
   main.PostKey(VK_ESCAPE);
   WaitUntil([&] { return main.WindowRect().Width() < screen.Width(); }, "the window back");
-  EXPECT_EQ(install.IniValue(L"Draw", L"fullscreen"), L"0");
+  WaitUntil([&] { return install.IniValue(L"Draw", L"fullscreen") == L"0"; }, "leaving saved");
 }
 
 }  // namespace
