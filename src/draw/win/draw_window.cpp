@@ -209,10 +209,11 @@ void DrawWindow::LoadCommandPictures() {
 }
 
 void DrawWindow::ApplyBackground(const SettingsPlan& plan) {
-  if (Content().LoadBackground(Widen(plan.backgroundPath))) return;
   // From the configuration file a picture that cannot be shown leaves the
   // background as it was; the built-in defaults give the plain ground.
-  if (plan.fromDefaults) Content().ClearBackground();
+  if (!Content().LoadBackground(Widen(plan.backgroundPath)) && plan.fromDefaults) Content().ClearBackground();
+  // In full screen the ground around the content follows the picture.
+  if (IsFullScreen()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE);
 }
 
 void DrawWindow::ApplyModernTitleFont() {

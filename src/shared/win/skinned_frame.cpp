@@ -138,7 +138,8 @@ void SkinnedFrame::BodyMouseDown(int button, POINT inWindow, HWND from) {
 }
 
 void SkinnedFrame::BodyMouseMove(int buttons) {
-  if (StartsWindowDrag(buttons)) BeginWindowDrag(Handle());
+  // Full screen stays where it is.
+  if (!fullScreen_ && StartsWindowDrag(buttons)) BeginWindowDrag(Handle());
 }
 
 LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
