@@ -187,19 +187,38 @@ std::optional<Picture> Picture::Resized(int width, int height, bool smooth) cons
   if (width <= 0 || height <= 0 || !bits_) return std::nullopt;
   const std::vector<Sample> columns = Samples(width, width_, smooth);
   const std::vector<Sample> rows = Samples(height, height_, smooth);
-  std::vector<std::uint32_t> out(static_cast<size_t>(width) * static_cast<size_t>(height));
+  auto dib = CreateTopDownDib(width, height);
+  if (!dib) return std::nullopt;
+  // Each source row the target needs is scaled across once (every target
+  // row blends two of them), so a large target costs one blend a pixel.
   // Premultiplied channels blend without dark fringes at transparent edges.
-  std::uint32_t* target = out.data();
+  const auto across = [&](int sourceRow, std::vector<std::uint64_t>& into) {
+    const std::uint32_t* line = bits_ + static_cast<size_t>(sourceRow) * static_cast<size_t>(width_);
+    for (size_t x = 0; x < columns.size(); ++x)
+      into[x] = Blend(Spread(line[columns[x].first]), Spread(line[columns[x].second]), columns[x].weight);
+  };
+  std::vector<std::uint64_t> upper(columns.size()), lower(columns.size());
+  int upperRow = -1, lowerRow = -1;
+  std::uint32_t* target = dib->second;
   for (const Sample& row : rows) {
-    const std::uint32_t* upper = bits_ + static_cast<size_t>(row.first) * static_cast<size_t>(width_);
-    const std::uint32_t* lower = bits_ + static_cast<size_t>(row.second) * static_cast<size_t>(width_);
-    for (const Sample& column : columns) {
-      const std::uint64_t top = Blend(Spread(upper[column.first]), Spread(upper[column.second]), column.weight);
-      const std::uint64_t bottom = Blend(Spread(lower[column.first]), Spread(lower[column.second]), column.weight);
-      *target++ = Gather(Blend(top, bottom, row.weight));
+    if (upperRow != row.first) {
+      if (lowerRow == row.first) {
+        upper.swap(lower);
+        std::swap(upperRow, lowerRow);
+      } else {
+        across(row.first, upper);
+        upperRow = row.first;
+      }
     }
+    if (lowerRow != row.second) {
+      across(row.second, lower);
+      lowerRow = row.second;
+    }
+    const std::uint32_t weight = row.weight;
+    for (size_t x = 0; x < columns.size(); ++x) *target++ = Gather(Blend(upper[x], lower[x], weight));
   }
-  return FromPixels(width, height, out.data());
+  // Blending keeps an opaque picture opaque.
+  return Picture(std::move(dib->first), dib->second, width, height, opaque_ ? std::optional<bool>(true) : std::nullopt);
 }
 
 COLORREF Picture::EdgeColour() const {
