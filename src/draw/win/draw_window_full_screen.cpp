@@ -110,6 +110,8 @@ void DrawWindow::SetFullScreen(bool on) {
   }
   menu_.SetChecked(draw_controls::kMenuFullScreen, on);
   PlaceBlankCover();
+  // The new look first, then the file.
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   SaveFullScreen(on);
 }
 
