@@ -51,6 +51,12 @@ void ContentPanel::ClearBackground() {
 
 COLORREF ContentPanel::Ground() const {
   if (!picture_) return kGround;
+  // A picture smaller than the panel leaves white at its right or bottom
+  // edge, and white continues it.
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const ravelo::Size shown = canvas_.Scale().ToDevice(ravelo::Size{picture_->Width(), picture_->Height()});
+  if (shown.width < client.right || shown.height < client.bottom) return kGround;
   if (!edge_) edge_ = picture_->EdgeColour();
   return *edge_;
 }

@@ -30,7 +30,8 @@ class ContentPanel final : public Window, public Backdrop {
   void ClearBackground();
   bool HasPicture() const { return picture_.has_value(); }
   // What continues the background beyond the panel (around it in full
-  // screen): the picture's edge colour, or the plain ground.
+  // screen): the mean colour of the picture's edges where it covers the
+  // panel, else the plain ground.
   COLORREF Ground() const;
 
   void Place(const ravelo::Rect& bounds);
