@@ -79,7 +79,10 @@ void ContentPanel::PaintBackdrop(HDC dc, const RECT& area) const {
   }
   // White right of and below the picture, the picture itself where it is.
   const ravelo::Size size = canvas_.Scale().ToDevice(ravelo::Size{picture_->Width(), picture_->Height()});
-  const Picture& picture = sized_.Of(*picture_, size.width, size.height);
+  // Only the part that shows in the panel is scaled.
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const Picture& picture = sized_.Of(*picture_, size.width, size.height, client.right, client.bottom);
   const RECT shown{0, 0, picture.Width(), picture.Height()};
   RECT right{std::max(area.left, shown.right), area.top, area.right, area.bottom};
   RECT below{area.left, std::max(area.top, shown.bottom), std::min(area.right, shown.right), area.bottom};

@@ -3,6 +3,9 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -181,23 +184,53 @@ std::uint64_t Blend(std::uint64_t a, std::uint64_t b, std::uint32_t weight) {
   return ((a * (256 - weight) + b * weight + kHalves) >> 8) & kLanes;
 }
 
+// target = upper and lower blended by the weight of lower (0..256), pixel
+// by pixel; SSE2 takes four pixels at a time where the compiler has it.
+void BlendRows(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t weight, std::uint32_t* target,
+               size_t count) {
+  size_t x = 0;
+#ifdef __SSE2__
+  const __m128i upperWeight = _mm_set1_epi16(static_cast<short>(256 - weight));
+  const __m128i lowerWeight = _mm_set1_epi16(static_cast<short>(weight));
+  const __m128i half = _mm_set1_epi16(128);
+  const __m128i zero = _mm_setzero_si128();
+  // Each 8-bit channel in a 16-bit lane: 255 * 256 + 128 still fits.
+  const auto blend = [&](__m128i a, __m128i b) {
+    return _mm_srli_epi16(
+        _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(a, upperWeight), _mm_mullo_epi16(b, lowerWeight)), half), 8);
+  };
+  for (; x + 4 <= count; x += 4) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(upper + x));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lower + x));
+    const __m128i low = blend(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero));
+    const __m128i high = blend(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(target + x), _mm_packus_epi16(low, high));
+  }
+#endif
+  for (; x < count; ++x) target[x] = Gather(Blend(Spread(upper[x]), Spread(lower[x]), weight));
+}
+
 }  // namespace
 
-std::optional<Picture> Picture::Resized(int width, int height, bool smooth) const {
-  if (width <= 0 || height <= 0 || !bits_) return std::nullopt;
-  const std::vector<Sample> columns = Samples(width, width_, smooth);
-  const std::vector<Sample> rows = Samples(height, height_, smooth);
+std::optional<Picture> Picture::Resized(int width, int height, bool smooth, int shownWidth, int shownHeight) const {
+  if (width <= 0 || height <= 0 || shownWidth <= 0 || shownHeight <= 0 || !bits_) return std::nullopt;
+  std::vector<Sample> columns = Samples(width, width_, smooth);
+  std::vector<Sample> rows = Samples(height, height_, smooth);
+  columns.resize(std::min<size_t>(columns.size(), static_cast<size_t>(shownWidth)));
+  rows.resize(std::min<size_t>(rows.size(), static_cast<size_t>(shownHeight)));
+  width = static_cast<int>(columns.size());
+  height = static_cast<int>(rows.size());
   auto dib = CreateTopDownDib(width, height);
   if (!dib) return std::nullopt;
   // Each source row the target needs is scaled across once (every target
   // row blends two of them), so a large target costs one blend a pixel.
   // Premultiplied channels blend without dark fringes at transparent edges.
-  const auto across = [&](int sourceRow, std::vector<std::uint64_t>& into) {
+  const auto across = [&](int sourceRow, std::vector<std::uint32_t>& into) {
     const std::uint32_t* line = bits_ + static_cast<size_t>(sourceRow) * static_cast<size_t>(width_);
     for (size_t x = 0; x < columns.size(); ++x)
-      into[x] = Blend(Spread(line[columns[x].first]), Spread(line[columns[x].second]), columns[x].weight);
+      into[x] = Gather(Blend(Spread(line[columns[x].first]), Spread(line[columns[x].second]), columns[x].weight));
   };
-  std::vector<std::uint64_t> upper(columns.size()), lower(columns.size());
+  std::vector<std::uint32_t> upper(columns.size()), lower(columns.size());
   int upperRow = -1, lowerRow = -1;
   std::uint32_t* target = dib->second;
   for (const Sample& row : rows) {
@@ -214,8 +247,8 @@ std::optional<Picture> Picture::Resized(int width, int height, bool smooth) cons
       across(row.second, lower);
       lowerRow = row.second;
     }
-    const std::uint32_t weight = row.weight;
-    for (size_t x = 0; x < columns.size(); ++x) *target++ = Gather(Blend(upper[x], lower[x], weight));
+    BlendRows(upper.data(), lower.data(), row.weight, target, columns.size());
+    target += columns.size();
   }
   // Blending keeps an opaque picture opaque.
   return Picture(std::move(dib->first), dib->second, width, height, opaque_ ? std::optional<bool>(true) : std::nullopt);
@@ -245,11 +278,15 @@ COLORREF Picture::EdgeColour() const {
   return RGB(mean(red), mean(green), mean(blue));
 }
 
-const Picture& PictureAtSize::Of(const Picture& source, int width, int height) {
+const Picture& PictureAtSize::Of(const Picture& source, int width, int height, int shownWidth, int shownHeight) {
   if (width == source.Width() && height == source.Height()) return source;
-  if (source_ != &source || !scaled_ || scaled_->Width() != width || scaled_->Height() != height) {
+  const int partWidth = std::min(width, shownWidth), partHeight = std::min(height, shownHeight);
+  if (source_ != &source || !scaled_ || width_ != width || height_ != height || scaled_->Width() != partWidth ||
+      scaled_->Height() != partHeight) {
     source_ = &source;
-    scaled_ = source.Resized(width, height, smooth_);
+    width_ = width;
+    height_ = height;
+    scaled_ = source.Resized(width, height, smooth_, shownWidth, shownHeight);
   }
   return scaled_ ? *scaled_ : source;
 }
