@@ -1,8 +1,10 @@
 // The CPU time rvo uses for a running draw, against the same window idle,
 // in one run:
-//   draw_cpu_bench RVO_EXE PROBE_DLL [SECONDS] [--music] [--no-probe]
+//   draw_cpu_bench RVO_EXE PROBE_DLL [SECONDS] [--music] [--no-probe] [--full-screen]
 // Starts rvo, lets it settle, then measures SECONDS idle and SECONDS of a
-// draw (Enter ... Space, posted to the window). Music is switched off through
+// draw (Enter ... Space, posted to the window). --full-screen then does the
+// same in full screen (F11), in the same run, and times entering and
+// leaving it: from the key until the window and all its parts have painted. Music is switched off through
 // the window menu's item unless --music is given, so that the figures are the
 // draw's own. The CPU times are rvo's (GetProcessTimes) and, apart, those of
 // wineserver (from /proc through Wine's Z: drive), which every Wine program
@@ -36,7 +38,7 @@ using ravelo::bench::StatCpuMs;
 
 constexpr wchar_t kDrawClass[] = L"RaveloDrawWindow";
 constexpr WPARAM kMenuMusic = 201;
-constexpr double kContentArea = 600.0 * 450.0;  // the shipped content size
+constexpr int kContentId = 100;
 
 // rvo's draw window (its tooltips are windows of the process too).
 bool IsDrawWindow(HWND window) {
@@ -83,7 +85,27 @@ void PrintCpu(const Phase& idle, const Phase& draw, LONG ticks, bool ticksCounte
               serverPerTick, ticks / draw.Seconds(), ticksCounted ? "" : " (from the interval, not counted)");
 }
 
-void PrintPaints(const Phase& idle, const Phase& draw, LONG ticks) {
+// The content area's pixels as the window shows it now.
+double ContentArea(HWND main) {
+  RECT content{};
+  GetClientRect(GetDlgItem(main, kContentId), &content);
+  return static_cast<double>(content.right) * content.bottom;
+}
+
+// Milliseconds from a key sent to rvo until every part of its window has
+// painted: the key is handled before SendMessage returns, and RDW_UPDATENOW
+// has rvo's thread paint what is pending before RedrawWindow returns.
+double MsToFullPaint(HWND main, WPARAM key) {
+  LARGE_INTEGER frequency, from, to;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&from);
+  SendMessageW(main, WM_KEYDOWN, key, 1);
+  RedrawWindow(main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  QueryPerformanceCounter(&to);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void PrintPaints(const Phase& idle, const Phase& draw, LONG ticks, double contentArea) {
   const char* kinds[] = {"text line", "content area", "command buttons", "other windows"};
   std::printf("repainted during the draw (update regions, pixels):\n");
   for (int k = 0; k < ravelo::bench::kWindowKinds; ++k) {
@@ -95,7 +117,7 @@ void PrintPaints(const Phase& idle, const Phase& draw, LONG ticks) {
   // the distinct pixels are counted from the union of each tick's regions.
   const double distinct = static_cast<double>(draw.DistinctArea()) / (ticks - 1);
   std::printf("  distinct pixels per tick: %.0f = %.2f%% of the %.0f px content area\n", distinct,
-              100.0 * distinct / kContentArea, kContentArea);
+              100.0 * distinct / contentArea, contentArea);
   std::printf("  the text line's old and new places: %.0f px per tick\n",
               static_cast<double>(draw.TextLineArea()) / (ticks - 1));
   std::printf("  painted outside the text line's places: %lld px in all\n", draw.Outside());
@@ -116,9 +138,12 @@ int wmain(int argc, wchar_t** argv) {
   int seconds = 10;
   bool music = false;
   bool useProbe = true;
+  bool fullScreen = false;
   for (int i = 3; i < argc; ++i) {
     if (std::wcscmp(argv[i], L"--music") == 0)
       music = true;
+    else if (std::wcscmp(argv[i], L"--full-screen") == 0)
+      fullScreen = true;
     else if (std::wcscmp(argv[i], L"--no-probe") == 0)
       useProbe = false;
     else
@@ -184,16 +209,32 @@ int wmain(int argc, wchar_t** argv) {
     return s;
   };
 
-  Phase idle{"idle", take(), {}};
-  Sleep(static_cast<DWORD>(seconds) * 1000);
-  idle.to = take();
+  struct Run {
+    Phase idle, draw;
+    double contentArea;
+  };
+  const auto measure = [&] {
+    Phase idle{"idle", take(), {}};
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    idle.to = take();
 
-  Phase draw{"draw", take(), {}};
-  PostMessageW(main, WM_CHAR, 13, 0);
-  Sleep(static_cast<DWORD>(seconds) * 1000);
-  PostMessageW(main, WM_CHAR, 32, 0);
-  Sleep(100);  // the stop and its last paint
-  draw.to = take();
+    Phase draw{"draw", take(), {}};
+    PostMessageW(main, WM_CHAR, 13, 0);
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    PostMessageW(main, WM_CHAR, 32, 0);
+    Sleep(100);  // the stop and its last paint
+    draw.to = take();
+    return Run{idle, draw, ContentArea(main)};
+  };
+  const Run window = measure();
+  std::optional<Run> full;
+  double enterMs = 0, leaveMs = 0;
+  if (fullScreen) {
+    enterMs = MsToFullPaint(main, VK_F11);
+    Sleep(1000);
+    full = measure();
+    leaveMs = MsToFullPaint(main, VK_F11);
+  }
 
   PostMessageW(main, WM_CHAR, 27, 0);
   if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
@@ -205,9 +246,18 @@ int wmain(int argc, wchar_t** argv) {
               music ? "on" : "off");
   std::printf("CPU times from %s; paint probe %s\n", rvoStat ? "/proc (10 ms steps)" : "GetProcessTimes",
               hook ? "hooked in" : "not used");
-  // Without the probe nothing counts the ticks: the interval gives them.
-  const LONG ticks = hook ? draw.Ticks() : static_cast<LONG>(draw.Seconds() * 100.0);
-  PrintCpu(idle, draw, ticks, hook != nullptr);
-  if (hook && ticks > 1) PrintPaints(idle, draw, ticks);
+  const auto print = [&](const Run& run, const char* title) {
+    std::printf("--- %s (%.0f px content area)\n", title, run.contentArea);
+    // Without the probe nothing counts the ticks: the interval gives them.
+    const LONG ticks = hook ? run.draw.Ticks() : static_cast<LONG>(run.draw.Seconds() * 100.0);
+    PrintCpu(run.idle, run.draw, ticks, hook != nullptr);
+    if (hook && ticks > 1) PrintPaints(run.idle, run.draw, ticks, run.contentArea);
+  };
+  print(window, "in a window");
+  if (full) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    print(*full, (std::string("full screen on ") + std::to_string(width) + " x " + std::to_string(height)).c_str());
+    std::printf("entering full screen: %.1f ms to the first full paint; leaving: %.1f ms\n", enterMs, leaveMs);
+  }
   return 0;
 }

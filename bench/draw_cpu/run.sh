@@ -3,8 +3,11 @@
 # 10 ms interval, against the same window idle, in one run under Wine on a
 # private virtual screen; and what one tick repaints (a hook DLL in rvo
 # measures every update region).
-#   bench/draw_cpu/run.sh [SECONDS] [--music] [--no-probe]     (default 10 s)
-# --no-probe leaves the paint probe out, whose own work adds to rvo's CPU.
+#   bench/draw_cpu/run.sh [SECONDS] [--music] [--no-probe] [--full-screen] [--screen WxH]
+# (default 10 s). --no-probe leaves the paint probe out, whose own work adds
+# to rvo's CPU. --full-screen measures the same again in full screen and
+# times entering and leaving it; --screen gives the virtual screen's size
+# (default 1024x768).
 # RAVELO_BENCH_WIN_BUILD names the cross build to take rvo from (default
 # build/win, built here when needed).
 set -euo pipefail
@@ -13,6 +16,12 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 . "$root/bench/rvo_stage.sh"
 stage_rvo bench-draw-cpu draw_cpu_bench paint_probe
 
-"$root/tools/with-display" --own \
+screen=()
+args=()
+while [ $# -gt 0 ]; do
+  if [ "$1" = --screen ]; then screen=(--screen "$2"); shift 2; else args+=("$1"); shift; fi
+done
+
+"$root/tools/with-display" --own "${screen[@]}" \
   "$root/tools/wine-run" "$programs/draw_cpu_bench.exe" \
-  "$(to_windows "$stage/bin/rvo.exe")" "$(to_windows "$programs/paint_probe.dll")" "$@"
+  "$(to_windows "$stage/bin/rvo.exe")" "$(to_windows "$programs/paint_probe.dll")" "${args[@]}"

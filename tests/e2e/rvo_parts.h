@@ -21,7 +21,7 @@ namespace frame = ravelo::frame_controls;
 inline constexpr wchar_t kMenuClass[] = L"#32768";  // a pop-up menu on the screen
 // The menu's items in their order, separators left out (the keyboard skips
 // them): the n-th item is n presses of the down arrow away.
-enum class MenuItem { Music = 1, TopMost, NoRepeat, History, HistoryCsv, ConfigProgram, StyleEditor, Help, Exit };
+enum class MenuItem { Music = 1, TopMost, FullScreen, NoRepeat, History, HistoryCsv, ConfigProgram, StyleEditor, Help, Exit };
 
 inline constexpr wchar_t kNoConfigFile[] = L"找不到配置文件,系统将为您载入默认设置";
 

@@ -74,6 +74,16 @@ void DrawEngine::OnKey(int characterCode) {
   }
 }
 
+void DrawEngine::OnRemoteButton() {
+  if (!Accepting()) return;
+  Busy busy(busy_);
+  if (state_.canStart) {
+    StartDraw();
+  } else if (state_.canStop) {
+    StopDraw();
+  }
+}
+
 void DrawEngine::OnButtonClick(CommandButton b) {
   // The flags are not consulted: a disabled button takes no click, and the
   // enabled states are the only guard.

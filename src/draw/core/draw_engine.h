@@ -137,6 +137,9 @@ class DrawEngine {
   // keeps running behind a message.
   void OnKey(int characterCode);        // WM_CHAR of the window, whatever has the focus
   void OnButtonClick(CommandButton b);  // a click on an enabled I_cmd(i)
+  // A presenter remote's one button (its page and arrow keys): starts a
+  // draw when Enter would, else stops it when Space would.
+  void OnRemoteButton();
   void OnTimerTick();                   // a tick of the draw timer
   void OnMusicMenuItem();               // "开启音乐"
   void OnNoRepeatMenuItem();            // "不重复抽取"

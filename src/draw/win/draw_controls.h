@@ -11,6 +11,7 @@ inline constexpr int kCloseBox = 111;     // PicboxClose
 inline constexpr int kFirstCommand = 121;
 inline constexpr int CommandId(int index1) { return kFirstCommand + index1 - 1; }
 inline constexpr int kHelpBox = 130;  // I_helpbox
+inline constexpr int kBlankCover = 131;  // the black cover of a blanked screen
 
 // Items of the window menu, in their order; each arrives as WM_COMMAND.
 inline constexpr int kMenuMusic = 201;      // mopenmusic "开启音乐"
@@ -22,6 +23,7 @@ inline constexpr int kMenuExit = 206;       // mend "退出"
 inline constexpr int kMenuNoRepeat = 207;   // "不重复抽取", after "窗口置顶"
 inline constexpr int kMenuHistory = 208;    // "抽签记录", after "不重复抽取"
 inline constexpr int kMenuHistoryCsv = 209;  // "抽签记录另存为表格...", after "抽签记录"
+inline constexpr int kMenuFullScreen = 210;  // "全屏显示", after "窗口置顶"
 
 // The draw window's class and caption.
 inline constexpr wchar_t kWindowClass[] = L"RaveloDrawWindow";

@@ -13,6 +13,7 @@ std::optional<std::size_t> DrawMenu::CheckSlot(int itemId) {
     case draw_controls::kMenuMusic: return 0;
     case draw_controls::kMenuTopMost: return 1;
     case draw_controls::kMenuNoRepeat: return 2;
+    case draw_controls::kMenuFullScreen: return 3;
     default: return std::nullopt;
   }
 }
@@ -39,8 +40,9 @@ bool DrawMenu::Build() {
     const wchar_t* text;
   };
   static constexpr Item kItems[] = {
-      {kMenuMusic, L"开启音乐"}, {kMenuTopMost, L"窗口置顶"}, {kMenuNoRepeat, L"不重复抽取"},
-      {kMenuHistory, L"抽签记录"}, {kMenuHistoryCsv, L"抽签记录另存为表格..."}, {0, nullptr},
+      {kMenuMusic, L"开启音乐"}, {kMenuTopMost, L"窗口置顶"}, {kMenuFullScreen, L"全屏显示"},
+      {kMenuNoRepeat, L"不重复抽取"}, {kMenuHistory, L"抽签记录"}, {kMenuHistoryCsv, L"抽签记录另存为表格..."},
+      {0, nullptr},
       {kMenuConfig, L"配置程序"}, {kMenuStyle, L"编辑风格"},   {0, nullptr},
       {kMenuHelp, L"操作帮助"},  {kMenuExit, L"退出"},
   };
@@ -53,7 +55,7 @@ bool DrawMenu::Build() {
     }
   }
   menu_ = menu;
-  for (int item : {kMenuMusic, kMenuTopMost, kMenuNoRepeat}) SetChecked(item, IsChecked(item));
+  for (int item : {kMenuMusic, kMenuTopMost, kMenuFullScreen, kMenuNoRepeat}) SetChecked(item, IsChecked(item));
   return true;
 }
 

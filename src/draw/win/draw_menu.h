@@ -1,5 +1,6 @@
-// The draw window's pop-up menu: music on or off, window on top, draws
-// without repeats, the record of results (opened, or saved as a table), the two
+// The draw window's pop-up menu: music on or off, window on top, full
+// screen, draws without repeats, the record of results (opened, or saved as a
+// table), the two
 // companion programs, the help picture and exit. It shows at the pointer and
 // sends the chosen item to its window as WM_COMMAND (the IDs are in
 // draw_controls.h); the check marks are its only state. The menu itself is
@@ -35,8 +36,8 @@ class DrawMenu {
   static std::optional<std::size_t> CheckSlot(int itemId);
 
   HMENU menu_ = nullptr;
-  // Music, top-most, no repeats: music is checked from the start.
-  std::array<bool, 3> checked_{true, false, false};
+  // Music, top-most, no repeats, full screen: music is checked from the start.
+  std::array<bool, 4> checked_{true, false, false, false};
 };
 
 }  // namespace ravelo::win

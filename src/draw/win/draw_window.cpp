@@ -1,9 +1,11 @@
 #include "draw/win/draw_window.h"
 
+#include "draw/core/full_screen_option.h"
 #include "draw/core/no_repeat_option.h"
 #include "draw/win/draw_controls.h"
 #include "resource_ids.h"
 #include "shared/core/file_system.h"
+#include "shared/core/full_screen.h"
 #include "shared/core/ini_file.h"
 #include "shared/core/probes.h"
 #include "shared/version.h"
@@ -74,6 +76,7 @@ bool DrawWindow::StartUp() {
   paths_ = InstallPaths::FromProgramFolder(ProgramFolder());
   if (!engine_.StartUp()) return false;
   ApplyModernTitleFont();
+  if (startFullScreen_) StartInFullScreen();
   // What the first look does not need waits until the window shows.
   FinishStartUpLater();
   return true;
@@ -104,6 +107,10 @@ void DrawWindow::LoadSettings() {
     const ConfigTexts texts = ConfigTexts::Read(reader);
     noRepeat_ = draw::NoRepeatFromText(reader.Read(draw::kNoRepeatSection, draw::kNoRepeatKey,
                                                    draw::kNoRepeatFieldBytes));
+    startFullScreen_ = draw::FullScreenFromText(
+        reader.Read(draw::kFullScreenSection, draw::kFullScreenKey, draw::kFullScreenFieldBytes));
+    fullScreenMonitor_ = reader.Read(draw::kFullScreenSection, draw::kFullScreenMonitorKey,
+                                     draw::kFullScreenMonitorFieldBytes);
     Screenrs screen(system_);
     const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
     ApplyPlan(PlanFromConfig(texts, bounds, paths_, FileExistsAt, settings_));
@@ -117,7 +124,8 @@ void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
   Layout(plan.layout);
   if (plan.timerInterval) timerInterval_ = *plan.timerInterval;
   if (plan.makeTopMost) {
-    SetTopMost(true);
+    // Full screen keeps the window on top anyway; leaving it applies the mark.
+    if (!IsFullScreen()) SetTopMost(true);
     menu_.SetChecked(draw_controls::kMenuTopMost, true);
   }
   ApplyBackground(plan);
@@ -129,6 +137,11 @@ void DrawWindow::Layout(const FrameLayoutArgs& args) {
   layoutArgs_ = args;
   // Set again by PlaceParts when the layout runs to its end.
   labelsCentred_ = false;
+  // New settings can change the content's size, and so the scale that fits.
+  if (const RECT* monitor = FullScreenMonitor())
+    EnterFullScreen(*monitor, DisplayScale(FullScreenDpi({args.width, args.height},
+                                                          {monitor->right - monitor->left,
+                                                           monitor->bottom - monitor->top})));
   ApplyFrameLayout(*this, *this, args);
 }
 
@@ -161,6 +174,9 @@ void DrawWindow::PlaceParts(const FrameLayout& layout) {
   labelsCentred_ = layout.labelsCentred;
   if (!layout.draw) return;
   const DrawFrameLayout& draw = *layout.draw;
+  // Full screen has no frame: the window boxes go with it.
+  ShowWindow(minimizeBox_.Handle(), IsFullScreen() ? SW_HIDE : SW_SHOWNA);
+  ShowWindow(closeBox_.Handle(), IsFullScreen() ? SW_HIDE : SW_SHOWNA);
   minimizeBox_.Place(draw.windowBoxes.minimize);
   minimizeBox_.SetGlyph(draw.windowBoxes.minimizeGlyph, draw.windowBoxes.glyphPen);
   closeBox_.Place(draw.windowBoxes.close);
@@ -193,10 +209,11 @@ void DrawWindow::LoadCommandPictures() {
 }
 
 void DrawWindow::ApplyBackground(const SettingsPlan& plan) {
-  if (Content().LoadBackground(Widen(plan.backgroundPath))) return;
   // From the configuration file a picture that cannot be shown leaves the
   // background as it was; the built-in defaults give the plain ground.
-  if (plan.fromDefaults) Content().ClearBackground();
+  if (!Content().LoadBackground(Widen(plan.backgroundPath)) && plan.fromDefaults) Content().ClearBackground();
+  // In full screen the ground around the content follows the picture.
+  if (IsFullScreen()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE);
 }
 
 void DrawWindow::ApplyModernTitleFont() {
@@ -264,6 +281,7 @@ void DrawWindow::OnMenuItem(int itemId) {
   switch (itemId) {
     case draw_controls::kMenuMusic: engine_.OnMusicMenuItem(); break;
     case draw_controls::kMenuTopMost: ToggleTopMost(); break;
+    case draw_controls::kMenuFullScreen: SetFullScreen(!IsFullScreen()); break;
     case draw_controls::kMenuNoRepeat: engine_.OnNoRepeatMenuItem(); break;
     case draw_controls::kMenuHistory: ShowHistory(); break;
     case draw_controls::kMenuHistoryCsv: SaveHistoryAsTable(); break;
@@ -278,7 +296,8 @@ void DrawWindow::OnMenuItem(int itemId) {
 void DrawWindow::ToggleTopMost() {
   // The check mark says what the menu last did (or the settings asked for).
   const bool wasOnTop = menu_.IsChecked(draw_controls::kMenuTopMost);
-  SetTopMost(!wasOnTop);
+  // Full screen stays on top; leaving it applies the mark.
+  if (!IsFullScreen()) SetTopMost(!wasOnTop);
   menu_.SetChecked(draw_controls::kMenuTopMost, !wasOnTop);
 }
 
@@ -308,8 +327,11 @@ void DrawWindow::ShowHelpPicture() {
 LRESULT DrawWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
-      engine_.OnKey(static_cast<int>(wParam));
+      if (PassesCharToEngine(static_cast<int>(wParam))) engine_.OnKey(static_cast<int>(wParam));
       return 0;
+    case WM_KEYDOWN:
+      if (OnKeyDown(wParam, lParam)) return 0;
+      break;
     case WM_TIMER:
       if (wParam == kDrawTimer) engine_.OnTimerTick();
       return 0;

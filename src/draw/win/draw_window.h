@@ -5,8 +5,9 @@
 //
 // What each key, button, tick and menu item does is decided by the draw
 // engine; the window carries out its effects (DrawEffects) and handles the
-// parts of the menu that do not touch the draw: the top-most switch and the
-// help picture.
+// parts of the menu that do not touch the draw: the top-most switch, full
+// screen and the help picture. A presenter remote's keys come through the
+// same engine (draw_window_full_screen.cpp).
 #pragma once
 
 #include <windows.h>
@@ -93,6 +94,21 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   void ApplyBackground(const SettingsPlan& plan);
   void ApplyModernTitleFont();
 
+  // Full screen and the presenter remote (draw_window_full_screen.cpp).
+  // True when the key was one of them.
+  bool OnKeyDown(WPARAM key, LPARAM flags);
+  // Esc, Enter, Space, 1 and 2: false when the window keeps the key from
+  // the engine (Esc leaves full screen; a blank screen takes no draw keys).
+  bool PassesCharToEngine(int characterCode);
+  void SetFullScreen(bool on);
+  // Shows full screen on the monitor (entering it, or moving there).
+  void FullScreenOn(const RECT& monitor);
+  void MoveFullScreen(int step);
+  void StartInFullScreen();
+  void SaveFullScreen(bool on);
+  void ToggleBlank();
+  void PlaceBlankCover();  // over the whole window while blank
+
   // The menu's own items.
   void ToggleTopMost();
   bool CreateHelpBox();
@@ -105,6 +121,10 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   DrawSettingsState settings_;
   int timerInterval_ = 0;
   bool noRepeat_ = false;  // [Draw] norepeat as last read
+  bool startFullScreen_ = false;  // [Draw] fullscreen as last read
+  std::string fullScreenMonitor_;  // [Draw] fullscreenmonitor as last read
+  HWND blankCover_ = nullptr;  // black over everything while the screen is blank
+  bool blank_ = false;
   // Why the last line of the record could not be written; cleared by the
   // next line that could.
   std::optional<draw::HistoryFailure> historyFailure_;

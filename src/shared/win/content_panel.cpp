@@ -38,13 +38,27 @@ bool ContentPanel::LoadBackground(const std::wstring& path) {
   if (!loaded) return false;
   picture_ = std::move(loaded);
   sized_.Reset();
+  edge_.reset();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
   return true;
 }
 
 void ContentPanel::ClearBackground() {
   picture_.reset();
+  edge_.reset();
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+COLORREF ContentPanel::Ground() const {
+  if (!picture_) return kGround;
+  // A picture smaller than the panel leaves white at its right or bottom
+  // edge, and white continues it.
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const ravelo::Size shown = canvas_.Scale().ToDevice(ravelo::Size{picture_->Width(), picture_->Height()});
+  if (shown.width < client.right || shown.height < client.bottom) return kGround;
+  if (!edge_) edge_ = picture_->EdgeColour();
+  return *edge_;
 }
 
 void ContentPanel::Place(const ravelo::Rect& bounds) {
@@ -65,7 +79,10 @@ void ContentPanel::PaintBackdrop(HDC dc, const RECT& area) const {
   }
   // White right of and below the picture, the picture itself where it is.
   const ravelo::Size size = canvas_.Scale().ToDevice(ravelo::Size{picture_->Width(), picture_->Height()});
-  const Picture& picture = sized_.Of(*picture_, size.width, size.height);
+  // Only the part that shows in the panel is scaled.
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  const Picture& picture = sized_.Of(*picture_, size.width, size.height, client.right, client.bottom);
   const RECT shown{0, 0, picture.Width(), picture.Height()};
   RECT right{std::max(area.left, shown.right), area.top, area.right, area.bottom};
   RECT below{area.left, std::max(area.top, shown.bottom), std::min(area.right, shown.right), area.bottom};

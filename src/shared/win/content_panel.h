@@ -29,6 +29,10 @@ class ContentPanel final : public Window, public Backdrop {
   // Back to the plain white ground.
   void ClearBackground();
   bool HasPicture() const { return picture_.has_value(); }
+  // What continues the background beyond the panel (around it in full
+  // screen): the mean colour of the picture's edges where it covers the
+  // panel, else the plain ground.
+  COLORREF Ground() const;
 
   void Place(const ravelo::Rect& bounds);
   // The window's scale: the background's size and the labels' fonts follow it.
@@ -48,6 +52,7 @@ class ContentPanel final : public Window, public Backdrop {
   PictureDecoder* pictures_ = nullptr;
   std::optional<Picture> picture_;
   mutable PictureAtSize sized_;
+  mutable std::optional<COLORREF> edge_;  // of picture_, found on first use
   std::vector<ravelo::Rect> outlines_;
 };
 

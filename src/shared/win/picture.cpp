@@ -3,6 +3,9 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -181,32 +184,109 @@ std::uint64_t Blend(std::uint64_t a, std::uint64_t b, std::uint32_t weight) {
   return ((a * (256 - weight) + b * weight + kHalves) >> 8) & kLanes;
 }
 
-}  // namespace
-
-std::optional<Picture> Picture::Resized(int width, int height, bool smooth) const {
-  if (width <= 0 || height <= 0 || !bits_) return std::nullopt;
-  const std::vector<Sample> columns = Samples(width, width_, smooth);
-  const std::vector<Sample> rows = Samples(height, height_, smooth);
-  std::vector<std::uint32_t> out(static_cast<size_t>(width) * static_cast<size_t>(height));
-  // Premultiplied channels blend without dark fringes at transparent edges.
-  std::uint32_t* target = out.data();
-  for (const Sample& row : rows) {
-    const std::uint32_t* upper = bits_ + static_cast<size_t>(row.first) * static_cast<size_t>(width_);
-    const std::uint32_t* lower = bits_ + static_cast<size_t>(row.second) * static_cast<size_t>(width_);
-    for (const Sample& column : columns) {
-      const std::uint64_t top = Blend(Spread(upper[column.first]), Spread(upper[column.second]), column.weight);
-      const std::uint64_t bottom = Blend(Spread(lower[column.first]), Spread(lower[column.second]), column.weight);
-      *target++ = Gather(Blend(top, bottom, row.weight));
-    }
+// target = upper and lower blended by the weight of lower (0..256), pixel
+// by pixel; SSE2 takes four pixels at a time where the compiler has it.
+void BlendRows(const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t weight, std::uint32_t* target,
+               size_t count) {
+  size_t x = 0;
+#ifdef __SSE2__
+  const __m128i upperWeight = _mm_set1_epi16(static_cast<short>(256 - weight));
+  const __m128i lowerWeight = _mm_set1_epi16(static_cast<short>(weight));
+  const __m128i half = _mm_set1_epi16(128);
+  const __m128i zero = _mm_setzero_si128();
+  // Each 8-bit channel in a 16-bit lane: 255 * 256 + 128 still fits.
+  const auto blend = [&](__m128i a, __m128i b) {
+    return _mm_srli_epi16(
+        _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(a, upperWeight), _mm_mullo_epi16(b, lowerWeight)), half), 8);
+  };
+  for (; x + 4 <= count; x += 4) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(upper + x));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lower + x));
+    const __m128i low = blend(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero));
+    const __m128i high = blend(_mm_unpackhi_epi8(a, zero), _mm_unpackhi_epi8(b, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(target + x), _mm_packus_epi16(low, high));
   }
-  return FromPixels(width, height, out.data());
+#endif
+  for (; x < count; ++x) target[x] = Gather(Blend(Spread(upper[x]), Spread(lower[x]), weight));
 }
 
-const Picture& PictureAtSize::Of(const Picture& source, int width, int height) {
+}  // namespace
+
+std::optional<Picture> Picture::Resized(int width, int height, bool smooth, int shownWidth, int shownHeight) const {
+  if (width <= 0 || height <= 0 || shownWidth <= 0 || shownHeight <= 0 || !bits_) return std::nullopt;
+  std::vector<Sample> columns = Samples(width, width_, smooth);
+  std::vector<Sample> rows = Samples(height, height_, smooth);
+  columns.resize(std::min<size_t>(columns.size(), static_cast<size_t>(shownWidth)));
+  rows.resize(std::min<size_t>(rows.size(), static_cast<size_t>(shownHeight)));
+  width = static_cast<int>(columns.size());
+  height = static_cast<int>(rows.size());
+  auto dib = CreateTopDownDib(width, height);
+  if (!dib) return std::nullopt;
+  // Each source row the target needs is scaled across once (every target
+  // row blends two of them), so a large target costs one blend a pixel.
+  // Premultiplied channels blend without dark fringes at transparent edges.
+  const auto across = [&](int sourceRow, std::vector<std::uint32_t>& into) {
+    const std::uint32_t* line = bits_ + static_cast<size_t>(sourceRow) * static_cast<size_t>(width_);
+    for (size_t x = 0; x < columns.size(); ++x)
+      into[x] = Gather(Blend(Spread(line[columns[x].first]), Spread(line[columns[x].second]), columns[x].weight));
+  };
+  std::vector<std::uint32_t> upper(columns.size()), lower(columns.size());
+  int upperRow = -1, lowerRow = -1;
+  std::uint32_t* target = dib->second;
+  for (const Sample& row : rows) {
+    if (upperRow != row.first) {
+      if (lowerRow == row.first) {
+        upper.swap(lower);
+        std::swap(upperRow, lowerRow);
+      } else {
+        across(row.first, upper);
+        upperRow = row.first;
+      }
+    }
+    if (lowerRow != row.second) {
+      across(row.second, lower);
+      lowerRow = row.second;
+    }
+    BlendRows(upper.data(), lower.data(), row.weight, target, columns.size());
+    target += columns.size();
+  }
+  // Blending keeps an opaque picture opaque.
+  return Picture(std::move(dib->first), dib->second, width, height, opaque_ ? std::optional<bool>(true) : std::nullopt);
+}
+
+COLORREF Picture::EdgeColour() const {
+  if (!bits_ || width_ <= 0 || height_ <= 0) return RGB(255, 255, 255);
+  std::uint64_t red = 0, green = 0, blue = 0, count = 0;
+  const auto add = [&](int x, int y) {
+    const std::uint32_t pixel = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+    // Premultiplied: what the alpha leaves uncovered shows the white ground.
+    const std::uint32_t uncovered = opaque_ ? 0 : 255 - (pixel >> 24);
+    red += ((pixel >> 16) & 0xFF) + uncovered;
+    green += ((pixel >> 8) & 0xFF) + uncovered;
+    blue += (pixel & 0xFF) + uncovered;
+    ++count;
+  };
+  for (int x = 0; x < width_; ++x) {
+    add(x, 0);
+    if (height_ > 1) add(x, height_ - 1);
+  }
+  for (int y = 1; y + 1 < height_; ++y) {
+    add(0, y);
+    if (width_ > 1) add(width_ - 1, y);
+  }
+  const auto mean = [&](std::uint64_t sum) { return static_cast<BYTE>(std::min<std::uint64_t>(255, sum / count)); };
+  return RGB(mean(red), mean(green), mean(blue));
+}
+
+const Picture& PictureAtSize::Of(const Picture& source, int width, int height, int shownWidth, int shownHeight) {
   if (width == source.Width() && height == source.Height()) return source;
-  if (source_ != &source || !scaled_ || scaled_->Width() != width || scaled_->Height() != height) {
+  const int partWidth = std::min(width, shownWidth), partHeight = std::min(height, shownHeight);
+  if (source_ != &source || !scaled_ || width_ != width || height_ != height || scaled_->Width() != partWidth ||
+      scaled_->Height() != partHeight) {
     source_ = &source;
-    scaled_ = source.Resized(width, height, smooth_);
+    width_ = width;
+    height_ = height;
+    scaled_ = source.Resized(width, height, smooth_, shownWidth, shownHeight);
   }
   return scaled_ ? *scaled_ : source;
 }

@@ -8,6 +8,7 @@
 #include <wincodec.h>  // after windows.h
 
 #include <cstdint>
+#include <climits>
 #include <optional>
 #include <string>
 #include <thread>
@@ -41,8 +42,13 @@ class Picture {
   // The disabled look: grey, and half transparent over what lies behind.
   Picture Greyed() const;
   // The picture at another size, smoothed (bilinear) or pixel for pixel
-  // (nearest); empty on failure.
-  std::optional<Picture> Resized(int width, int height, bool smooth = true) const;
+  // (nearest); empty on failure. With a smaller shown size, only that top
+  // left part of it is made (a picture larger than where it shows).
+  std::optional<Picture> Resized(int width, int height, bool smooth = true, int shownWidth = INT_MAX,
+                                 int shownHeight = INT_MAX) const;
+  // The mean colour of the outermost rows and columns, over white where
+  // they are transparent: the ground that continues the picture outwards.
+  COLORREF EdgeColour() const;
 
  private:
   friend class PictureDecoder;  // decodes straight into the DIB
@@ -63,14 +69,18 @@ class Picture {
 // made once per size (or per new source, after Reset), not on every paint.
 class PictureAtSize {
  public:
-  // source itself when the size is its own.
-  const Picture& Of(const Picture& source, int width, int height);
+  // source itself when the size is its own. With a shown size, only the
+  // top left part that shows is made (Resized).
+  const Picture& Of(const Picture& source, int width, int height, int shownWidth = INT_MAX,
+                    int shownHeight = INT_MAX);
   void Reset() { scaled_.reset(); }
   void SetSmooth(bool smooth) { smooth_ = smooth; }
 
  private:
   bool smooth_ = true;
   const Picture* source_ = nullptr;
+  int width_ = 0;  // the whole scaled picture's size, of which scaled_ is the top left
+  int height_ = 0;
   std::optional<Picture> scaled_;
 };
 

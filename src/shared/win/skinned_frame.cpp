@@ -1,5 +1,6 @@
 #include "shared/win/skinned_frame.h"
 
+#include "shared/core/full_screen.h"
 #include "shared/win/control_messages.h"
 #include "shared/win/frame_controls.h"
 #include "shared/win/window_drag.h"
@@ -57,6 +58,16 @@ void SkinnedFrame::SetBodyColour(COLORREF colour) {
 }
 
 void SkinnedFrame::ApplyGeometry(const FrameLayout& layout) {
+  if (fullScreen_) {
+    const RECT& monitor = *fullScreen_;
+    const ravelo::Size area{monitor.right - monitor.left, monitor.bottom - monitor.top};
+    SetWindowPos(Handle(), HWND_TOPMOST, monitor.left, monitor.top, area.width, area.height, SWP_NOACTIVATE);
+    SetWindowRgn(Handle(), nullptr, TRUE);
+    content_.Place(CentredIn(area, {layout.content.width, layout.content.height}));
+    caption_.SetPosition(layout.caption);
+    text_.SetPosition(layout.text);
+    return;
+  }
   SetWindowPos(Handle(), nullptr, 0, 0, layout.window.width, layout.window.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const Rect& r = layout.region;
@@ -81,7 +92,26 @@ void SkinnedFrame::SetTopMost(bool topMost) {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void SkinnedFrame::ShowCentred() {
+void SkinnedFrame::EnterFullScreen(const RECT& monitor, const DisplayScale& scale) {
+  if (!fullScreen_) {
+    GetWindowRect(Handle(), &windowed_);
+    ShowWindow(title_.Handle(), SW_HIDE);
+  }
+  fullScreen_ = monitor;
+  SetScale(scale);
+}
+
+void SkinnedFrame::LeaveFullScreen() {
+  if (!fullScreen_) return;
+  fullScreen_.reset();
+  // The place first: the scale is that of the monitor the window returns to.
+  SetWindowPos(Handle(), HWND_NOTOPMOST, windowed_.left, windowed_.top, windowed_.right - windowed_.left,
+               windowed_.bottom - windowed_.top, SWP_NOACTIVATE);
+  ShowWindow(title_.Handle(), SW_SHOWNA);
+  SetScale(WindowScale(Handle()));
+}
+
+void SkinnedFrame::Centre() {
   RECT bounds;
   GetWindowRect(Handle(), &bounds);
   const int width = bounds.right - bounds.left;
@@ -89,20 +119,27 @@ void SkinnedFrame::ShowCentred() {
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SkinnedFrame::ShowCentred() {
+  if (!fullScreen_) Centre();
   ShowWindow(Handle(), SW_SHOWNORMAL);
   UpdateWindow(Handle());
 }
 
 void SkinnedFrame::FinishStartUpLater() const { PostMessageW(Handle(), kFinishStartUp, 0, 0); }
 
-void SkinnedFrame::PaintBackdrop(HDC dc, const RECT& area) const { FillSolid(dc, area, bodyColour_); }
+void SkinnedFrame::PaintBackdrop(HDC dc, const RECT& area) const {
+  FillSolid(dc, area, fullScreen_ ? content_.Ground() : bodyColour_);
+}
 
 void SkinnedFrame::BodyMouseDown(int button, POINT inWindow, HWND from) {
   if (onBodyMouseDown) onBodyMouseDown(button, ToScreen(from, inWindow));
 }
 
 void SkinnedFrame::BodyMouseMove(int buttons) {
-  if (StartsWindowDrag(buttons)) BeginWindowDrag(Handle());
+  // Full screen stays where it is.
+  if (!fullScreen_ && StartsWindowDrag(buttons)) BeginWindowDrag(Handle());
 }
 
 LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -143,6 +180,8 @@ LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       BodyMouseMove(MouseButtons(wParam));
       return 0;
     case WM_DPICHANGED: {
+      // Full screen keeps the monitor's size and its own scale.
+      if (fullScreen_) return 0;
       const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

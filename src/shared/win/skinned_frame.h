@@ -15,6 +15,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "shared/core/frame_layout.h"
@@ -74,8 +75,23 @@ class SkinnedFrame : public Window, public Backdrop {
   // Keeps the window above all others (HWND_TOPMOST) or not (HWND_NOTOPMOST).
   void SetTopMost(bool topMost);
 
-  // Shows the window in the middle of the screen.
+  // Shows the window in the middle of the screen (or where full screen
+  // puts it).
   void ShowCentred();
+  // Moves the window, still hidden, to the middle of the screen.
+  void Centre();
+
+  // Full screen on a monitor (its rectangle on the virtual screen): the
+  // window covers it, above the task bar, without title or shape; the
+  // content is shown at scale and centred, and the rest of the monitor in
+  // the content's ground. Called again, it moves to another monitor. The
+  // program then lays the frame out again, as after a change of DPI.
+  void EnterFullScreen(const RECT& monitor, const DisplayScale& scale);
+  // Back to the window's place, size and scale from before full screen;
+  // the program lays it out again.
+  void LeaveFullScreen();
+  bool IsFullScreen() const { return fullScreen_.has_value(); }
+  const RECT* FullScreenMonitor() const { return fullScreen_ ? &*fullScreen_ : nullptr; }
 
   void PaintBackdrop(HDC dc, const RECT& area) const override;
 
@@ -98,6 +114,8 @@ class SkinnedFrame : public Window, public Backdrop {
 
   COLORREF bodyColour_ = RGB(64, 0, 128);
   DisplayScale scale_;
+  std::optional<RECT> fullScreen_;  // the monitor while in full screen
+  RECT windowed_{};                 // the window's place before it
   PictureDecoder pictures_;
   LabelCanvas bodyCanvas_;
   TextLabel title_;

@@ -228,6 +228,26 @@ TEST_F(DrawEngineTest, IntervalZeroRunsADrawThatNeverTicks) {
   EXPECT_FALSE(engine.LastPick().has_value());
 }
 
+TEST_F(DrawEngineTest, TheRemoteButtonStartsWhereEnterWouldAndElseStopsWhereSpaceWould) {
+  StartUpIdle();
+  engine.OnRemoteButton();
+  EXPECT_EQ(engine.State(), DrawingState());
+  EXPECT_EQ(window.Take(), (Log{"timer on 10", "music start", "button 1 off", "button 2 on", "button 3 off", "button 4 off"}));
+  engine.OnTimerTick();
+  window.Take();
+  engine.OnRemoteButton();
+  EXPECT_EQ(engine.State(), IdleState());
+  EXPECT_EQ(window.recorded.size(), 1u);
+
+  // An empty list refuses it as it refuses Enter.
+  DrawEngine empty{window, RandomPick(1, [] { return std::uint64_t{0}; })};
+  window.nextLoad = LoadedDraw{0, 10};
+  ASSERT_TRUE(empty.StartUp());
+  window.Take();
+  empty.OnRemoteButton();
+  EXPECT_EQ(window.Take(), (Log{"message 抽签名单中没有名字,请先在配置程序中添加抽签名单"}));
+}
+
 TEST_F(DrawEngineTest, AnEmptyNameListRefusesToStart) {
   window.nextLoad = LoadedDraw{0, 10};
   StartUpIdle();

@@ -1,0 +1,135 @@
+// rvo on a 3840 x 2160 screen: F11 shows the content alone on the whole
+// monitor, scaled to fit and centred, and Esc gives the window back; a
+// presenter remote's page key runs a draw and its blank key hides the
+// screen; the choice is there again at the next start.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "rvo_parts.h"
+
+namespace ravelo::e2e {
+namespace {
+
+using namespace rvo;
+
+// The mean difference, 0..1 of full scale, between a picture and a larger
+// one scaled down to its size: each pixel of the small one against the mean
+// of the block of the large one that it covers, channel by channel.
+double MeanDifference(const Image& small, const Image& large) {
+  const double sx = static_cast<double>(large.Width()) / small.Width();
+  const double sy = static_cast<double>(large.Height()) / small.Height();
+  double total = 0;
+  for (int y = 0; y < small.Height(); ++y) {
+    const int top = static_cast<int>(y * sy), bottom = std::max(top + 1, static_cast<int>((y + 1) * sy));
+    for (int x = 0; x < small.Width(); ++x) {
+      const int left = static_cast<int>(x * sx), right = std::max(left + 1, static_cast<int>((x + 1) * sx));
+      for (const int shift : {0, 8, 16}) {
+        double sum = 0;
+        for (int j = top; j < bottom; ++j)
+          for (int i = left; i < right; ++i) sum += large.Pixels()[j * large.Width() + i] >> shift & 0xFF;
+        const double mean = sum / ((bottom - top) * (right - left));
+        total += std::abs(static_cast<double>(small.Pixels()[y * small.Width() + x] >> shift & 0xFF) - mean);
+      }
+    }
+  }
+  return total / (255.0 * 3 * small.Width() * small.Height());
+}
+
+// Saves a picture as a binary PPM in the folder RAVELO_FULL_SCREEN_SHOTS
+// names, if any (run.sh), to look at beside the other.
+void Keep(const Image& image, const std::string& name) {
+  const char* folder = std::getenv("RAVELO_FULL_SCREEN_SHOTS");
+  if (!folder) return;
+  std::ofstream out(std::filesystem::path(FromUtf8(folder)) / FromUtf8(name), std::ios::binary);
+  out << "P6\n" << image.Width() << ' ' << image.Height() << "\n255\n";
+  for (const std::uint32_t pixel : image.Pixels()) {
+    const char rgb[] = {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8), static_cast<char>(pixel)};
+    out.write(rgb, 3);
+  }
+}
+
+void WaitForWindowRect(const Window& main, const Rect& expected) {
+  WaitUntil([&] { return main.WindowRect() == expected; }, "the window at its place");
+}
+
+TEST(FullScreen, F11ShowsTheContentScaledAndCentredAndEscGivesTheWindowBack) {
+  const Installation install;
+  const Process rvo = install.Start(L"rvo.exe");
+  const Window main = WaitForDrawWindow(rvo);
+  main.WaitUntilPainted();
+  const Rect windowed = main.WindowRect();
+  const Image small = Content(main).CaptureWindow();
+  Keep(small, "windowed.ppm");
+
+  main.PostKey(VK_F11);
+  const Rect screen = ScreenBounds();
+  WaitForWindowRect(main, screen);
+  main.WaitUntilPainted();
+  const Rect content = Content(main).WindowRect();
+  // The largest uniform scale that fits: one side fills the screen but for
+  // the rounding of a design pixel, the other keeps the shape.
+  const double scale = static_cast<double>(content.Height()) / small.Height();
+  EXPECT_GT(scale, 4.7);
+  EXPECT_LE(screen.Height() - content.Height(), 5);
+  EXPECT_NEAR(content.Width(), small.Width() * scale, scale);
+  EXPECT_LE(std::abs((content.left - screen.left) - (screen.right - content.right)), 1);
+  EXPECT_LE(std::abs((content.top - screen.top) - (screen.bottom - content.bottom)), 1);
+  const Image large = Content(main).CaptureWindow();
+  Keep(large, "full-screen.ppm");
+  Keep(main.CaptureWindow(), "whole-screen.ppm");
+  const double difference = MeanDifference(small, large);
+  std::printf("content in full screen scaled down by %.3f against the window: mean difference %.4f\n", scale,
+              difference);
+  EXPECT_LT(difference, 0.04);
+
+  main.PostKey(VK_ESCAPE);
+  WaitForWindowRect(main, windowed);
+  // Full screen has no shape; the frame's rounded one is back.
+  WaitUntil([&] { return main.RegionContains({2, 200}); }, "the frame's shape");
+  EXPECT_TRUE(rvo.IsRunning()) << "Esc in full screen leaves full screen only";
+}
+
+TEST(FullScreen, ARemoteRunsTheDrawBlanksTheScreenAndTheChoiceOutlivesTheProgram) {
+  const Installation install;
+  const Rect screen = ScreenBounds();
+  {
+    const Process rvo = install.Start(L"rvo.exe");
+    const Window main = WaitForDrawWindow(rvo);
+    main.PostKey(VK_F5);
+    WaitForWindowRect(main, screen);
+    WaitUntil([&] { return install.IniValue(L"Draw", L"fullscreen") == L"1"; }, "the choice saved");
+    EXPECT_EQ(install.IniValue(L"Draw", L"fullscreenmonitor"), L"0,0");
+
+    main.PostKey(VK_NEXT);
+    ASSERT_TRUE(TextLineChanges(main)) << "PageDown started no draw";
+    main.PostKey(VK_NEXT);
+    WaitUntil([&] { return Idle(main); }, "PageDown stopped the draw");
+
+    main.PostKey('B');
+    const Point middle = Content(main).WindowRect().Center();
+    WaitForPixel(middle, Color{0, 0, 0});
+    EXPECT_EQ(CaptureScreen(screen).Count(Color{0, 0, 0}), screen.Width() * screen.Height());
+    main.PostKey(VK_NEXT);
+    EXPECT_FALSE(TextLineChanges(main, Milliseconds{1000})) << "a blank screen takes no draw key";
+    main.PostKey(VK_OEM_PERIOD);
+    WaitUntil([&] { return ScreenPixel(middle) != Color{0, 0, 0}; }, "the screen back");
+    main.PostClose();
+    rvo.ExpectExit();
+  }
+  const Process rvo = install.Start(L"rvo.exe");
+  const Window main = WaitForDrawWindow(rvo);
+  WaitForWindowRect(main, screen);
+  main.PostKey(VK_ESCAPE);
+  WaitUntil([&] { return main.WindowRect().Width() < screen.Width(); }, "the window back");
+  WaitUntil([&] { return install.IniValue(L"Draw", L"fullscreen") == L"0"; }, "leaving saved");
+}
+
+}  // namespace
+}  // namespace ravelo::e2e
