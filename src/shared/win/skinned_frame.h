@@ -15,6 +15,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "shared/core/frame_layout.h"
@@ -96,6 +97,8 @@ class SkinnedFrame : public Window, public Backdrop {
   void BodyMouseMove(int buttons);
   void SetScale(const DisplayScale& scale);
 
+  // Where the left button went down on the body or the title (screen).
+  std::optional<POINT> pressedAt_;
   COLORREF bodyColour_ = RGB(64, 0, 128);
   DisplayScale scale_;
   PictureDecoder pictures_;
