@@ -85,6 +85,9 @@ LRESULT WindowBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       OnMouseMove(PointFromLParam(lParam));
       return 0;
+    case WM_MOUSELEAVE:
+      OnMouseMove(PointerInClient(Handle()));
+      return 0;
     case WM_LBUTTONDOWN:
       pressed_ = true;
       return 0;

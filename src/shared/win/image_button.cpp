@@ -173,6 +173,9 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       TrackHover(PointFromLParam(lParam));
       return 0;
+    case WM_MOUSELEAVE:
+      TrackHover(PointerInClient(Handle()));
+      return 0;
     case WM_CAPTURECHANGED:
       // Wine tells a window that takes the capture it already holds (the
       // press after a hover) that the capture changed: that loses nothing.

@@ -1,5 +1,9 @@
 #include "shared/win/skinned_frame.h"
 
+#include <windowsx.h>
+
+#include <utility>
+
 #include "shared/core/full_screen.h"
 #include "shared/win/control_messages.h"
 #include "shared/win/frame_controls.h"
@@ -134,12 +138,26 @@ void SkinnedFrame::PaintBackdrop(HDC dc, const RECT& area) const {
 }
 
 void SkinnedFrame::BodyMouseDown(int button, POINT inWindow, HWND from) {
-  if (onBodyMouseDown) onBodyMouseDown(button, ToScreen(from, inWindow));
+  const POINT onScreen = ToScreen(from, inWindow);
+  pressedAt_.reset();
+  if (button == 1) pressedAt_ = onScreen;
+  if (onBodyMouseDown) onBodyMouseDown(button, onScreen);
 }
 
 void SkinnedFrame::BodyMouseMove(int buttons) {
   // Full screen stays where it is.
-  if (!fullScreen_ && StartsWindowDrag(buttons)) BeginWindowDrag(Handle());
+  if (fullScreen_ || !StartsWindowDrag(buttons)) return;
+  // The move loop keeps the window where it is at the point of this move,
+  // which may be far from the press when moves came together: the window
+  // first catches up, so the pointer holds it where it was pressed.
+  if (const auto pressed = std::exchange(pressedAt_, std::nullopt)) {
+    const DWORD at = GetMessagePos();
+    RECT frame;
+    GetWindowRect(Handle(), &frame);
+    SetWindowPos(Handle(), nullptr, frame.left + GET_X_LPARAM(at) - pressed->x, frame.top + GET_Y_LPARAM(at) - pressed->y,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  BeginWindowDrag(Handle());
 }
 
 LRESULT SkinnedFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -112,6 +112,8 @@ class SkinnedFrame : public Window, public Backdrop {
   void BodyMouseMove(int buttons);
   void SetScale(const DisplayScale& scale);
 
+  // Where the left button went down on the body or the title (screen).
+  std::optional<POINT> pressedAt_;
   COLORREF bodyColour_ = RGB(64, 0, 128);
   DisplayScale scale_;
   std::optional<RECT> fullScreen_;  // the monitor while in full screen

@@ -26,7 +26,10 @@ void AnswerFileDialog(const Process& program, const std::wstring& path) {
       },
       "the file dialog's name box");
   name.SetText(path);
-  dialog.ChildById(IDOK).ClickButton();
+  // The command its OK button sends: Wine's file dialog (8.0) stays open with
+  // the name in its box after a BM_CLICK posted to that button.
+  const Window ok = dialog.ChildById(IDOK);
+  PostMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok.Handle()));
   dialog.WaitUntilGone();
 }
 
