@@ -34,8 +34,8 @@ std::vector<ProfileWrite> ProfileWritesOf(std::span<const FieldValue> fields) {
   std::vector<ProfileWrite> writes;
   writes.reserve(fields.size());
   for (const FieldValue& value : fields) {
-    const ConfigKeySpec& spec = SpecOf(value.key);
-    writes.push_back({spec.section, spec.writtenKey, value.field});
+    const ConfigKeySpec& key = SpecOf(value.key);
+    writes.push_back({key.section, key.writtenKey, value.field});
   }
   return writes;
 }
