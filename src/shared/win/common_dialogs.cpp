@@ -52,32 +52,16 @@ std::optional<FontSpec> CommonDialogs::ChooseLabelFont(HWND owner, const FontSpe
   return chosen;
 }
 
-std::optional<std::wstring> CommonDialogs::OpenFile(HWND owner, const OpenFileRequest& request) {
-  const ScopedCommonControls themed;
-  const auto open = ProcAddress<BOOL(WINAPI*)(OPENFILENAMEW*)>(Library(), "GetOpenFileNameW");
-  if (!open) return std::nullopt;
-  const std::wstring filter = DialogFilter(request.filter);
-  std::vector<wchar_t> path(32768, L'\0');
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = static_cast<DWORD>(request.filterIndex);
-  dialog.lpstrFile = path.data();
-  dialog.nMaxFile = static_cast<DWORD>(path.size());
-  dialog.lpstrTitle = request.title.c_str();
-  // The current folder stays the program's.
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!open(&dialog)) return std::nullopt;
-  return std::wstring(path.data());
-}
+namespace {
 
-std::optional<std::wstring> CommonDialogs::SaveFile(HWND owner, const OpenFileRequest& request,
-                                                   const std::wstring& defaultName,
-                                                   const std::wstring& defaultExtension) {
+// The open and save dialogs differ only in their function, flags and what
+// the name box starts with.
+std::optional<std::wstring> RunFileDialog(HMODULE library, const char* function, HWND owner,
+                                          const OpenFileRequest& request, DWORD flags,
+                                          const std::wstring& defaultName, const std::wstring& defaultExtension) {
   const ScopedCommonControls themed;
-  const auto save = ProcAddress<BOOL(WINAPI*)(OPENFILENAMEW*)>(Library(), "GetSaveFileNameW");
-  if (!save) return std::nullopt;
+  const auto run = ProcAddress<BOOL(WINAPI*)(OPENFILENAMEW*)>(library, function);
+  if (!run) return std::nullopt;
   const std::wstring filter = DialogFilter(request.filter);
   std::vector<wchar_t> path(32768, L'\0');
   defaultName.copy(path.data(), std::min(defaultName.size(), path.size() - 1));
@@ -90,9 +74,23 @@ std::optional<std::wstring> CommonDialogs::SaveFile(HWND owner, const OpenFileRe
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrTitle = request.title.c_str();
   dialog.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!save(&dialog)) return std::nullopt;
+  // The current folder stays the program's.
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | flags;
+  if (!run(&dialog)) return std::nullopt;
   return std::wstring(path.data());
+}
+
+}  // namespace
+
+std::optional<std::wstring> CommonDialogs::OpenFile(HWND owner, const OpenFileRequest& request) {
+  return RunFileDialog(Library(), "GetOpenFileNameW", owner, request, OFN_FILEMUSTEXIST, {}, {});
+}
+
+std::optional<std::wstring> CommonDialogs::SaveFile(HWND owner, const OpenFileRequest& request,
+                                                   const std::wstring& defaultName,
+                                                   const std::wstring& defaultExtension) {
+  return RunFileDialog(Library(), "GetSaveFileNameW", owner, request, OFN_OVERWRITEPROMPT, defaultName,
+                       defaultExtension);
 }
 
 std::wstring DialogFilter(const std::wstring& pairs) {
