@@ -20,32 +20,18 @@
 #include <string>
 #include <vector>
 
+#include "../bench_process.h"
 #include "../process_window.h"
 #include "config/win/secondary_controls.h"
 #include "config/win/settings_controls.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace ravelo::bench;
 namespace settings = ravelo::settings_controls;
 namespace editor = ravelo::secondary_controls::name_list;
 
 constexpr int kDefaultNames = 100000;
-constexpr auto kPatience = std::chrono::seconds(30);
-
-double MillisSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Polls until done() holds; false after kPatience.
-bool WaitFor(const std::function<bool()>& done) {
-  const auto start = Clock::now();
-  while (!done()) {
-    if (Clock::now() - start > kPatience) return false;
-    Sleep(1);
-  }
-  return true;
-}
 
 // Names of three to five characters from the first level of GB2312. Returns
 // the file's length in UTF-16 units (every character is one).
@@ -89,30 +75,6 @@ HWND ChildOfClass(HWND parent, const wchar_t* className) {
 void PostClick(HWND window, int x = 3, int y = 3) {
   PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
-struct Started {
-  PROCESS_INFORMATION process{};
-  bool ok = false;
-};
-
-Started Start(const std::wstring& program, const std::wstring& arguments) {
-  std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  Started started;
-  started.ok = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &started.process) != FALSE;
-  return started;
-}
-
-void End(Started& started) {
-  if (!started.ok) return;
-  if (WaitForSingleObject(started.process.hProcess, 5000) != WAIT_OBJECT_0)
-    TerminateProcess(started.process.hProcess, 1);
-  CloseHandle(started.process.hThread);
-  CloseHandle(started.process.hProcess);
-  started.ok = false;
 }
 
 // One opening of the editor: milliseconds until its box holds the list;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "../bench_process.h"
 #include "../process_window.h"
 #include "config/win/settings_controls.h"
 #include "shared/win/frame_controls.h"
@@ -21,45 +22,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace ravelo::bench;
 namespace settings = ravelo::settings_controls;
 namespace style = ravelo::style_controls;
 namespace frame = ravelo::frame_controls;
-
-constexpr auto kPatience = std::chrono::seconds(30);
-
-bool WaitFor(const std::function<bool()>& done) {
-  const auto start = Clock::now();
-  while (!done()) {
-    if (Clock::now() - start > kPatience) return false;
-    Sleep(1);
-  }
-  return true;
-}
-
-struct Started {
-  PROCESS_INFORMATION process{};
-  bool ok = false;
-};
-
-Started Start(const std::wstring& program) {
-  std::wstring commandLine = L"\"" + program + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  Started started;
-  started.ok = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &started.process) != FALSE;
-  return started;
-}
-
-void End(Started& started, HWND window) {
-  if (!started.ok) return;
-  if (window) PostMessageW(window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(started.process.hProcess, 5000) != WAIT_OBJECT_0)
-    TerminateProcess(started.process.hProcess, 1);
-  CloseHandle(started.process.hThread);
-  CloseHandle(started.process.hProcess);
-}
 
 HWND WaitForWindowOf(DWORD processId, const wchar_t* className) {
   HWND window = nullptr;
@@ -80,7 +46,7 @@ double TimeSave(DWORD processId, const std::function<void()>& click, const std::
   const auto start = Clock::now();
   click();
   const HWND box = WaitForWindowOf(processId, L"#32770");
-  const double millis = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  const double millis = MillisSince(start);
   if (!box) return -1;
   wchar_t text[128] = {};
   DWORD_PTR copied = 0;
@@ -111,7 +77,8 @@ std::vector<double> SettingsSaves(const std::wstring& root, int rounds) {
     millis.push_back(TimeSave(rvocfg.process.dwProcessId, [ok] { PostMessageW(ok, BM_CLICK, 0, 0); },
                               L"修改成功,请重新运行Ravelo或进行刷新."));
   }
-  End(rvocfg, form);
+  if (form) PostMessageW(form, WM_CLOSE, 0, 0);
+  End(rvocfg);
   return millis;
 }
 
@@ -131,7 +98,8 @@ std::vector<double> StyleSaves(const std::wstring& root, int rounds) {
     PostMessageW(caption, WM_LBUTTONUP, 0, MAKELPARAM(to, 5));
     millis.push_back(TimeSave(rvostyle.process.dwProcessId, [save] { PostClick(save, 3, 3); }, L"保存显示风格成功"));
   }
-  End(rvostyle, main);
+  if (main) PostMessageW(main, WM_CLOSE, 0, 0);
+  End(rvostyle);
   return millis;
 }
 
