@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace ravelo {
 
@@ -85,5 +86,29 @@ std::optional<std::string> ReadWholeFile(const FilePath& path,
 // failure (missing folder, read-only or locked target, full disk) the target
 // keeps its old content, the temporary file is removed and false is returned.
 bool WriteFileAtomically(const FilePath& path, std::string_view bytes);
+
+// The data folder's own housekeeping: its lists folder, the lists in it, and
+// a list renamed or deleted from the editor.
+
+// True when path names an existing folder.
+bool IsExistingFolder(const FilePath& path);
+
+// Makes the folder (its parent must exist); true when it exists afterwards.
+bool MakeFolder(const FilePath& path);
+
+// True when a new file can be made in the folder (made and removed again):
+// read-only media, a missing folder and missing rights all answer false.
+bool IsWritableFolder(const FilePath& path);
+
+// The names (UTF-8, without the folder) of the regular files in the folder,
+// in no particular order; nullopt when it is missing or cannot be listed.
+std::optional<std::vector<std::string>> FileNamesIn(const FilePath& folder);
+
+// Deletes a regular file; true when it is gone (also when it never was).
+bool RemoveFile(const FilePath& path);
+
+// Renames a file within its volume; false, changing nothing, when the new
+// name is taken or the old file cannot be moved.
+bool RenameFile(const FilePath& from, const FilePath& to);
 
 }  // namespace ravelo

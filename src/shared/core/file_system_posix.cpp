@@ -1,5 +1,6 @@
 // The POSIX half of the file system helpers: paths are the UTF-8 bytes
 // themselves, and rename(2) puts a finished temporary file in place.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -144,6 +145,51 @@ bool WriteFileAtomically(const FilePath& path, std::string_view bytes) {
   const auto slash = target.rfind('/');
   SyncFolder(slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1));
   return true;
+}
+
+bool IsExistingFolder(const FilePath& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool MakeFolder(const FilePath& path) { return ::mkdir(path.c_str(), 0777) == 0 || IsExistingFolder(path); }
+
+bool IsWritableFolder(const FilePath& path) {
+  if (!IsExistingFolder(path)) return false;
+  std::string folder = path.native();
+  if (folder.back() != '/') folder += '/';
+  for (unsigned attempt = 0; attempt < 16; ++attempt) {
+    const std::string probe = TemporaryName(folder + "ravelo-write-check", attempt);
+    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      ::close(fd);
+      ::unlink(probe.c_str());
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}
+
+std::optional<std::vector<std::string>> FileNamesIn(const FilePath& folder) {
+  DIR* const listing = ::opendir(folder.c_str());
+  if (listing == nullptr) return std::nullopt;
+  std::string prefix = folder.native();
+  if (prefix.back() != '/') prefix += '/';
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(listing)) {
+    if (IsExistingFile(FilePath(prefix + entry->d_name))) names.emplace_back(entry->d_name);
+  }
+  ::closedir(listing);
+  return names;
+}
+
+bool RemoveFile(const FilePath& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+
+bool RenameFile(const FilePath& from, const FilePath& to) {
+  // link(2) refuses an existing target, as a rename on Windows does.
+  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  return ::unlink(from.c_str()) == 0;
 }
 
 }  // namespace ravelo

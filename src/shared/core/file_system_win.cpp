@@ -131,4 +131,59 @@ bool WriteFileAtomically(const FilePath& path, std::string_view bytes) {
   return true;
 }
 
+bool IsExistingFolder(const FilePath& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool MakeFolder(const FilePath& path) { return CreateDirectoryW(path.c_str(), nullptr) || IsExistingFolder(path); }
+
+bool IsWritableFolder(const FilePath& path) {
+  if (!IsExistingFolder(path)) return false;
+  std::wstring folder = path.native();
+  if (folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
+  for (unsigned attempt = 0; attempt < 16; ++attempt) {
+    const std::wstring probe = TemporaryName(folder + L"ravelo-write-check", attempt);
+    const HANDLE made = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (made != INVALID_HANDLE_VALUE) {
+      CloseHandle(made);
+      return true;
+    }
+    if (GetLastError() != ERROR_FILE_EXISTS) return false;
+  }
+  return false;
+}
+
+std::optional<std::vector<std::string>> FileNamesIn(const FilePath& folder) {
+  std::wstring pattern = folder.native();
+  if (pattern.empty()) return std::nullopt;
+  if (pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+  pattern += L'*';
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) {
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::string>{};  // an empty folder
+    return std::nullopt;
+  }
+  std::vector<std::string> names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+    const std::wstring name = found.cFileName;
+    names.push_back(Utf16ToUtf8(std::u16string(name.begin(), name.end())));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+bool RemoveFile(const FilePath& path) {
+  if (DeleteFileW(path.c_str())) return true;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool RenameFile(const FilePath& from, const FilePath& to) {
+  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
 }  // namespace ravelo

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -109,6 +111,36 @@ TEST(FileSystem, ReplacingAFileKeepsItsAccessRights) {
   EXPECT_EQ(AccessRightsOf(file), before);
 }
 #endif
+
+TEST(FileSystem, ListsRenamesAndRemovesTheFilesOfAFolder) {
+  ScratchFolder folder;
+  const auto lists = folder.File("名单");
+  EXPECT_FALSE(IsExistingFolder(lists));
+  EXPECT_EQ(FileNamesIn(lists), std::nullopt);
+  ASSERT_TRUE(MakeFolder(lists));
+  ASSERT_TRUE(MakeFolder(lists));  // already there is fine
+  EXPECT_TRUE(IsWritableFolder(lists));
+  EXPECT_EQ(FileNamesIn(lists), std::vector<std::string>{});
+
+  ASSERT_TRUE(WriteFileAtomically(lists / PathFromUtf8("一班.txt").native(), "a"));
+  ASSERT_TRUE(WriteFileAtomically(lists / PathFromUtf8("二班.txt").native(), "b"));
+  ASSERT_TRUE(MakeFolder(lists / "sub"));
+  auto names = FileNamesIn(lists).value();
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"一班.txt", "二班.txt"}));  // no folders, no leftovers
+
+  // A rename never replaces another list.
+  EXPECT_FALSE(RenameFile(lists / PathFromUtf8("一班.txt").native(), lists / PathFromUtf8("二班.txt").native()));
+  EXPECT_EQ(ReadWholeFile(lists / PathFromUtf8("二班.txt").native()), "b");
+  ASSERT_TRUE(RenameFile(lists / PathFromUtf8("一班.txt").native(), lists / PathFromUtf8("三班.txt").native()));
+  EXPECT_EQ(ReadWholeFile(lists / PathFromUtf8("三班.txt").native()), "a");
+  EXPECT_FALSE(IsExistingFile(lists / PathFromUtf8("一班.txt").native()));
+
+  EXPECT_TRUE(RemoveFile(lists / PathFromUtf8("三班.txt").native()));
+  EXPECT_TRUE(RemoveFile(lists / PathFromUtf8("三班.txt").native()));  // gone already
+  EXPECT_EQ(FileNamesIn(lists)->size(), 1u);
+  EXPECT_FALSE(IsWritableFolder(folder.File("missing")));
+}
 
 }  // namespace
 }  // namespace ravelo
