@@ -1,5 +1,7 @@
 #include "shared/core/data_folder.h"
 
+#include "shared/core/ini_file.h"
+
 namespace ravelo {
 namespace {
 
@@ -26,6 +28,14 @@ DataPaths DataPaths::From(const InstallPaths& install, std::string_view configur
                                                      : install.baseFolder + std::string(configuredFolder);
   if (p.folder.back() != '\\' && p.folder.back() != '/') p.folder += '\\';
   return p;
+}
+
+DataPaths DataPathsFromConfig(const InstallPaths& install, const ProfileReader& config) {
+  return DataPaths::From(install, config.Read(kDataFolderSection, kDataFolderKey, kDataFolderFieldBytes));
+}
+
+std::string ListInUseFromConfig(const ProfileReader& config) {
+  return config.Read(kListSection, kListKey, kListFieldBytes);
 }
 
 std::string DataPaths::DefaultListPath() const { return folder + "name.txt"; }

@@ -45,6 +45,13 @@ struct DataPaths {
   std::string RoundsPath() const;                              // folder\rounds.txt
 };
 
+class ProfileReader;
+
+// The data folder and the list in use as the configuration file names them
+// (a file without the keys: the data root and the default list).
+DataPaths DataPathsFromConfig(const InstallPaths& install, const ProfileReader& config);
+std::string ListInUseFromConfig(const ProfileReader& config);
+
 // True for a path that names its folder from a drive ("D:\...") or a share
 // ("\\server\..."), not relative to somewhere.
 bool IsAbsoluteWindowsPath(std::string_view path);

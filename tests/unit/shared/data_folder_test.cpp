@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "shared/core/ini_file.h"
 #include "shared/core/list_names.h"
 
 namespace ravelo {
@@ -26,6 +27,15 @@ TEST(DataPaths, EverythingTheOperatorMakesMovesWithTheDataFolder) {
   EXPECT_EQ(DataPaths::From(kInstall, "E:\\").folder, "E:\\");
   EXPECT_EQ(DataPaths::From(kInstall, "\\\\server\\share").folder, "\\\\server\\share\\");
   EXPECT_EQ(DataPaths::From(kInstall, "data").folder, "C:\\Apps\\data\\");  // below the data root
+}
+
+TEST(DataPaths, TheConfigurationNamesTheFolderAndTheListInUse) {
+  const auto config = ProfileReader::FromBytes("[Draw]\r\ndatadir= D:\\lots \r\nlist=\xB6\xFE\xB0\xE0\r\n");
+  EXPECT_EQ(DataPathsFromConfig(kInstall, config).folder, "D:\\lots\\");
+  EXPECT_EQ(ListInUseFromConfig(config), "二班");
+  const auto before = ProfileReader::FromBytes("[Form]\r\ncaption=x\r\n");
+  EXPECT_EQ(DataPathsFromConfig(kInstall, before).folder, kInstall.baseFolder);
+  EXPECT_EQ(ListInUseFromConfig(before), "");
 }
 
 TEST(ListNames, AListNameMustBeAFileNameGbkCanHold) {
