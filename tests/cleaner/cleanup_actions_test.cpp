@@ -201,7 +201,9 @@ TEST_F(CleanerLinks, AFolderSwappedForALinkAfterTheCheckCannotRedirectTheDelete)
   EXPECT_TRUE(DeleteThrough(target.handle.Get(), false));
   target.handle.Reset();
   EXPECT_TRUE(Exists(outside_ + L"\\victim.txt"));
-  if (!swapped) EXPECT_FALSE(Exists(victim));
+  if (!swapped) {
+    EXPECT_FALSE(Exists(victim));
+  }
 }
 
 }  // namespace

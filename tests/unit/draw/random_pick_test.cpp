@@ -119,7 +119,9 @@ TEST(DrawPool, ItsSlotsHoldExactlyTheNamesLeftAsItShrinks) {
       left.erase(name);
     }
     EXPECT_FALSE(pool.Remove(row.total)) << "no such name";
-    if (!leaving.empty()) EXPECT_FALSE(pool.Remove(leaving.front())) << "a name leaves once";
+    if (!leaving.empty()) {
+      EXPECT_FALSE(pool.Remove(leaving.front())) << "a name leaves once";
+    }
 
     std::vector<std::size_t> slots;
     for (std::size_t slot = 0; slot < pool.Remaining(); ++slot) slots.push_back(pool.At(slot));
