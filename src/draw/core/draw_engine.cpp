@@ -44,7 +44,8 @@ bool DrawEngine::StartUp() {
     ended_ = true;  // the window ends the program itself
     return false;
   }
-  Adopt(*loaded);
+  Adopt(*loaded, true);
+  effects_.RoundChanged(pool_, false);
   state_.timerOn = false;
   EnterCommandState(false);
   return true;
@@ -64,7 +65,7 @@ void DrawEngine::OnKey(int characterCode) {
       if (state_.canStop) StopDraw();
       break;
     case kKeyReload:
-      if (state_.canReload) Reload();
+      if (state_.canReload) Reload(true);
       break;
     case kKeyConfigure:
       if (state_.canConfigure) OpenConfigProgram();
@@ -92,7 +93,7 @@ void DrawEngine::OnButtonClick(CommandButton b) {
   switch (b) {
     case CommandButton::Start: StartDraw(); break;
     case CommandButton::Stop: StopDraw(); break;
-    case CommandButton::Reload: Reload(); break;
+    case CommandButton::Reload: Reload(true); break;
     case CommandButton::Configure: OpenConfigProgram(); break;
   }
 }
@@ -126,6 +127,21 @@ void DrawEngine::OnNoRepeatMenuItem() {
   RefillPool();
   effects_.SetNoRepeatChecked(state_.noRepeat);
   effects_.SaveNoRepeat(state_.noRepeat);
+  effects_.RoundChanged(pool_, true);
+}
+
+void DrawEngine::OnRestartRoundMenuItem() {
+  if (!Accepting() || !state_.noRepeat) return;
+  Busy busy(busy_);
+  RefillPool();
+  effects_.RoundChanged(pool_, true);
+}
+
+bool DrawEngine::OnListChosen() {
+  if (!Accepting() || !state_.canReload) return false;
+  Busy busy(busy_);
+  Reload(false);
+  return true;
 }
 
 void DrawEngine::OnCompanionMenuItem(Companion which) {
@@ -163,13 +179,13 @@ void DrawEngine::StopDraw() {
   // A draw stopped before its first tick drew nothing.
   if (pickedThisDraw_ && lastPick_) {
     effects_.RecordResult(*lastPick_);
-    if (state_.noRepeat) pool_.Remove(*lastPick_);
+    if (state_.noRepeat && pool_.Remove(*lastPick_)) effects_.RoundChanged(pool_, true);
   }
   pickedThisDraw_ = false;
   EnterCommandState(false);
 }
 
-void DrawEngine::Reload() {
+void DrawEngine::Reload(bool newRound) {
   nameCount_ = 0;
   pool_.Reset(0);
   lastPick_.reset();
@@ -180,7 +196,8 @@ void DrawEngine::Reload() {
     ExitProgram();
     return;
   }
-  Adopt(*loaded);
+  Adopt(*loaded, !newRound);
+  effects_.RoundChanged(pool_, newRound);
   SetButton(CommandButton::Start, true);
   SetButton(CommandButton::Stop, false);
   state_.canStart = true;
@@ -216,11 +233,12 @@ void DrawEngine::RefillPool() {
   pool_.Reset(std::min(nameCount_, kMaxNames));
 }
 
-void DrawEngine::Adopt(const LoadedDraw& loaded) {
+void DrawEngine::Adopt(const LoadedDraw& loaded, bool carryRound) {
   nameCount_ = loaded.nameCount;
-  RefillPool();
   drawIntervalMs_ = loaded.drawIntervalMs;
   state_.noRepeat = loaded.noRepeat;
+  RefillPool();
+  if (carryRound && loaded.noRepeat && !loaded.drawn.empty()) pool_.ResetWithout(pool_.Remaining(), loaded.drawn);
   effects_.SetNoRepeatChecked(loaded.noRepeat);
   // Loading the settings always turns the music back on.
   state_.musicOn = true;

@@ -52,6 +52,8 @@ class RecordingWindow : public DrawEffects {
   void SetNoRepeatChecked(bool checked) override { noRepeatChecked = checked; }
   void SaveNoRepeat(bool on) override { saved.push_back(on); }
   void RecordResult(std::size_t index) override { recorded.push_back(index); }
+  void RoundChanged(const DrawPool& pool, bool save) override { rounds.emplace_back(pool.Remaining(), save); }
+  std::vector<std::pair<std::size_t, bool>> rounds;  // names left, kept for the next run
   bool noRepeatChecked = false;
   std::vector<bool> saved;
   std::vector<std::size_t> recorded;
@@ -328,21 +330,43 @@ TEST_F(DrawEngineTest, WithoutRepeatsEveryNameComesOnceThenStartingSaysSo) {
   EXPECT_FALSE(engine.State().drawing);
 }
 
-TEST_F(DrawEngineTest, ReloadOrTogglingTheOptionPutsEveryNameBack) {
-  window.nextLoad = LoadedDraw{2, 10, true};
+// The round the window kept goes on at start-up and when a list is chosen;
+// a reload, the restart item and the option's switch start a new one, and
+// every change reaches the window's store.
+TEST_F(DrawEngineTest, ASavedRoundGoesOnUntilReloadRestartOrTheOptionStartsANewOne) {
+  window.nextLoad = LoadedDraw{3, 10, true, {0, 2}};
   StartUpIdle();
-  DrawOnce(engine);
-  engine.OnKey(kKeyReload);
-  EXPECT_EQ(engine.NamesLeft(), 2u) << "reload";
+  EXPECT_EQ(DrawOnce(engine), 1u) << "the only name left";
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(window.Take().back(), "notice 名单中的名字已全部抽完,刷新后可重新开始");
 
+  window.nextLoad = LoadedDraw{4, 10, true, {3}};
+  EXPECT_TRUE(engine.OnListChosen());
+  EXPECT_EQ(engine.NamesLeft(), 3u) << "the chosen list's round";
+  engine.OnKey(kKeyReload);
+  EXPECT_EQ(engine.NamesLeft(), 4u) << "reload";
+  DrawOnce(engine);
+  engine.OnRestartRoundMenuItem();
+  EXPECT_EQ(engine.NamesLeft(), 4u) << "restart item";
   DrawOnce(engine);
   engine.OnNoRepeatMenuItem();
   EXPECT_FALSE(window.noRepeatChecked);
+  engine.OnRestartRoundMenuItem();
   DrawOnce(engine);
-  EXPECT_EQ(engine.NamesLeft(), 2u) << "turned off: nobody leaves";
+  EXPECT_EQ(engine.NamesLeft(), 4u) << "turned off: nobody leaves";
   engine.OnNoRepeatMenuItem();
   EXPECT_TRUE(engine.State().noRepeat);
   EXPECT_EQ(window.saved, (std::vector<bool>{false, true}));
+  using Round = std::pair<std::size_t, bool>;
+  EXPECT_EQ(window.rounds, (std::vector<Round>{{1, false}, {0, true}, {3, false}, {4, true}, {3, true}, {4, true},
+                                               {3, true}, {4, true}, {4, true}}));
+
+  window.nextLoad = LoadedDraw{2, 10, false, {0}};
+  engine.OnKey(kKeyEnter);
+  EXPECT_FALSE(engine.OnListChosen()) << "during a draw";
+  engine.OnKey(kKeySpace);
+  EXPECT_TRUE(engine.OnListChosen());
+  EXPECT_EQ(engine.NamesLeft(), 2u) << "without repeats nothing is carried";
 }
 
 }  // namespace
