@@ -19,7 +19,7 @@ namespace {
 // name count and interval the test sets.
 class RecordingWindow : public DrawEffects {
  public:
-  std::optional<LoadedDraw> nextLoad = LoadedDraw{3, 10};
+  std::optional<LoadedDraw> nextLoad = LoadedDraw{3, 10, false, {}};
   bool launchSucceeds = true;
   std::vector<std::string> log;
   std::function<void()> duringMessage;  // runs while a "modal" message shows
@@ -191,7 +191,7 @@ TEST_F(DrawEngineTest, ReloadReplacesNamesAndIntervalAndTurnsTheMusicBackOn) {
   StartUpIdle();
   engine.OnMusicMenuItem();
   window.Take();
-  window.nextLoad = LoadedDraw{1, 25};
+  window.nextLoad = LoadedDraw{1, 25, false, {}};
   engine.OnKey(kKeyReload);
   EXPECT_EQ(window.Take(), (Log{"load", "music checked", "button 1 on", "button 2 off"}));
   EXPECT_EQ(engine.State(), IdleState());
@@ -220,7 +220,7 @@ TEST_F(DrawEngineTest, EscEndsTheProgramAtOnceEvenDuringADrawAndNothingActsAfter
 }
 
 TEST_F(DrawEngineTest, IntervalZeroRunsADrawThatNeverTicks) {
-  window.nextLoad = LoadedDraw{2, 0};
+  window.nextLoad = LoadedDraw{2, 0, false, {}};
   StartUpIdle();
   engine.OnKey(kKeyEnter);
   EXPECT_EQ(window.Take(), (Log{"music start", "button 1 off", "button 2 on", "button 3 off", "button 4 off"}));
@@ -243,7 +243,7 @@ TEST_F(DrawEngineTest, TheRemoteButtonStartsWhereEnterWouldAndElseStopsWhereSpac
 
   // An empty list refuses it as it refuses Enter.
   DrawEngine empty{window, RandomPick(1, [] { return std::uint64_t{0}; })};
-  window.nextLoad = LoadedDraw{0, 10};
+  window.nextLoad = LoadedDraw{0, 10, false, {}};
   ASSERT_TRUE(empty.StartUp());
   window.Take();
   empty.OnRemoteButton();
@@ -251,7 +251,7 @@ TEST_F(DrawEngineTest, TheRemoteButtonStartsWhereEnterWouldAndElseStopsWhereSpac
 }
 
 TEST_F(DrawEngineTest, AnEmptyNameListRefusesToStart) {
-  window.nextLoad = LoadedDraw{0, 10};
+  window.nextLoad = LoadedDraw{0, 10, false, {}};
   StartUpIdle();
   engine.OnButtonClick(CommandButton::Start);
   EXPECT_EQ(window.Take(), (Log{"message 抽签名单中没有名字,请先在配置程序中添加抽签名单"}));
@@ -318,7 +318,7 @@ std::size_t DrawOnce(DrawEngine& engine) {
 }
 
 TEST_F(DrawEngineTest, WithoutRepeatsEveryNameComesOnceThenStartingSaysSo) {
-  window.nextLoad = LoadedDraw{3, 10, true};
+  window.nextLoad = LoadedDraw{3, 10, true, {}};
   StartUpIdle();
   EXPECT_TRUE(window.noRepeatChecked);
   std::set<std::size_t> drawn;
