@@ -65,7 +65,7 @@ void DrawEngine::OnKey(int characterCode) {
       if (state_.canStop) StopDraw();
       break;
     case kKeyReload:
-      if (state_.canReload) Reload(true);
+      if (state_.canReload) Reload();
       break;
     case kKeyConfigure:
       if (state_.canConfigure) OpenConfigProgram();
@@ -93,7 +93,7 @@ void DrawEngine::OnButtonClick(CommandButton b) {
   switch (b) {
     case CommandButton::Start: StartDraw(); break;
     case CommandButton::Stop: StopDraw(); break;
-    case CommandButton::Reload: Reload(true); break;
+    case CommandButton::Reload: Reload(); break;
     case CommandButton::Configure: OpenConfigProgram(); break;
   }
 }
@@ -140,7 +140,18 @@ void DrawEngine::OnRestartRoundMenuItem() {
 bool DrawEngine::OnListChosen() {
   if (!Accepting() || !state_.canReload) return false;
   Busy busy(busy_);
-  Reload(false);
+  nameCount_ = 0;
+  pool_.Reset(0);
+  lastPick_.reset();
+  auto loaded = effects_.LoadList();
+  if (!loaded) {
+    NoListLeft();
+    return true;
+  }
+  nameCount_ = loaded->nameCount;
+  RefillPool();
+  if (state_.noRepeat && !loaded->drawn.empty()) pool_.ResetWithout(pool_.Remaining(), loaded->drawn);
+  effects_.RoundChanged(pool_, false);
   return true;
 }
 
@@ -185,23 +196,28 @@ void DrawEngine::StopDraw() {
   EnterCommandState(false);
 }
 
-void DrawEngine::Reload(bool newRound) {
+void DrawEngine::Reload() {
   nameCount_ = 0;
   pool_.Reset(0);
   lastPick_.reset();
   auto loaded = effects_.LoadNamesAndSettings();
   if (!loaded) {
-    effects_.ShowMessage(kNoNameListMessage);
-    OpenConfigProgram();
-    ExitProgram();
+    NoListLeft();
     return;
   }
-  Adopt(*loaded, !newRound);
-  effects_.RoundChanged(pool_, newRound);
+  // A reload starts a new round, as the message of a drawn-out list says.
+  Adopt(*loaded, false);
+  effects_.RoundChanged(pool_, true);
   SetButton(CommandButton::Start, true);
   SetButton(CommandButton::Stop, false);
   state_.canStart = true;
   state_.canStop = false;
+}
+
+void DrawEngine::NoListLeft() {
+  effects_.ShowMessage(kNoNameListMessage);
+  OpenConfigProgram();
+  ExitProgram();
 }
 
 void DrawEngine::OpenConfigProgram() {

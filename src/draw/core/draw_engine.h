@@ -89,6 +89,10 @@ class DrawEffects {
   // configuration file (or its defaults, with their message), give the music
   // player its file, and return the name count and the timer interval.
   virtual std::optional<LoadedDraw> LoadNamesAndSettings() = 0;
+  // Empty the name list and read the names of the list in use, with the
+  // names drawn in its round when a round without repeats runs (noRepeat
+  // and drawIntervalMs are not read); nullopt when there is no file.
+  virtual std::optional<LoadedDraw> LoadList() = 0;
   // Start the companion from the program folder, not waiting; false when it
   // could not be started.
   virtual bool LaunchCompanion(Companion which) = 0;
@@ -155,9 +159,11 @@ class DrawEngine {
   void OnMusicMenuItem();               // "开启音乐"
   void OnNoRepeatMenuItem();            // "不重复抽取"
   void OnRestartRoundMenuItem();        // "重新开始本轮": only without repeats
-  // The list in use changed ("选择名单"): names and settings are loaded as a
-  // reload loads them, but the list's own round goes on. Only when a reload
-  // could run; false otherwise, and nothing was loaded.
+  // The list in use changed ("选择名单"): its names are loaded (LoadList)
+  // and its own round goes on; the settings, music and option stay as they
+  // are (a reload takes the settings afresh). Without any name list, as
+  // Reload. Only when a reload could run; false otherwise, and nothing was
+  // loaded.
   bool OnListChosen();
   void OnCompanionMenuItem(Companion which);  // "配置程序", "编辑风格": no state change
   void OnExitRequest();                 // close box, "退出"
@@ -173,7 +179,8 @@ class DrawEngine {
 
   void StartDraw();
   void StopDraw();
-  void Reload(bool newRound);
+  void Reload();
+  void NoListLeft();  // no name list at all: the message, rvocfg, the end
   void OpenConfigProgram();
   void ExitProgram();
   void ShowRandomName();

@@ -244,6 +244,12 @@ std::optional<draw::LoadedDraw> DrawWindow::LoadNamesAndSettings() {
   return draw::LoadedDraw{names_.size(), timerInterval_, noRepeat_, noRepeat_ ? ReadDrawnNames() : std::vector<std::size_t>{}};
 }
 
+std::optional<draw::LoadedDraw> DrawWindow::LoadList() {
+  if (!LoadNames()) return std::nullopt;
+  const bool noRepeat = engine_.State().noRepeat;
+  return draw::LoadedDraw{names_.size(), timerInterval_, noRepeat, noRepeat ? ReadDrawnNames() : std::vector<std::size_t>{}};
+}
+
 bool DrawWindow::LaunchCompanion(draw::Companion which) {
   return LaunchProgram(paths_.ProgramFile(which == draw::Companion::ConfigProgram ? kConfigProgram : kStyleEditor));
 }

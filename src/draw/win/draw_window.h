@@ -71,6 +71,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   void SetButtonEnabled(draw::CommandButton button, bool enabled) override;
   void SetMusicChecked(bool checked) override;
   std::optional<draw::LoadedDraw> LoadNamesAndSettings() override;
+  std::optional<draw::LoadedDraw> LoadList() override;
   bool LaunchCompanion(draw::Companion which) override;
   void EndProgram() override;
   void ShowName(std::size_t index) override;

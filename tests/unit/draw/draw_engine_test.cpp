@@ -36,6 +36,10 @@ class RecordingWindow : public DrawEffects {
     log.push_back("load");
     return nextLoad;
   }
+  std::optional<LoadedDraw> LoadList() override {
+    log.push_back("load list");
+    return nextLoad;
+  }
   bool LaunchCompanion(Companion which) override {
     log.push_back(which == Companion::ConfigProgram ? "launch rvocfg" : "launch rvostyle");
     return launchSucceeds;
@@ -340,9 +344,16 @@ TEST_F(DrawEngineTest, ASavedRoundGoesOnUntilReloadRestartOrTheOptionStartsANewO
   engine.OnKey(kKeyEnter);
   EXPECT_EQ(window.Take().back(), "notice 名单中的名字已全部抽完,刷新后可重新开始");
 
-  window.nextLoad = LoadedDraw{4, 10, true, {3}};
+  window.nextLoad = LoadedDraw{4, 25, false, {3}};
+  engine.OnMusicMenuItem();
   EXPECT_TRUE(engine.OnListChosen());
   EXPECT_EQ(engine.NamesLeft(), 3u) << "the chosen list's round";
+  EXPECT_TRUE(engine.State().noRepeat && !engine.State().musicOn) << "a list chosen keeps the switches";
+  engine.OnKey(kKeyEnter);
+  const Log started = window.Take();
+  EXPECT_NE(std::find(started.begin(), started.end(), "timer on 10"), started.end()) << "and the settings";
+  engine.OnKey(kKeySpace);
+  window.nextLoad = LoadedDraw{4, 10, true, {}};
   engine.OnKey(kKeyReload);
   EXPECT_EQ(engine.NamesLeft(), 4u) << "reload";
   DrawOnce(engine);
@@ -358,15 +369,21 @@ TEST_F(DrawEngineTest, ASavedRoundGoesOnUntilReloadRestartOrTheOptionStartsANewO
   EXPECT_TRUE(engine.State().noRepeat);
   EXPECT_EQ(window.saved, (std::vector<bool>{false, true}));
   using Round = std::pair<std::size_t, bool>;
-  EXPECT_EQ(window.rounds, (std::vector<Round>{{1, false}, {0, true}, {3, false}, {4, true}, {3, true}, {4, true},
-                                               {3, true}, {4, true}, {4, true}}));
+  EXPECT_EQ(window.rounds, (std::vector<Round>{{1, false}, {0, true}, {3, false}, {4, true}, {3, true},
+                                               {4, true}, {3, true}, {4, true}, {4, true}}));
 
   window.nextLoad = LoadedDraw{2, 10, false, {0}};
   engine.OnKey(kKeyEnter);
   EXPECT_FALSE(engine.OnListChosen()) << "during a draw";
   engine.OnKey(kKeySpace);
+  engine.OnNoRepeatMenuItem();
   EXPECT_TRUE(engine.OnListChosen());
   EXPECT_EQ(engine.NamesLeft(), 2u) << "without repeats nothing is carried";
+  window.nextLoad.reset();
+  window.Take();
+  EXPECT_TRUE(engine.OnListChosen());
+  EXPECT_TRUE(engine.Ended()) << "no list at all";
+  EXPECT_EQ(window.Take().front(), "load list");
 }
 
 }  // namespace
