@@ -3,7 +3,7 @@
 # figure). Each one can also be run alone:
 #   bench/run.sh              name list: Loadname against getline (native)
 #   bench/startup/run.sh      rvo and rvocfg start-up against a minimal window (Wine);
-#                             with --lists 30 also rvo with 30 lists in lists\\
+#                             with --lists 30 also rvo with 30 lists in lists\
 #   bench/label_paint/run.sh  cost and area of one text-line repaint (Wine)
 #   bench/draw_cpu/run.sh     CPU of a 10 s draw against idle (Wine); with
 #                             --full-screen --screen WxH also in full screen
