@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "draw/core/draw_engine.h"
 #include "draw/core/draw_settings.h"

@@ -117,6 +117,7 @@ void DrawWindow::ChooseList(const std::string& name) {
     chosenList_ = before;
     return;
   }
+  if (engine_.Ended()) return;  // no list at all: the program has ended
   // Remembered for the next start as the other menu switches are: the one
   // key, merged into the file as it stands.
   const FilePath config = PathFromUtf8(paths_.ConfigPath());
