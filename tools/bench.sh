@@ -2,7 +2,8 @@
 # Runs every benchmark and prints its figures (nothing fails on a slow
 # figure). Each one can also be run alone:
 #   bench/run.sh              name list: Loadname against getline (native)
-#   bench/startup/run.sh      rvo and rvocfg start-up against a minimal window (Wine)
+#   bench/startup/run.sh      rvo and rvocfg start-up against a minimal window (Wine);
+#                             with --lists 30 also rvo with 30 lists in lists\
 #   bench/label_paint/run.sh  cost and area of one text-line repaint (Wine)
 #   bench/draw_cpu/run.sh     CPU of a 10 s draw against idle (Wine); with
 #                             --full-screen --screen WxH also in full screen
@@ -10,6 +11,8 @@
 #   bench/name_editor/run.sh  rvocfg's name list editor against notepad (Wine)
 #   bench/settings_save/run.sh  rvocfg's OK and rvostyle's save: file work (native), click to message (Wine)
 #   bench/roster_import/run.sh  importing a roster (.xlsx, .csv) up to the preview (native)
+#   bench/lists/run.sh        rvo switching between two lists (Wine); the drawn
+#                             names written after a stop (native)
 #
 #   tools/bench.sh            every benchmark at its full size
 #   tools/bench.sh --smoke    every benchmark once at its smallest size; fails
@@ -26,7 +29,7 @@ smoke=0
 # MiB, %...) on the benchmark's output.
 benches=(
   "run.sh||--names 20000 --repeats 1"
-  "startup/run.sh|30|1"
+  "startup/run.sh|30 --lists 30|1 --lists 30"
   "label_paint/run.sh|1000|10"
   "draw_cpu/run.sh|10|1"
   "draw_cpu/run.sh|10 --full-screen --screen 3840x2160|1 --full-screen --screen 3840x2160"
@@ -35,6 +38,7 @@ benches=(
   "name_editor/run.sh|10|1 2000"
   "settings_save/run.sh|20|1"
   "roster_import/run.sh||--smoke"
+  "lists/run.sh|20 50000|1 2000"
 )
 
 [ $smoke = 1 ] || bash "$root/tools/install-deps.sh" >/dev/null

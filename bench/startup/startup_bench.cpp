@@ -62,9 +62,17 @@ double Median(std::vector<double> values) {
   return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-std::string FileNameOf(const std::wstring& path) {
-  const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
-  return std::string(name.begin(), name.end());  // the bench's own ASCII names
+// The file name, and for a second copy of a program the installation it is
+// in (the folder above bin).
+std::string NameOf(const std::wstring& path, const std::vector<Subject>& before) {
+  const std::size_t slash = path.find_last_of(L"\\/");
+  const std::wstring name = path.substr(slash + 1);
+  std::string text(name.begin(), name.end());  // the bench's own ASCII names
+  const bool again = std::any_of(before.begin(), before.end(), [&](const Subject& s) { return s.name == text; });
+  if (!again || slash == std::wstring::npos) return text;
+  const std::wstring folder = path.substr(0, path.find_last_of(L"\\/", slash - 1));
+  const std::wstring installation = folder.substr(folder.find_last_of(L"\\/") + 1);
+  return text + " " + std::string(installation.begin(), installation.end());
 }
 
 }  // namespace
@@ -76,7 +84,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   const int rounds = std::max(1, _wtoi(argv[1]));
   std::vector<Subject> subjects;
-  for (int i = 2; i < argc; ++i) subjects.push_back({argv[i], FileNameOf(argv[i]), {}});
+  for (int i = 2; i < argc; ++i) subjects.push_back({argv[i], NameOf(argv[i], subjects), {}});
   // One start of each first: the first start of a program loads its DLLs
   // from disk and is not what an operator waits for twice.
   for (Subject& s : subjects) {
@@ -94,7 +102,7 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
   for (const Subject& s : subjects) {
-    std::printf("%-20s", s.name.c_str());
+    std::printf("%-24s", s.name.c_str());
     for (double ms : s.millis) std::printf(" %6.1f", ms);
     std::printf("\n");
   }
@@ -112,7 +120,7 @@ int wmain(int argc, wchar_t** argv) {
     const double least = *std::min_element(s.millis.begin(), s.millis.end());
     std::vector<double> ratios;
     for (size_t i = 0; i < s.millis.size(); ++i) ratios.push_back(s.millis[i] / ref.millis[i]);
-    std::printf("  %-20s %7.1f ms  %.2f   least %7.1f ms  %.2f   round %.2f\n", s.name.c_str(), median,
+    std::printf("  %-24s %7.1f ms  %.2f   least %7.1f ms  %.2f   round %.2f\n", s.name.c_str(), median,
                 median / reference, least, least / referenceMin, Median(ratios));
   }
   return 0;

@@ -20,8 +20,11 @@ namespace frame = ravelo::frame_controls;
 
 inline constexpr wchar_t kMenuClass[] = L"#32768";  // a pop-up menu on the screen
 // The menu's items in their order, separators left out (the keyboard skips
-// them): the n-th item is n presses of the down arrow away.
-enum class MenuItem { Music = 1, TopMost, FullScreen, NoRepeat, History, HistoryCsv, ConfigProgram, StyleEditor, Help, Exit };
+// them, not the greyed ones): the n-th item is n presses of the down arrow away.
+enum class MenuItem {
+  Music = 1, TopMost, FullScreen, NoRepeat, RestartRound, History, ChooseList, HistoryCsv, ConfigProgram,
+  StyleEditor, Help, Exit
+};
 
 inline constexpr wchar_t kNoConfigFile[] = L"找不到配置文件,系统将为您载入默认设置";
 
@@ -96,13 +99,19 @@ inline Window OpenMenuAt(const Process& program, const Window& main, Point scree
 }
 
 // Opens a program's menu at a screen point and chooses its n-th item with
-// the keyboard, which skips separators. Under load Wine can drop the keys
-// pressed into a menu that has just opened; a menu still open after them
-// chose nothing, so it is closed and opened again.
-inline void ChooseMenuItem(const Process& program, const Window& main, Point at, int n) {
+// the keyboard, which skips separators (and, given subItem, the subItem-th
+// item of the submenu the n-th item opens). Under load Wine can drop the
+// keys pressed into a menu that has just opened; a menu still open after
+// them chose nothing, so it is closed and opened again.
+inline void ChooseMenuItem(const Process& program, const Window& main, Point at, int n, int subItem = 0) {
   for (int attempt = 1;; ++attempt) {
     const Window menu = OpenMenuAt(program, main, at);
     for (int i = 0; i < n; ++i) keyboard::Press(VK_DOWN);
+    if (subItem > 0) {
+      keyboard::Press(VK_RIGHT);  // opens the submenu on its first item
+      Pause(Milliseconds{200});
+      for (int i = 1; i < subItem; ++i) keyboard::Press(VK_DOWN);
+    }
     keyboard::Press(VK_RETURN);
     if (PollUntil([&] { return !menu.IsVisible(); }, Milliseconds{2000})) return;
     if (attempt == 3) throw BenchError("the menu did not close after the choice");
@@ -116,6 +125,10 @@ inline void ChooseMenuItem(const Process& program, const Window& main, Point at,
 }
 inline void ChooseMenuItem(const Process& rvo, const Window& main, MenuItem item) {
   ChooseMenuItem(rvo, main, BodyPoint(main), static_cast<int>(item));
+}
+// The list at this place of "选择名单" (1: the default list).
+inline void ChooseList(const Process& rvo, const Window& main, int place) {
+  ChooseMenuItem(rvo, main, BodyPoint(main), static_cast<int>(MenuItem::ChooseList), place);
 }
 
 // A label's rectangle in the content area's client coordinates.

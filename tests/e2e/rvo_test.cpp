@@ -266,25 +266,19 @@ TEST_F(Rvo, TheMenuOpensFromTheFrameItsItemsActAndItShowsTheHelpPicture) {
   EXPECT_FALSE(rvo.FindOneWindow({.className = L"#32770"}).has_value()) << "a message";
 }
 
-// Without repeats (read from the configuration file at start) a list drawn
-// out says so, and the menu item switches it off and writes that to the file
-// (which name comes when is the pool's unit test). Every stop goes into
-// history.txt; the menu item says when there is no record yet or why the
-// last result could not be written.
-TEST_F(Rvo, EveryStopGoesIntoTheRecordAndWithoutRepeatsTheListRunsOut) {
-  install_.WriteGbk(Installation::kNameList, L"张伟\r\n王芳\r\n");
+// Every stop goes into history.txt with its list; the menu item says when
+// there is no record yet or why the last result could not be written. The
+// "不重复抽取" item writes its choice to the file (rounds without repeats
+// run in the data folder's test).
+TEST_F(Rvo, EveryStopGoesIntoTheRecordAndTheNoRepeatItemIsSaved) {
   install_.SetIniValue(L"Draw", L"norepeat", L"1");
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
   ChooseMenuItem(rvo, main, MenuItem::History);
   EXPECT_EQ(rvo.AnswerMessage(), L"还没有抽签记录");
-  for (int i = 0; i < 2; ++i) {
-    StartDraw(main);
-    const std::wstring shown = StopDraw(main);
-    EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"history.txt")).ends_with(L"\t" + shown + L"\r\n"));
-  }
-  main.PostKey(VK_RETURN);
-  EXPECT_EQ(rvo.AnswerMessage(), L"名单中的名字已全部抽完,刷新后可重新开始");
+  StartDraw(main);
+  const std::wstring shown = StopDraw(main);
+  EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"history.txt")).ends_with(L"\t" + shown + L"\t默认名单\r\n"));
   ChooseMenuItem(rvo, main, MenuItem::NoRepeat);
   EXPECT_TRUE(PollUntil([&] { return install_.IniValue(L"Draw", L"norepeat") == L"0"; }));
 
@@ -294,6 +288,62 @@ TEST_F(Rvo, EveryStopGoesIntoTheRecordAndWithoutRepeatsTheListRunsOut) {
   StopDraw(main);
   ChooseMenuItem(rvo, main, MenuItem::History);
   EXPECT_TRUE(rvo.AnswerMessage().starts_with(L"最近的抽签结果未能记入抽签记录文件history.txt:"));
+}
+
+// The data folder set in the file holds the lists, the record and the
+// rounds: a list chosen from the menu is used, remembered and shown, and its
+// round without repeats goes on after a restart until it runs out; the new
+// round starts from the menu. Nothing lands beside the programs.
+TEST_F(Rvo, AListChosenFromTheDataFolderAndItsRoundLastAcrossARestart) {
+  install_.WriteGbk(L"数据\\name.txt", L"张三\r\n");
+  install_.WriteGbk(L"数据\\lists\\二班.txt", L"李雷\r\n韩梅梅\r\n");
+  install_.SetIniValue(L"Draw", L"datadir", install_.PathOf(L"数据"));
+  install_.SetIniValue(L"Draw", L"norepeat", L"1");
+  const std::vector<std::wstring> second{L"李雷", L"韩梅梅"};
+  std::wstring first;
+  {
+    Process rvo = StartRvo();
+    const Window main = WaitForDrawWindow(rvo);
+    const Window status = Content(main).ChildById(ids::kListStatus);
+    status.WaitForText(L"剩余 1/1");
+    ChooseList(rvo, main, 2);
+    status.WaitForText(L"名单:二班  剩余 2/2");
+    EXPECT_EQ(install_.IniValue(L"Draw", L"list"), L"二班");
+    StartDraw(main);
+    first = StopDraw(main);
+    EXPECT_NE(std::find(second.begin(), second.end(), first), second.end()) << ToUtf8(first);
+    status.WaitForText(L"名单:二班  剩余 1/2");
+    EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"数据\\history.txt")).ends_with(L"\t" + first + L"\t二班\r\n"));
+    main.PostKey(VK_ESCAPE);
+    EXPECT_EQ(rvo.ExpectExit(), 0u);
+  }
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  StartDraw(main);
+  const std::wstring last = StopDraw(main);
+  EXPECT_TRUE(last != first && std::find(second.begin(), second.end(), last) != second.end()) << ToUtf8(last);
+  main.PostKey(VK_RETURN);
+  EXPECT_EQ(rvo.AnswerMessage(), L"名单中的名字已全部抽完,刷新后可重新开始");
+  ChooseMenuItem(rvo, main, MenuItem::RestartRound);
+  Content(main).ChildById(ids::kListStatus).WaitForText(L"名单:二班  剩余 2/2");
+  EXPECT_EQ(GetFileAttributesW(install_.PathOf(L"history.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesW(install_.PathOf(L"drawn").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A data folder that is not there (a disk not plugged in): the warning names
+// it, the draw works on the names that came with the program, and nothing is
+// written anywhere.
+TEST_F(Rvo, AMissingDataFolderIsNamedAndTheDrawGoesOnRecordingNothing) {
+  install_.SetIniValue(L"Draw", L"datadir", install_.PathOf(L"U盘\\名单"));
+  Process rvo = StartRvo();
+  const std::wstring said = rvo.AnswerMessage();
+  EXPECT_TRUE(said.starts_with(L"找不到数据文件夹“" + install_.PathOf(L"U盘\\名单\\") + L"”")) << ToUtf8(said);
+  const Window main = WaitForDrawWindow(rvo);
+  StartDraw(main);
+  EXPECT_FALSE(StopDraw(main).empty());
+  Pause(Milliseconds{300});
+  EXPECT_EQ(GetFileAttributesW(install_.PathOf(L"history.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesW(install_.PathOf(L"U盘").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // "抽签记录另存为表格..." saves the record as a CSV file where the operator

@@ -44,7 +44,8 @@ bool DrawEngine::StartUp() {
     ended_ = true;  // the window ends the program itself
     return false;
   }
-  Adopt(*loaded);
+  Adopt(*loaded, true);
+  effects_.RoundChanged(pool_, false);
   state_.timerOn = false;
   EnterCommandState(false);
   return true;
@@ -126,6 +127,32 @@ void DrawEngine::OnNoRepeatMenuItem() {
   RefillPool();
   effects_.SetNoRepeatChecked(state_.noRepeat);
   effects_.SaveNoRepeat(state_.noRepeat);
+  effects_.RoundChanged(pool_, true);
+}
+
+void DrawEngine::OnRestartRoundMenuItem() {
+  if (!Accepting() || !state_.noRepeat) return;
+  Busy busy(busy_);
+  RefillPool();
+  effects_.RoundChanged(pool_, true);
+}
+
+bool DrawEngine::OnListChosen() {
+  if (!Accepting() || !state_.canReload) return false;
+  Busy busy(busy_);
+  nameCount_ = 0;
+  pool_.Reset(0);
+  lastPick_.reset();
+  auto loaded = effects_.LoadList();
+  if (!loaded) {
+    NoListLeft();
+    return true;
+  }
+  nameCount_ = loaded->nameCount;
+  RefillPool();
+  if (state_.noRepeat && !loaded->drawn.empty()) pool_.ResetWithout(pool_.Remaining(), loaded->drawn);
+  effects_.RoundChanged(pool_, false);
+  return true;
 }
 
 void DrawEngine::OnCompanionMenuItem(Companion which) {
@@ -163,7 +190,7 @@ void DrawEngine::StopDraw() {
   // A draw stopped before its first tick drew nothing.
   if (pickedThisDraw_ && lastPick_) {
     effects_.RecordResult(*lastPick_);
-    if (state_.noRepeat) pool_.Remove(*lastPick_);
+    if (state_.noRepeat && pool_.Remove(*lastPick_)) effects_.RoundChanged(pool_, true);
   }
   pickedThisDraw_ = false;
   EnterCommandState(false);
@@ -175,16 +202,22 @@ void DrawEngine::Reload() {
   lastPick_.reset();
   auto loaded = effects_.LoadNamesAndSettings();
   if (!loaded) {
-    effects_.ShowMessage(kNoNameListMessage);
-    OpenConfigProgram();
-    ExitProgram();
+    NoListLeft();
     return;
   }
-  Adopt(*loaded);
+  // A reload starts a new round, as the message of a drawn-out list says.
+  Adopt(*loaded, false);
+  effects_.RoundChanged(pool_, true);
   SetButton(CommandButton::Start, true);
   SetButton(CommandButton::Stop, false);
   state_.canStart = true;
   state_.canStop = false;
+}
+
+void DrawEngine::NoListLeft() {
+  effects_.ShowMessage(kNoNameListMessage);
+  OpenConfigProgram();
+  ExitProgram();
 }
 
 void DrawEngine::OpenConfigProgram() {
@@ -216,11 +249,12 @@ void DrawEngine::RefillPool() {
   pool_.Reset(std::min(nameCount_, kMaxNames));
 }
 
-void DrawEngine::Adopt(const LoadedDraw& loaded) {
+void DrawEngine::Adopt(const LoadedDraw& loaded, bool carryRound) {
   nameCount_ = loaded.nameCount;
-  RefillPool();
   drawIntervalMs_ = loaded.drawIntervalMs;
   state_.noRepeat = loaded.noRepeat;
+  RefillPool();
+  if (carryRound && loaded.noRepeat && !loaded.drawn.empty()) pool_.ResetWithout(pool_.Remaining(), loaded.drawn);
   effects_.SetNoRepeatChecked(loaded.noRepeat);
   // Loading the settings always turns the music back on.
   state_.musicOn = true;

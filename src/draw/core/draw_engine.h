@@ -17,9 +17,11 @@
 // command state changes as it would have after a successful launch.
 //
 // Without repeats ("不重复抽取", off unless the settings turn it on), the name
-// shown at a stop leaves the pool of the following draws; a reload or turning
-// the option off or on puts the whole list back, and with the pool empty a
-// start says kPoolExhaustedMessage instead. Every stop after a draw that
+// shown at a stop leaves the pool of the following draws, and the round goes
+// on across restarts and changes of list (the window keeps each list's drawn
+// names); a reload, "重新开始本轮" or turning the option off or on starts a
+// new round with the whole list, and with the pool empty a start says
+// kPoolExhaustedMessage instead. Every stop after a draw that
 // showed a name hands that name to the record of results.
 #pragma once
 
@@ -27,6 +29,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "draw/core/draw_pool.h"
 #include "draw/core/random_pick.h"
@@ -59,6 +62,10 @@ struct LoadedDraw {
   std::size_t nameCount = 0;  // names in the list (NameCount)
   int drawIntervalMs = 0;     // the configured timer interval
   bool noRepeat = false;      // [Draw] norepeat
+  // The names drawn in the list's round so far, as the window kept them
+  // (indices, ascending); taken only without repeats and where a round
+  // goes on (start-up, a list chosen), not on a reload.
+  std::vector<std::size_t> drawn;
 };
 
 // The window's side. Every call happens on the window's thread, from inside
@@ -82,6 +89,10 @@ class DrawEffects {
   // configuration file (or its defaults, with their message), give the music
   // player its file, and return the name count and the timer interval.
   virtual std::optional<LoadedDraw> LoadNamesAndSettings() = 0;
+  // Empty the name list and read the names of the list in use, with the
+  // names drawn in its round when a round without repeats runs (noRepeat
+  // and drawIntervalMs are not read); nullopt when there is no file.
+  virtual std::optional<LoadedDraw> LoadList() = 0;
   // Start the companion from the program folder, not waiting; false when it
   // could not be started.
   virtual bool LaunchCompanion(Companion which) = 0;
@@ -96,6 +107,10 @@ class DrawEffects {
   // The check mark of "不重复抽取" / storing the choice in the settings.
   virtual void SetNoRepeatChecked(bool checked) = 0;
   virtual void SaveNoRepeat(bool on) = 0;
+  // The pool changed: a name left it, a new round began, or a round was
+  // taken over from the window's store. save: the window keeps the drawn
+  // names for the next run (not for a round it has just handed in).
+  virtual void RoundChanged(const DrawPool& pool, bool save) = 0;
   // A draw stopped on the name at this index: append it to the record.
   // Failures stay with the record and never reach the draw.
   virtual void RecordResult(std::size_t index) = 0;
@@ -143,6 +158,13 @@ class DrawEngine {
   void OnTimerTick();                   // a tick of the draw timer
   void OnMusicMenuItem();               // "开启音乐"
   void OnNoRepeatMenuItem();            // "不重复抽取"
+  void OnRestartRoundMenuItem();        // "重新开始本轮": only without repeats
+  // The list in use changed ("选择名单"): its names are loaded (LoadList)
+  // and its own round goes on; the settings, music and option stay as they
+  // are (a reload takes the settings afresh). Without any name list, as
+  // Reload. Only when a reload could run; false otherwise, and nothing was
+  // loaded.
+  bool OnListChosen();
   void OnCompanionMenuItem(Companion which);  // "配置程序", "编辑风格": no state change
   void OnExitRequest();                 // close box, "退出"
 
@@ -158,12 +180,13 @@ class DrawEngine {
   void StartDraw();
   void StopDraw();
   void Reload();
+  void NoListLeft();  // no name list at all: the message, rvocfg, the end
   void OpenConfigProgram();
   void ExitProgram();
   void ShowRandomName();
 
   bool Accepting() const { return !ended_ && !busy_; }
-  void Adopt(const LoadedDraw& loaded);
+  void Adopt(const LoadedDraw& loaded, bool carryRound);
   void RefillPool();  // every name back in the pool
   void EnterCommandState(bool drawing);  // buttons and flags of the idle or the drawing state
   void SetButton(CommandButton b, bool enabled);

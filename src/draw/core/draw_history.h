@@ -1,13 +1,14 @@
-// The record of results, history.txt in the data root beside name.txt: one
-// line per stopped draw, "YYYY-MM-DD HH:MM:SS<TAB>name<CR LF>", in UTF-8; a
-// new file starts with the UTF-8 byte-order mark, so Notepad shows the
-// Chinese names on every Windows. The file is only ever appended to.
+// The record of results, history.txt in the data folder: one line per
+// stopped draw, "YYYY-MM-DD HH:MM:SS<TAB>name<TAB>list<CR LF>" (the list's
+// name, "默认名单" for name.txt; lines written before lists existed have no
+// third field), in UTF-8; a new file starts with the UTF-8 byte-order mark,
+// so Notepad shows the Chinese names on every Windows. The file is only ever
+// appended to.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "shared/core/paths.h"
 
 namespace ravelo::draw {
 
@@ -28,14 +29,13 @@ struct LocalDateTime {
   int second = 0;
 };
 
-std::string HistoryPath(const InstallPaths& paths);
-
-// One line of the record, CR LF included.
-std::string HistoryLine(const LocalDateTime& at, std::u16string_view name);
+// One line of the record, CR LF included; listTitle is UTF-8.
+std::string HistoryLine(const LocalDateTime& at, std::u16string_view name, std::string_view listTitle);
 
 // The record as a table for Excel and WPS: UTF-8 with a byte-order mark,
-// comma-separated, a header row 时间,姓名 (further tab-separated fields of a
-// line, should a line have them, get columns 第3列, 第4列 ...), one row per
+// comma-separated, a header row 时间,姓名,名单 (名单 only once a line has a
+// list; further tab-separated fields, should a line have them, get columns
+// 第4列, 第5列 ...), one row per
 // line of the record, CR LF. A field a spreadsheet would take for a formula
 // (beginning with =, +, -, @) gets a leading apostrophe, so that a name can
 // never run as one.

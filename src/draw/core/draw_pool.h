@@ -16,6 +16,9 @@ class DrawPool {
  public:
   // Every one of count names is in the pool again.
   void Reset(std::size_t count);
+  // The count names are in the pool except those at the drawn indices (a
+  // round carried over from an earlier run); indices past count are ignored.
+  void ResetWithout(std::size_t count, const std::vector<std::size_t>& drawn);
 
   std::size_t Remaining() const { return remaining_; }
 
@@ -24,6 +27,9 @@ class DrawPool {
 
   // The name leaves the pool; false when it is not (or no longer) in it.
   bool Remove(std::size_t nameIndex);
+
+  // The indices below count that are out of the pool, ascending.
+  std::vector<std::size_t> Drawn(std::size_t count) const;
 
  private:
   std::size_t remaining_ = 0;

@@ -1,6 +1,11 @@
 #include "draw/win/draw_menu.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "draw/win/draw_controls.h"
+#include "shared/core/data_folder.h"
+#include "shared/win/wide_text.h"
 
 namespace ravelo::win {
 
@@ -30,37 +35,79 @@ bool DrawMenu::IsChecked(int itemId) const {
   return slot && checked_[*slot];
 }
 
+void DrawMenu::EnableRestartRound(bool enabled) {
+  restartEnabled_ = enabled;
+  if (menu_)
+    EnableMenuItem(menu_, draw_controls::kMenuRestartRound, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void DrawMenu::SetLists(std::vector<std::string> names, const std::string& inUse) {
+  listNames_ = std::move(names);
+  const auto found = std::find(listNames_.begin(), listNames_.end(), inUse);
+  listInUse_ = found == listNames_.end() ? 0 : static_cast<std::size_t>(found - listNames_.begin());
+}
+
+std::optional<std::string> DrawMenu::ListOf(int itemId) const {
+  const int slot = itemId - draw_controls::kMenuFirstList;
+  if (slot < 0 || static_cast<std::size_t>(slot) >= listNames_.size()) return std::nullopt;
+  return listNames_[static_cast<std::size_t>(slot)];
+}
+
+void DrawMenu::FillLists() {
+  while (GetMenuItemCount(lists_) > 0) DeleteMenu(lists_, 0, MF_BYPOSITION);
+  const std::size_t count =
+      std::min<std::size_t>(listNames_.size(), draw_controls::kMenuLastList - draw_controls::kMenuFirstList + 1);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::wstring text = Widen(listNames_[i].empty() ? kDefaultListTitle : listNames_[i]);
+    AppendMenuW(lists_, MF_STRING, static_cast<UINT_PTR>(draw_controls::kMenuFirstList + i), text.c_str());
+  }
+  if (listInUse_ < count)
+    CheckMenuRadioItem(lists_, 0, static_cast<UINT>(count - 1), static_cast<UINT>(listInUse_), MF_BYPOSITION);
+}
+
 bool DrawMenu::Build() {
   if (menu_) return true;
   HMENU menu = CreatePopupMenu();
   if (!menu) return false;
+  HMENU lists = CreatePopupMenu();
+  if (!lists) {
+    DestroyMenu(menu);
+    return false;
+  }
   using namespace draw_controls;
   struct Item {
-    int id;  // 0: a separator
+    int id;  // 0: a separator; -1: the lists' submenu
     const wchar_t* text;
   };
   static constexpr Item kItems[] = {
       {kMenuMusic, L"开启音乐"}, {kMenuTopMost, L"窗口置顶"}, {kMenuFullScreen, L"全屏显示"},
-      {kMenuNoRepeat, L"不重复抽取"}, {kMenuHistory, L"抽签记录"}, {kMenuHistoryCsv, L"抽签记录另存为表格..."},
+      {kMenuNoRepeat, L"不重复抽取"}, {kMenuRestartRound, L"重新开始本轮"}, {kMenuHistory, L"抽签记录"},
+      {-1, L"选择名单"}, {kMenuHistoryCsv, L"抽签记录另存为表格..."},
       {0, nullptr},
       {kMenuConfig, L"配置程序"}, {kMenuStyle, L"编辑风格"},   {0, nullptr},
       {kMenuHelp, L"操作帮助"},  {kMenuExit, L"退出"},
   };
   for (const Item& item : kItems) {
-    const BOOL added = item.id ? AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.id), item.text)
-                               : AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    const BOOL added = item.id > 0    ? AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.id), item.text)
+                       : item.id == 0 ? AppendMenuW(menu, MF_SEPARATOR, 0, nullptr)
+                                      : AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(lists), item.text);
     if (!added) {
+      // The submenu goes with the menu once it is in it.
+      if (GetMenuItemCount(menu) < 7) DestroyMenu(lists);
       DestroyMenu(menu);
       return false;
     }
   }
   menu_ = menu;
+  lists_ = lists;
   for (int item : {kMenuMusic, kMenuTopMost, kMenuFullScreen, kMenuNoRepeat}) SetChecked(item, IsChecked(item));
+  EnableRestartRound(restartEnabled_);
   return true;
 }
 
 void DrawMenu::ShowAt(HWND owner, POINT onScreen) {
   if (!Build()) return;
+  FillLists();
   // The menu takes the mouse itself; a capture the window holds from the
   // button press would keep the first click from reaching it.
   if (GetCapture()) ReleaseCapture();

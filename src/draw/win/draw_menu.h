@@ -1,10 +1,11 @@
 // The draw window's pop-up menu: music on or off, window on top, full
-// screen, draws without repeats, the record of results (opened, or saved as a
-// table), the two
+// screen, draws without repeats and a new round of them, the record of
+// results (opened, or saved as a table), the choice of list, the two
 // companion programs, the help picture and exit. It shows at the pointer and
 // sends the chosen item to its window as WM_COMMAND (the IDs are in
-// draw_controls.h); the check marks are its only state. The menu itself is
-// built the first time it shows, which keeps it out of the program's start.
+// draw_controls.h). The menu itself is built the first time it shows, which
+// keeps it out of the program's start; the lists' submenu is filled afresh
+// each time, since rvocfg may have made or removed lists meanwhile.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,8 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace ravelo::win {
 
@@ -25,6 +28,14 @@ class DrawMenu {
   // Music is checked from the start, top-most is not.
   void SetChecked(int itemId, bool checked);
   bool IsChecked(int itemId) const;
+  // "重新开始本轮" is live only without repeats.
+  void EnableRestartRound(bool enabled);
+
+  // The lists the submenu offers when the menu next shows (UTF-8 names,
+  // the default list first as ""), with the radio mark on inUse.
+  void SetLists(std::vector<std::string> names, const std::string& inUse);
+  // The list an item of the submenu stands for; nullopt for other items.
+  std::optional<std::string> ListOf(int itemId) const;
 
   // Shows the menu at a point on the screen until an item is chosen or the
   // menu is dismissed; the choice reaches owner as WM_COMMAND.
@@ -32,10 +43,15 @@ class DrawMenu {
 
  private:
   bool Build();
+  void FillLists();
   // The item's place in checked_; nullopt for an item without a check mark.
   static std::optional<std::size_t> CheckSlot(int itemId);
 
   HMENU menu_ = nullptr;
+  HMENU lists_ = nullptr;  // owned by menu_
+  std::vector<std::string> listNames_;
+  std::size_t listInUse_ = 0;
+  bool restartEnabled_ = false;
   // Music, top-most, no repeats, full screen: music is checked from the start.
   std::array<bool, 4> checked_{true, false, false, false};
 };

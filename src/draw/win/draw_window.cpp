@@ -66,8 +66,9 @@ bool DrawWindow::Create() {
     button.onClick = [this, i] { engine_.OnButtonClick(static_cast<draw::CommandButton>(i + 1)); };
   }
   onBodyMouseDown = [this](int button, POINT onScreen) {
-    if (button == 2) menu_.ShowAt(Handle(), onScreen);
+    if (button == 2) ShowMenuAt(onScreen);
   };
+  if (!CreateListStatus()) return false;
   Layout(designLayout);
   return true;
 }
@@ -86,12 +87,6 @@ void DrawWindow::FinishStartUp() {
   if (!tooltips_.Create()) return;
   for (std::size_t i = 0; i < commandButtons_.size(); ++i)
     tooltips_.Add(commandButtons_[i].Handle(), kCommandButtonNames[i]);
-}
-
-bool DrawWindow::LoadNames() {
-  // The old list gives its memory back before the new one is read.
-  names_.Clear();
-  return Loadname(PathFromUtf8(paths_.NameListPath()), names_);
 }
 
 void DrawWindow::LoadSettings() {
@@ -143,6 +138,7 @@ void DrawWindow::Layout(const FrameLayoutArgs& args) {
                                                           {monitor->right - monitor->left,
                                                            monitor->bottom - monitor->top})));
   ApplyFrameLayout(*this, *this, args);
+  PlaceListStatus();
 }
 
 void DrawWindow::OnScaleChanged(const DisplayScale&) {
@@ -245,7 +241,13 @@ void DrawWindow::SetMusicChecked(bool checked) { menu_.SetChecked(draw_controls:
 std::optional<draw::LoadedDraw> DrawWindow::LoadNamesAndSettings() {
   if (!LoadNames()) return std::nullopt;
   LoadSettings();
-  return draw::LoadedDraw{names_.size(), timerInterval_, noRepeat_};
+  return draw::LoadedDraw{names_.size(), timerInterval_, noRepeat_, noRepeat_ ? ReadDrawnNames() : std::vector<std::size_t>{}};
+}
+
+std::optional<draw::LoadedDraw> DrawWindow::LoadList() {
+  if (!LoadNames()) return std::nullopt;
+  const bool noRepeat = engine_.State().noRepeat;
+  return draw::LoadedDraw{names_.size(), timerInterval_, noRepeat, noRepeat ? ReadDrawnNames() : std::vector<std::size_t>{}};
 }
 
 bool DrawWindow::LaunchCompanion(draw::Companion which) {
@@ -283,13 +285,16 @@ void DrawWindow::OnMenuItem(int itemId) {
     case draw_controls::kMenuTopMost: ToggleTopMost(); break;
     case draw_controls::kMenuFullScreen: SetFullScreen(!IsFullScreen()); break;
     case draw_controls::kMenuNoRepeat: engine_.OnNoRepeatMenuItem(); break;
+    case draw_controls::kMenuRestartRound: engine_.OnRestartRoundMenuItem(); break;
     case draw_controls::kMenuHistory: ShowHistory(); break;
     case draw_controls::kMenuHistoryCsv: SaveHistoryAsTable(); break;
     case draw_controls::kMenuConfig: engine_.OnCompanionMenuItem(draw::Companion::ConfigProgram); break;
     case draw_controls::kMenuStyle: engine_.OnCompanionMenuItem(draw::Companion::StyleEditor); break;
     case draw_controls::kMenuHelp: ShowHelpPicture(); break;
     case draw_controls::kMenuExit: engine_.OnExitRequest(); break;
-    default: break;
+    default:
+      if (const auto list = menu_.ListOf(itemId)) ChooseList(*list);
+      break;
   }
 }
 

@@ -1,7 +1,9 @@
 // The draw window `main` of rvo: the skinned frame with its window boxes,
 // command buttons, help picture and menu, the name list, the timer and the
-// music. Start-up finds the data folder, loads the names and applies the
-// settings (or the built-in defaults) before the window is first shown.
+// music. Start-up finds the data folder, loads the names of the list in use
+// and applies the settings (or the built-in defaults) before the window is
+// first shown. The lists, the data folder and the rounds without repeats kept
+// there are draw_window_lists.cpp's.
 //
 // What each key, button, tick and menu item does is decided by the draw
 // engine; the window carries out its effects (DrawEffects) and handles the
@@ -17,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "draw/core/draw_engine.h"
 #include "draw/core/draw_settings.h"
@@ -26,6 +29,7 @@
 #include "draw/win/fitted_text_line.h"
 #include "draw/win/music_player.h"
 #include "draw/win/window_box.h"
+#include "shared/core/data_folder.h"
 #include "shared/core/paths.h"
 #include "shared/win/common_dialogs.h"
 #include "shared/win/frame_layout_view.h"
@@ -68,6 +72,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   void SetButtonEnabled(draw::CommandButton button, bool enabled) override;
   void SetMusicChecked(bool checked) override;
   std::optional<draw::LoadedDraw> LoadNamesAndSettings() override;
+  std::optional<draw::LoadedDraw> LoadList() override;
   bool LaunchCompanion(draw::Companion which) override;
   void EndProgram() override;
   void ShowName(std::size_t index) override;
@@ -76,10 +81,26 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   void SetNoRepeatChecked(bool checked) override;
   void SaveNoRepeat(bool on) override;
   void RecordResult(std::size_t index) override;
+  void RoundChanged(const draw::DrawPool& pool, bool save) override;
 
-  // Loadname on the name list file, after emptying the list; false when the
-  // file is missing or unreadable.
+  // Loadname on the list in use in the data folder, after emptying the
+  // list; false when the file is missing or unreadable. A configured list
+  // that has gone gives the default list, a data folder that is missing or
+  // cannot be written a read-only run, each with a warning.
   bool LoadNames();
+  // The data folder and the list in use as the configuration file names
+  // them (or as the menu last chose the list).
+  void FindDataFolderAndList();
+  // The names drawn in the list's round as the data folder keeps them.
+  std::vector<std::size_t> ReadDrawnNames();
+  std::string ListTitle() const;  // the list in use, "默认名单" for name.txt
+  void ChooseList(const std::string& name);  // from the menu
+  void ShowMenuAt(POINT onScreen);
+  bool CreateListStatus();
+  // The list in use and, without repeats, the names left, top right of the
+  // content; nothing for the default list without repeats.
+  void UpdateListStatus();
+  void PlaceListStatus();
   // Reads the configuration file and applies it, or applies the built-in
   // defaults after a message when it is missing.
   void LoadSettings();
@@ -117,6 +138,12 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   void SaveHistoryAsTable();  // the record as a .csv file where the operator says
 
   InstallPaths paths_;
+  DataPaths data_;          // where the names, the record and the rounds are read
+  bool dataReadOnly_ = false;  // nothing is written to the data folder
+  std::string warnedFolder_;   // the data folder last warned about
+  std::string list_;           // the list in use (UTF-8), empty for name.txt
+  std::optional<std::string> chosenList_;  // chosen from the menu, not (yet) in the file
+  bool roundNotSavedWarned_ = false;
   NameList names_;
   DrawSettingsState settings_;
   int timerInterval_ = 0;
@@ -138,6 +165,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   WindowBox closeBox_;
   std::array<ImageButton, 4> commandButtons_;
   ImageButton helpBox_;
+  TextLabel listStatus_;
   Tooltips tooltips_;
   DrawMenu menu_;
   draw::MusicPlayer music_;

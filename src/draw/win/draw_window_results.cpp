@@ -14,7 +14,10 @@
 
 namespace ravelo::win {
 
-void DrawWindow::SetNoRepeatChecked(bool checked) { menu_.SetChecked(draw_controls::kMenuNoRepeat, checked); }
+void DrawWindow::SetNoRepeatChecked(bool checked) {
+  menu_.SetChecked(draw_controls::kMenuNoRepeat, checked);
+  menu_.EnableRestartRound(checked);
+}
 
 void DrawWindow::SaveNoRepeat(bool on) {
   // Without a configuration file a new one would hold this key alone, and
@@ -26,13 +29,15 @@ void DrawWindow::SaveNoRepeat(bool on) {
 }
 
 void DrawWindow::RecordResult(std::size_t index) {
-  if (index >= names_.size()) return;
-  historyFailure_ = AppendHistoryLine(draw::HistoryPath(paths_), draw::HistoryLine(LocalNow(), names_[index]));
+  // A data folder that cannot be written records nothing (it was said at
+  // start-up); the record never goes anywhere else.
+  if (index >= names_.size() || dataReadOnly_) return;
+  historyFailure_ = AppendHistoryLine(data_.HistoryPath(), draw::HistoryLine(LocalNow(), names_[index], ListTitle()));
 }
 
 void DrawWindow::ShowHistory() {
   if (historyFailure_) ShowWarning(Handle(), Widen(draw::HistoryFailureMessage(*historyFailure_)));
-  const std::string path = draw::HistoryPath(paths_);
+  const std::string path = data_.HistoryPath();
   if (!IsExistingFile(PathFromUtf8(path))) {
     if (!historyFailure_) ShowInformation(Handle(), Widen(draw::kNoHistoryMessage));
     return;
@@ -41,7 +46,7 @@ void DrawWindow::ShowHistory() {
 }
 
 void DrawWindow::SaveHistoryAsTable() {
-  const auto record = ReadWholeFile(PathFromUtf8(draw::HistoryPath(paths_)));
+  const auto record = ReadWholeFile(PathFromUtf8(data_.HistoryPath()));
   if (!record) {
     ShowInformation(Handle(), Widen(draw::kNoHistoryMessage));
     return;

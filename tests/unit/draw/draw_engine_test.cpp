@@ -19,7 +19,7 @@ namespace {
 // name count and interval the test sets.
 class RecordingWindow : public DrawEffects {
  public:
-  std::optional<LoadedDraw> nextLoad = LoadedDraw{3, 10};
+  std::optional<LoadedDraw> nextLoad = LoadedDraw{3, 10, false, {}};
   bool launchSucceeds = true;
   std::vector<std::string> log;
   std::function<void()> duringMessage;  // runs while a "modal" message shows
@@ -34,6 +34,10 @@ class RecordingWindow : public DrawEffects {
   void SetMusicChecked(bool checked) override { log.push_back(checked ? "music checked" : "music unchecked"); }
   std::optional<LoadedDraw> LoadNamesAndSettings() override {
     log.push_back("load");
+    return nextLoad;
+  }
+  std::optional<LoadedDraw> LoadList() override {
+    log.push_back("load list");
     return nextLoad;
   }
   bool LaunchCompanion(Companion which) override {
@@ -52,6 +56,8 @@ class RecordingWindow : public DrawEffects {
   void SetNoRepeatChecked(bool checked) override { noRepeatChecked = checked; }
   void SaveNoRepeat(bool on) override { saved.push_back(on); }
   void RecordResult(std::size_t index) override { recorded.push_back(index); }
+  void RoundChanged(const DrawPool& pool, bool save) override { rounds.emplace_back(pool.Remaining(), save); }
+  std::vector<std::pair<std::size_t, bool>> rounds;  // names left, kept for the next run
   bool noRepeatChecked = false;
   std::vector<bool> saved;
   std::vector<std::size_t> recorded;
@@ -189,7 +195,7 @@ TEST_F(DrawEngineTest, ReloadReplacesNamesAndIntervalAndTurnsTheMusicBackOn) {
   StartUpIdle();
   engine.OnMusicMenuItem();
   window.Take();
-  window.nextLoad = LoadedDraw{1, 25};
+  window.nextLoad = LoadedDraw{1, 25, false, {}};
   engine.OnKey(kKeyReload);
   EXPECT_EQ(window.Take(), (Log{"load", "music checked", "button 1 on", "button 2 off"}));
   EXPECT_EQ(engine.State(), IdleState());
@@ -218,7 +224,7 @@ TEST_F(DrawEngineTest, EscEndsTheProgramAtOnceEvenDuringADrawAndNothingActsAfter
 }
 
 TEST_F(DrawEngineTest, IntervalZeroRunsADrawThatNeverTicks) {
-  window.nextLoad = LoadedDraw{2, 0};
+  window.nextLoad = LoadedDraw{2, 0, false, {}};
   StartUpIdle();
   engine.OnKey(kKeyEnter);
   EXPECT_EQ(window.Take(), (Log{"music start", "button 1 off", "button 2 on", "button 3 off", "button 4 off"}));
@@ -241,7 +247,7 @@ TEST_F(DrawEngineTest, TheRemoteButtonStartsWhereEnterWouldAndElseStopsWhereSpac
 
   // An empty list refuses it as it refuses Enter.
   DrawEngine empty{window, RandomPick(1, [] { return std::uint64_t{0}; })};
-  window.nextLoad = LoadedDraw{0, 10};
+  window.nextLoad = LoadedDraw{0, 10, false, {}};
   ASSERT_TRUE(empty.StartUp());
   window.Take();
   empty.OnRemoteButton();
@@ -249,7 +255,7 @@ TEST_F(DrawEngineTest, TheRemoteButtonStartsWhereEnterWouldAndElseStopsWhereSpac
 }
 
 TEST_F(DrawEngineTest, AnEmptyNameListRefusesToStart) {
-  window.nextLoad = LoadedDraw{0, 10};
+  window.nextLoad = LoadedDraw{0, 10, false, {}};
   StartUpIdle();
   engine.OnButtonClick(CommandButton::Start);
   EXPECT_EQ(window.Take(), (Log{"message 抽签名单中没有名字,请先在配置程序中添加抽签名单"}));
@@ -316,7 +322,7 @@ std::size_t DrawOnce(DrawEngine& engine) {
 }
 
 TEST_F(DrawEngineTest, WithoutRepeatsEveryNameComesOnceThenStartingSaysSo) {
-  window.nextLoad = LoadedDraw{3, 10, true};
+  window.nextLoad = LoadedDraw{3, 10, true, {}};
   StartUpIdle();
   EXPECT_TRUE(window.noRepeatChecked);
   std::set<std::size_t> drawn;
@@ -328,21 +334,56 @@ TEST_F(DrawEngineTest, WithoutRepeatsEveryNameComesOnceThenStartingSaysSo) {
   EXPECT_FALSE(engine.State().drawing);
 }
 
-TEST_F(DrawEngineTest, ReloadOrTogglingTheOptionPutsEveryNameBack) {
-  window.nextLoad = LoadedDraw{2, 10, true};
+// The round the window kept goes on at start-up and when a list is chosen;
+// a reload, the restart item and the option's switch start a new one, and
+// every change reaches the window's store.
+TEST_F(DrawEngineTest, ASavedRoundGoesOnUntilReloadRestartOrTheOptionStartsANewOne) {
+  window.nextLoad = LoadedDraw{3, 10, true, {0, 2}};
   StartUpIdle();
-  DrawOnce(engine);
-  engine.OnKey(kKeyReload);
-  EXPECT_EQ(engine.NamesLeft(), 2u) << "reload";
+  EXPECT_EQ(DrawOnce(engine), 1u) << "the only name left";
+  engine.OnKey(kKeyEnter);
+  EXPECT_EQ(window.Take().back(), "notice 名单中的名字已全部抽完,刷新后可重新开始");
 
+  window.nextLoad = LoadedDraw{4, 25, false, {3}};
+  engine.OnMusicMenuItem();
+  EXPECT_TRUE(engine.OnListChosen());
+  EXPECT_EQ(engine.NamesLeft(), 3u) << "the chosen list's round";
+  EXPECT_TRUE(engine.State().noRepeat && !engine.State().musicOn) << "a list chosen keeps the switches";
+  engine.OnKey(kKeyEnter);
+  const Log started = window.Take();
+  EXPECT_NE(std::find(started.begin(), started.end(), "timer on 10"), started.end()) << "and the settings";
+  engine.OnKey(kKeySpace);
+  window.nextLoad = LoadedDraw{4, 10, true, {}};
+  engine.OnKey(kKeyReload);
+  EXPECT_EQ(engine.NamesLeft(), 4u) << "reload";
+  DrawOnce(engine);
+  engine.OnRestartRoundMenuItem();
+  EXPECT_EQ(engine.NamesLeft(), 4u) << "restart item";
   DrawOnce(engine);
   engine.OnNoRepeatMenuItem();
   EXPECT_FALSE(window.noRepeatChecked);
+  engine.OnRestartRoundMenuItem();
   DrawOnce(engine);
-  EXPECT_EQ(engine.NamesLeft(), 2u) << "turned off: nobody leaves";
+  EXPECT_EQ(engine.NamesLeft(), 4u) << "turned off: nobody leaves";
   engine.OnNoRepeatMenuItem();
   EXPECT_TRUE(engine.State().noRepeat);
   EXPECT_EQ(window.saved, (std::vector<bool>{false, true}));
+  using Round = std::pair<std::size_t, bool>;
+  EXPECT_EQ(window.rounds, (std::vector<Round>{{1, false}, {0, true}, {3, false}, {4, true}, {3, true},
+                                               {4, true}, {3, true}, {4, true}, {4, true}}));
+
+  window.nextLoad = LoadedDraw{2, 10, false, {0}};
+  engine.OnKey(kKeyEnter);
+  EXPECT_FALSE(engine.OnListChosen()) << "during a draw";
+  engine.OnKey(kKeySpace);
+  engine.OnNoRepeatMenuItem();
+  EXPECT_TRUE(engine.OnListChosen());
+  EXPECT_EQ(engine.NamesLeft(), 2u) << "without repeats nothing is carried";
+  window.nextLoad.reset();
+  window.Take();
+  EXPECT_TRUE(engine.OnListChosen());
+  EXPECT_TRUE(engine.Ended()) << "no list at all";
+  EXPECT_EQ(window.Take().front(), "load list");
 }
 
 }  // namespace
