@@ -65,8 +65,11 @@ void SkinnedFrame::ApplyGeometry(const FrameLayout& layout) {
   if (fullScreen_) {
     const RECT& monitor = *fullScreen_;
     const ravelo::Size area{monitor.right - monitor.left, monitor.bottom - monitor.top};
-    SetWindowPos(Handle(), HWND_TOPMOST, monitor.left, monitor.top, area.width, area.height, SWP_NOACTIVATE);
-    SetWindowRgn(Handle(), nullptr, TRUE);
+    // The shape goes while the window is small, and all of it is painted
+    // anew: nothing of the old pixels is copied into the monitor-sized one.
+    SetWindowRgn(Handle(), nullptr, FALSE);
+    SetWindowPos(Handle(), HWND_TOPMOST, monitor.left, monitor.top, area.width, area.height,
+                 SWP_NOACTIVATE | SWP_NOCOPYBITS);
     content_.Place(CentredIn(area, {layout.content.width, layout.content.height}));
     caption_.SetPosition(layout.caption);
     text_.SetPosition(layout.text);
@@ -110,7 +113,7 @@ void SkinnedFrame::LeaveFullScreen() {
   fullScreen_.reset();
   // The place first: the scale is that of the monitor the window returns to.
   SetWindowPos(Handle(), HWND_NOTOPMOST, windowed_.left, windowed_.top, windowed_.right - windowed_.left,
-               windowed_.bottom - windowed_.top, SWP_NOACTIVATE);
+               windowed_.bottom - windowed_.top, SWP_NOACTIVATE | SWP_NOCOPYBITS);
   ShowWindow(title_.Handle(), SW_SHOWNA);
   SetScale(WindowScale(Handle()));
 }
