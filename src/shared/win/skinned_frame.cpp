@@ -74,7 +74,7 @@ void SkinnedFrame::ApplyGeometry(const FrameLayout& layout) {
     // anew: nothing of the old pixels is copied into the monitor-sized one.
     SetWindowRgn(Handle(), nullptr, FALSE);
     // The first paint at the new size fills the whole window in one pass
-    // and the content area paints over it. Under Wine that is several
+    // and the content area paints over it. Under Wine that is about twice
     // times faster on a large screen than filling only the ground around
     // the content area, clipped; the paint clips the children again.
     SetClipChildren(Handle(), false);
