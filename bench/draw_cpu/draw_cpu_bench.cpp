@@ -4,7 +4,9 @@
 // Starts rvo, lets it settle, then measures SECONDS idle and SECONDS of a
 // draw (Enter ... Space, posted to the window). --full-screen then does the
 // same in full screen (F11), in the same run, and times entering and
-// leaving it: from the key until the window and all its parts have painted. Music is switched off through
+// leaving it: from the key until the window and all its parts have painted,
+// five times each, beside the floor: a plain window (full_screen_floor.exe,
+// next to the probe) made the screen's size and painted with one BitBlt. Music is switched off through
 // the window menu's item unless --music is given, so that the figures are the
 // draw's own. The CPU times are rvo's (GetProcessTimes) and, apart, those of
 // wineserver (from /proc through Wine's Z: drive), which every Wine program
@@ -103,6 +105,59 @@ double MsToFullPaint(HWND main, WPARAM key) {
   RedrawWindow(main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   QueryPerformanceCounter(&to);
   return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Median, least and most of some timings.
+std::string Spread(std::vector<double> ms) {
+  std::sort(ms.begin(), ms.end());
+  char text[96];
+  std::snprintf(text, sizeof text, "%.0f ms (%.0f-%.0f)", ms[ms.size() / 2], ms.front(), ms.back());
+  return text;
+}
+
+constexpr int kToggles = 5;
+
+// Entering and leaving full screen kToggles times; the first entry may be
+// given (timed before a measurement in full screen).
+void TimeToggles(HWND window, std::vector<double>& enter, std::vector<double>& leave) {
+  while (enter.size() < kToggles) {
+    if (enter.size() == leave.size()) {
+      enter.push_back(MsToFullPaint(window, VK_F11));
+      Sleep(300);
+    }
+    leave.push_back(MsToFullPaint(window, VK_F11));
+    Sleep(300);
+  }
+}
+
+// The floor program's entry and leave timings, or nothing when it did not run.
+bool TimeFloor(const std::wstring& program, std::vector<double>& enter, std::vector<double>& leave) {
+  std::wstring commandLine = L"\"" + program + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process))
+    return false;
+  const auto isFloor = [](HWND window) {
+    wchar_t cls[64]{};
+    GetClassNameW(window, cls, 64);
+    return std::wcscmp(cls, L"RaveloFullScreenFloor") == 0;
+  };
+  HWND window = nullptr;
+  for (int i = 0; i < 1000 && !window; ++i) {
+    window = ravelo::bench::FindProcessWindow(process.dwProcessId, isFloor);
+    if (!window) Sleep(10);
+  }
+  if (window) {
+    Sleep(500);
+    TimeToggles(window, enter, leave);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+  if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return window != nullptr;
 }
 
 void PrintPaints(const Phase& idle, const Phase& draw, LONG ticks, double contentArea) {
@@ -228,12 +283,14 @@ int wmain(int argc, wchar_t** argv) {
   };
   const Run window = measure();
   std::optional<Run> full;
-  double enterMs = 0, leaveMs = 0;
+  std::vector<double> enter, leave;
   if (fullScreen) {
-    enterMs = MsToFullPaint(main, VK_F11);
+    enter.push_back(MsToFullPaint(main, VK_F11));
     Sleep(1000);
     full = measure();
-    leaveMs = MsToFullPaint(main, VK_F11);
+    leave.push_back(MsToFullPaint(main, VK_F11));
+    Sleep(300);
+    TimeToggles(main, enter, leave);
   }
 
   PostMessageW(main, WM_CHAR, 27, 0);
@@ -241,6 +298,10 @@ int wmain(int argc, wchar_t** argv) {
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   if (hook) UnhookWindowsHookEx(hook);
+  std::vector<double> floorEnter, floorLeave;
+  const bool floor = fullScreen && TimeFloor(probeDll.substr(0, probeDll.find_last_of(L"\\/") + 1) +
+                                                 L"full_screen_floor.exe",
+                                             floorEnter, floorLeave);
 
   std::printf("rvo, %d s idle then %d s of a draw at the shipped interval (10 ms), music %s\n", seconds, seconds,
               music ? "on" : "off");
@@ -257,7 +318,11 @@ int wmain(int argc, wchar_t** argv) {
   if (full) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     print(*full, (std::string("full screen on ") + std::to_string(width) + " x " + std::to_string(height)).c_str());
-    std::printf("entering full screen: %.1f ms to the first full paint; leaving: %.1f ms\n", enterMs, leaveMs);
+    std::printf("entering full screen, to the first full paint: %s; leaving: %s (median and range of %d)\n",
+                Spread(enter).c_str(), Spread(leave).c_str(), kToggles);
+    if (floor)
+      std::printf("floor, a plain window made the screen's size with one BitBlt: entering %s; leaving %s\n",
+                  Spread(floorEnter).c_str(), Spread(floorLeave).c_str());
   }
   return 0;
 }

@@ -14,7 +14,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 # shellcheck source=../rvo_stage.sh
 . "$root/bench/rvo_stage.sh"
-stage_rvo bench-draw-cpu draw_cpu_bench paint_probe
+stage_rvo bench-draw-cpu draw_cpu_bench paint_probe full_screen_floor
 
 screen=()
 args=()

@@ -62,8 +62,10 @@ COLORREF ContentPanel::Ground() const {
 }
 
 void ContentPanel::Place(const ravelo::Rect& bounds) {
+  // It paints all of itself at its new place: copying the old pixels over
+  // first would only cost time (much of it on a large screen).
   SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void ContentPanel::SetScale(const DisplayScale& scale) {

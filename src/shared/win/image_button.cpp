@@ -85,8 +85,9 @@ void ImageButton::KeepPixelsSharp() {
 }
 
 void ImageButton::Place(const ravelo::Rect& bounds) {
+  // Painted anew where it lands (below), so its old pixels are not copied.
   SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
