@@ -459,7 +459,7 @@ TEST_F(Rvocfg, TheEditorMakesRenamesAndDeletesListsAndTheListInUseFollows) {
 }
 
 // "设置数据位置": a folder that is not a full path is refused; another
-// folder gets the lists (a different list already there kept, as answered)
+// folder (picked with "浏览") gets the lists (a different list already there kept, as answered)
 // and [Draw] datadir; "恢复默认位置" stores the default again.
 TEST_F(Rvocfg, TheDataFolderMovesWithTheListsAndComesBack) {
   install_.WriteGbk(Installation::kNameList, L"甲\r\n");
@@ -479,7 +479,9 @@ TEST_F(Rvocfg, TheDataFolderMovesWithTheListsAndComesBack) {
   folderBox().SetText(L"数据D");
   window.ChildById(data_folder::kOk).ClickButton();
   EXPECT_EQ(process_->AnswerMessage(), L"请填写完整的文件夹路径,如 D:\\抽签名单");
-  folderBox().SetText(moved);
+  window.ChildById(data_folder::kBrowse).ClickButton();  // the shell's folder picker
+  AnswerFileDialog(*process_, moved);
+  folderBox().WaitForText(moved);
   window.ChildById(data_folder::kOk).ClickButton();
   EXPECT_EQ(process_->AnswerMessage(IDYES),
             L"是否把当前的名单复制到新的数据位置?\r\n(抽签记录和不重复抽取的进度不复制,仍留在原来的位置)");
