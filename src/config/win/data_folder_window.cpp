@@ -41,7 +41,7 @@ std::wstring FolderShown(const std::string& folder) {
 
 class DataFolderForm final : public SkinnedForm {
  public:
-  DataFolderForm(const InstallPaths& install) : install_(install) {}
+  explicit DataFolderForm(const InstallPaths& install) : install_(install) {}
 
   bool Open() {
     const std::wstring baseFolder = Widen(install_.baseFolder);

@@ -174,9 +174,6 @@ bool NameListWindow::CreateControls() {
     b.button.onClick = [this, action = b.action] { action(*this); };
     AddTip(b.button.Handle(), b.name);
   }
-  AddTip(new_.Handle(), L"新建一个名单");
-  AddTip(rename_.Handle(), L"重命名这个名单");
-  AddTip(delete_.Handle(), L"删除这个名单");
   return true;
 }
 
