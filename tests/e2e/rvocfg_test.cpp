@@ -433,7 +433,7 @@ TEST_F(Rvocfg, TheEditorMakesRenamesAndDeletesListsAndTheListInUseFollows) {
   window.ChildById(editor::kNew).ClickButton();
   AnswerListName(prompt::kNewCaption, L"默认名单");
   EXPECT_EQ(process_->AnswerMessage(), L"“默认名单”已用作默认名单的名称,请换一个名称");
-  AnswerListName(prompt::kNewCaption, L"十班");
+  AnswerListName(prompt::kNewCaption, L" 十班 ");  // the blanks around it go
   picker.WaitForText(L"十班");
   EXPECT_EQ(install_.ReadBytes(L"lists\\十班.txt"), "");
 

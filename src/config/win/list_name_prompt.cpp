@@ -50,7 +50,15 @@ class ListNamePrompt final : public SkinnedForm {
 
  private:
   void Finish(bool accepted) {
-    if (accepted) answer_ = name_.Text();
+    if (accepted) {
+      // Blanks around a name are not part of it: the configuration file
+      // would drop the leading ones from [Draw] list.
+      std::wstring name = name_.Text();
+      const wchar_t* const blanks = L" \t\u3000";
+      const size_t first = name.find_first_not_of(blanks);
+      answer_ = first == std::wstring::npos ? std::wstring()
+                                            : name.substr(first, name.find_last_not_of(blanks) - first + 1);
+    }
     CloseModal(*this);
   }
 
