@@ -9,7 +9,10 @@
 //   notepad  from CreateProcess until notepad's box holds the whole file
 //            (its start-up included, so it is the larger task);
 //   empty    notepad on an empty file: its start-up alone, for comparison;
-//   save     from the click on Pic_ent until the success message shows.
+//   save     from the click on Pic_ent until the success message shows;
+//   switch   from the choice of the other list in the editor's picker (a
+//            list of as many names in lists\, other names) until the box
+//            holds it, each way once a round.
 #include <windows.h>
 
 #include <algorithm>
@@ -35,8 +38,8 @@ constexpr int kDefaultNames = 100000;
 
 // Names of three to five characters from the first level of GB2312. Returns
 // the file's length in UTF-16 units (every character is one).
-size_t WriteNameFile(const std::wstring& path, int names) {
-  std::mt19937 random(2024);
+size_t WriteNameFile(const std::wstring& path, int names, unsigned seed = 2024) {
+  std::mt19937 random(seed);
   std::uniform_int_distribution<int> length(3, 5);
   std::uniform_int_distribution<int> lead(0xB0, 0xD6);
   std::uniform_int_distribution<int> trail(0xA1, 0xFE);
@@ -92,6 +95,18 @@ double OpenEditor(HWND settingsWindow, DWORD processId, LRESULT expected, HWND& 
     });
     return window && TextLength(GetDlgItem(window, editor::kText)) == expected;
   });
+  return shown ? MillisSince(start) : -1;
+}
+
+// Milliseconds from choosing the picker's item (as the operator's choice
+// reports it) until the box holds `expected` units.
+double SwitchList(HWND window, int index, LRESULT expected) {
+  const HWND picker = GetDlgItem(window, editor::kPicker);
+  const auto start = Clock::now();
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(picker, CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(editor::kPicker, CBN_SELCHANGE), reinterpret_cast<LPARAM>(picker));
+  const bool shown = WaitFor([&] { return TextLength(GetDlgItem(window, editor::kText)) == expected; });
   return shown ? MillisSince(start) : -1;
 }
 
@@ -163,6 +178,8 @@ int wmain(int argc, wchar_t** argv) {
   const size_t units = WriteNameFile(file, names);
   const auto inEditor = static_cast<LRESULT>(units - 2);  // no line end after the last name
   const auto inNotepad = static_cast<LRESULT>(units);
+  CreateDirectoryW((root + L"lists").c_str(), nullptr);
+  const auto inOther = static_cast<LRESULT>(WriteNameFile(root + L"lists\\other.txt", names, 2025) - 2);
 
   Started rvocfg = Start(root + L"bin\\rvocfg.exe", L"");
   HWND settingsWindow = nullptr;
@@ -187,10 +204,12 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring emptyFile = root + L"empty.txt";
   CloseHandle(CreateFileW(emptyFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 
-  std::vector<double> editorMillis, notepadMillis, emptyMillis, saveMillis;
+  std::vector<double> editorMillis, notepadMillis, emptyMillis, saveMillis, switchMillis;
   for (int round = 0; round < rounds; ++round) {
     editorMillis.push_back(OpenEditor(settingsWindow, cfgId, inEditor, window));
     saveMillis.push_back(Save(window, cfgId));
+    switchMillis.push_back(SwitchList(window, 1, inOther));  // 默认名单, other
+    switchMillis.push_back(SwitchList(window, 0, inEditor));
     PostMessageW(window, WM_CLOSE, 0, 0);
     WaitFor([&] { return !IsWindow(window); });
     notepadMillis.push_back(Notepad(file, inNotepad));
@@ -203,6 +222,7 @@ int wmain(int argc, wchar_t** argv) {
   PrintRow("notepad", notepadMillis);
   PrintRow("empty", emptyMillis);
   PrintRow("save", saveMillis);
+  PrintRow("switch", switchMillis);
   const double editorMedian = Median(editorMillis);
   const double notepadMedian = Median(notepadMillis);
   std::printf("median until the whole list shows: editor %.1f ms, notepad %.1f ms, ratio %.2f\n", editorMedian,
@@ -210,8 +230,11 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("notepad's start-up alone (empty file): %.1f ms; its load of the list alone: %.1f ms\n",
               Median(emptyMillis), notepadMedian - Median(emptyMillis));
   std::printf("median save of the list (click to message): %.1f ms\n", Median(saveMillis));
+  std::printf("median switch to the other list of %d names (choice to whole text): %.1f ms\n", names,
+              Median(switchMillis));
   const bool allOk = std::none_of(editorMillis.begin(), editorMillis.end(), [](double v) { return v < 0; }) &&
                      std::none_of(notepadMillis.begin(), notepadMillis.end(), [](double v) { return v < 0; }) &&
-                     std::none_of(saveMillis.begin(), saveMillis.end(), [](double v) { return v < 0; });
+                     std::none_of(saveMillis.begin(), saveMillis.end(), [](double v) { return v < 0; }) &&
+                     std::none_of(switchMillis.begin(), switchMillis.end(), [](double v) { return v < 0; });
   return allOk ? 0 : 1;
 }

@@ -152,6 +152,8 @@ Function GrantFailed
   SetOutPath "$TEMP"
   ${If} $CreatedFolder == 1
     RMDir "$INSTDIR\common"
+    RMDir "$INSTDIR\lists"
+    RMDir "$INSTDIR\drawn"
     RMDir "$INSTDIR"
   ${EndIf}
   MessageBox MB_ICONEXCLAMATION|MB_OK "无法设置Ravelo文件夹的访问权限,安装没有完成。" /SD IDOK
@@ -175,11 +177,17 @@ Section "Ravelo" SecProgram
     StrCpy $CreatedFolder 1
   ${EndIf}
   CreateDirectory "$INSTDIR\common"
+  ; The lists and the rounds drawn from them: users may not make folders in
+  ; the data root, so they are made here, with the same rights.
+  CreateDirectory "$INSTDIR\lists"
+  CreateDirectory "$INSTDIR\drawn"
   ${If} ${FileExists} "$INSTDIR\name.txt"
     !insertmacro ICACLS "$INSTDIR\name.txt" "/remove:g ${USERS_SID}"
   ${EndIf}
   !insertmacro GRANT_SAVING "$INSTDIR"
   !insertmacro GRANT_SAVING "$INSTDIR\common"
+  !insertmacro GRANT_SAVING "$INSTDIR\lists"
+  !insertmacro GRANT_SAVING "$INSTDIR\drawn"
 
   ; Programs and skin are replaced; name.txt and rvoconfig.rcf only where missing.
   !insertmacro RAVELO_INSTALL_FILES
@@ -210,7 +218,8 @@ Section "桌面快捷方式" SecDesktop
 SectionEnd
 
 ; Ticked (or /DELETEDATA=1 on a silent uninstall's command line), the
-; operator's name list, settings and draw history go too.
+; operator's name lists (name.txt and lists\), settings, draw history and
+; rounds (drawn\) go too.
 Section /o "un.同时删除抽签名单、配置和抽签记录" SecDeleteData
   ; rvofilecmd works through filelist.db, which keeps them; purgelist.db lists
   ; them as well.

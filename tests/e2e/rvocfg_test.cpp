@@ -2,9 +2,10 @@
 // form with and without a file, OK refusing and saving, a preset, cancel, a
 // read-only file, OK and rvostyle's save each keeping what the other saved
 // meanwhile, a text its field cannot hold, the colour and font dialogs, Tab,
-// the skin pictures, its links and menu (the name list editor, about box and
-// help, a missing help file). The rules of loading, checking and saving are
-// proven by the unit tests of the settings model.
+// the skin pictures, its links and menu (the name list editor with its lists,
+// the data folder, about box and help, a missing help file). The rules of
+// loading, checking and saving are proven by the unit tests of the settings
+// model, those of list names, list files and the data folder's copy by theirs.
 #include <gtest/gtest.h>
 
 #include "config/win/secondary_controls.h"
@@ -20,6 +21,8 @@ namespace ids = ravelo::settings_controls;
 namespace editor = ravelo::secondary_controls::name_list;
 namespace about = ravelo::secondary_controls::about;
 namespace preview = ravelo::secondary_controls::import_preview;
+namespace prompt = ravelo::secondary_controls::list_name;
+namespace data_folder = ravelo::secondary_controls::data_folder;
 
 constexpr int kOk = ids::PicId(11);
 // mymenu's items in their order (the keyboard skips separators).
@@ -53,6 +56,21 @@ class Rvocfg : public ::testing::Test {
   Window WaitForEditor() const { return process_->WaitForWindow({.className = editor::kWindowClass, .text = editor::kCaption}); }
   Window WaitForPreview() const {
     return process_->WaitForWindow({.className = preview::kWindowClass, .text = preview::kCaption});
+  }
+  // The name typed into the form that "新建" or "重命名" opens, and 确定.
+  void AnswerListName(const wchar_t* caption, std::wstring_view name) const {
+    const Window asked = process_->WaitForWindow({.className = prompt::kWindowClass, .text = caption});
+    asked.ChildById(prompt::kName).SetText(name);
+    asked.ChildById(prompt::kOk).ClickButton();
+    asked.WaitUntilGone();
+  }
+  // A list chosen in the editor's picker, as the operator's choice reports it.
+  static void PickList(const Window& editorWindow, int index) {
+    const Window picker = editorWindow.ChildById(editor::kPicker);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(picker.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    PostMessageW(editorWindow.Handle(), WM_COMMAND, MAKEWPARAM(editor::kPicker, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(picker.Handle()));
   }
   // "导入" in the editor, and the file chosen in the open dialog.
   void ImportFile(const Window& editorWindow, std::wstring_view relative) const {
@@ -358,8 +376,9 @@ TEST_F(Rvocfg, PastedColumnsGoThroughThePreview) {
   box.WaitForText(L"甲\r\n张三\r\n李四");
 }
 
-// Cancel drops the edits; quitting is refused while the editor is open; the
-// editor opened again (from the menu) shows the file, not what was dropped.
+// Cancel with edits asks, and "否" drops them; quitting is refused while the
+// editor is open; the editor opened again (from the menu) shows the file,
+// not what was dropped.
 TEST_F(Rvocfg, CancelDropsTheEditsAndTheProgramWaitsForTheEditorToClose) {
   install_.WriteGbk(Installation::kNameList, L"甲\r\n");
   const Window form = StartForm();
@@ -369,6 +388,7 @@ TEST_F(Rvocfg, CancelDropsTheEditsAndTheProgramWaitsForTheEditorToClose) {
   form.ChildById(ids::kCloseBox).ClickButton();
   EXPECT_EQ(process_->AnswerMessage(), L"当前添加/删除抽签名单窗口未关闭.\r\n请关闭添加/删除抽签名单窗口再退出.");
   window.ChildById(editor::kCancel).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(IDNO), L"名单“默认名单”已修改,是否保存?");
   window.WaitUntilGone();
   EXPECT_EQ(install_.ReadBytes(Installation::kNameList), ToGbk(L"甲\r\n"));
 
@@ -379,6 +399,110 @@ TEST_F(Rvocfg, CancelDropsTheEditsAndTheProgramWaitsForTheEditorToClose) {
   window.WaitUntilGone();
   form.ChildById(ids::kCloseBox).ClickButton();
   EXPECT_EQ(process_->ExpectExit(), 0u);
+}
+
+// The editor opens on the list rvo uses; switching with edits asks first;
+// 新建 refuses a bad name and makes a list; 重命名 and 删除 take the list's
+// round along and [Draw] list follows them. (八班, 六班, 十班 sort alike in
+// pinyin and in code point order.)
+TEST_F(Rvocfg, TheEditorMakesRenamesAndDeletesListsAndTheListInUseFollows) {
+  install_.WriteGbk(Installation::kNameList, L"甲\r\n");
+  install_.WriteGbk(L"lists\\八班.txt", L"乙\r\n");
+  install_.WriteBytes(L"drawn\\八班.txt", "round");
+  install_.SetIniValue(L"Draw", L"list", L"八班");
+  const Window form = StartForm();
+  ClickOn(form, LinkAt(0));  // L_a
+  const Window window = WaitForEditor();
+  const Window picker = window.ChildById(editor::kPicker);
+  const Window box = window.ChildById(editor::kText);
+  EXPECT_EQ(picker.Text(), L"八班");
+  EXPECT_EQ(box.Text(), L"乙");
+
+  box.SetText(L"乙\r\n丙");
+  PickList(window, 0);
+  EXPECT_EQ(process_->AnswerMessage(IDCANCEL), L"名单“八班”已修改,是否保存?");
+  EXPECT_EQ(picker.Text(), L"八班");
+  PickList(window, 0);
+  process_->AnswerMessage(IDYES);
+  EXPECT_EQ(process_->AnswerMessage(), L"抽签名单修改成功");
+  box.WaitForText(L"甲");
+  EXPECT_EQ(install_.ReadBytes(L"lists\\八班.txt"), ToGbk(L"乙\r\n丙\r\n"));
+  EXPECT_FALSE(window.ChildById(editor::kRename).IsEnabled()) << "the default list keeps its name";
+  EXPECT_FALSE(window.ChildById(editor::kDelete).IsEnabled());
+
+  window.ChildById(editor::kNew).ClickButton();
+  AnswerListName(prompt::kNewCaption, L"默认名单");
+  EXPECT_EQ(process_->AnswerMessage(), L"“默认名单”已用作默认名单的名称,请换一个名称");
+  AnswerListName(prompt::kNewCaption, L" 十班 ");  // the blanks around it go
+  picker.WaitForText(L"十班");
+  EXPECT_EQ(install_.ReadBytes(L"lists\\十班.txt"), "");
+
+  PickList(window, 1);  // 默认名单, 八班, 十班
+  box.WaitForText(L"乙\r\n丙");
+  window.ChildById(editor::kRename).ClickButton();
+  AnswerListName(prompt::kRenameCaption, L"十班");
+  EXPECT_EQ(process_->AnswerMessage(), L"已经有名为“十班”的名单,请换一个名称");
+  AnswerListName(prompt::kRenameCaption, L"六班");
+  picker.WaitForText(L"六班");
+  EXPECT_EQ(install_.ReadBytes(L"lists\\六班.txt"), ToGbk(L"乙\r\n丙\r\n"));
+  EXPECT_EQ(install_.ReadBytes(L"drawn\\六班.txt"), "round");
+  EXPECT_EQ(GetFileAttributesW(install_.PathOf(L"lists\\八班.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(install_.IniValue(L"Draw", L"list"), L"六班");
+
+  window.ChildById(editor::kDelete).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(IDYES), L"确定要删除名单“六班”吗?删除后无法恢复。");
+  picker.WaitForText(L"默认名单");
+  EXPECT_EQ(GetFileAttributesW(install_.PathOf(L"lists\\六班.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesW(install_.PathOf(L"drawn\\六班.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(install_.IniValue(L"Draw", L"list"), L"");
+  EXPECT_EQ(box.Text(), L"甲");
+}
+
+// "设置数据位置": a folder that is not a full path is refused; another
+// folder (picked with "浏览") gets the lists (a different list already there kept, as answered)
+// and [Draw] datadir; "恢复默认位置" stores the default again.
+TEST_F(Rvocfg, TheDataFolderMovesWithTheListsAndComesBack) {
+  install_.WriteGbk(Installation::kNameList, L"甲\r\n");
+  install_.WriteGbk(L"lists\\一班.txt", L"乙\r\n");
+  install_.WriteGbk(L"history.txt", L"2026-01-01 10:00:00\t甲\r\n");
+  install_.WriteGbk(L"数据D\\lists\\一班.txt", L"丁\r\n");
+  const std::wstring moved = install_.PathOf(L"数据D");
+  const Window form = StartForm();
+  const auto open = [&] {
+    ClickOn(form, LinkAt(4));
+    return process_->WaitForWindow({.className = data_folder::kWindowClass, .text = data_folder::kCaption});
+  };
+  Window window = open();
+  const auto folderBox = [&] { return window.ChildById(data_folder::kFolder); };
+  EXPECT_EQ(folderBox().Text() + L"\\", install_.PathOf(L""));
+  EXPECT_FALSE(form.IsEnabled()) << "the settings form waits";
+  folderBox().SetText(L"数据D");
+  window.ChildById(data_folder::kOk).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"请填写完整的文件夹路径,如 D:\\抽签名单");
+  window.ChildById(data_folder::kBrowse).ClickButton();  // the shell's folder picker
+  AnswerFileDialog(*process_, moved);
+  folderBox().WaitForText(moved);
+  window.ChildById(data_folder::kOk).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(IDYES),
+            L"是否把当前的名单复制到新的数据位置?\r\n(抽签记录和不重复抽取的进度不复制,仍留在原来的位置)");
+  EXPECT_EQ(process_->AnswerMessage(IDNO),
+            L"新的数据位置已有下列内容不同的名单文件:\r\nlists\\一班.txt\r\n是否用当前的名单覆盖它们?\r\n"
+            L"(选“否”保留这些文件,只复制其它名单)");
+  EXPECT_EQ(process_->AnswerMessage(), L"数据位置已修改,请重新运行Ravelo或进行刷新.");
+  window.WaitUntilGone();
+  EXPECT_EQ(install_.IniValue(L"Draw", L"datadir"), moved);
+  EXPECT_EQ(install_.ReadBytes(L"数据D\\name.txt"), ToGbk(L"甲\r\n"));
+  EXPECT_EQ(install_.ReadBytes(L"数据D\\lists\\一班.txt"), ToGbk(L"丁\r\n"));
+  EXPECT_EQ(GetFileAttributesW(install_.PathOf(L"数据D\\history.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+
+  window = open();
+  EXPECT_EQ(folderBox().Text(), moved);
+  window.ChildById(data_folder::kDefault).ClickButton();
+  window.ChildById(data_folder::kOk).ClickButton();
+  process_->AnswerMessage(IDNO);  // the lists there stay as they are
+  EXPECT_EQ(process_->AnswerMessage(), L"数据位置已修改,请重新运行Ravelo或进行刷新.");
+  EXPECT_EQ(install_.IniValue(L"Draw", L"datadir"), L"");
+  EXPECT_EQ(install_.ReadBytes(L"lists\\一班.txt"), ToGbk(L"乙\r\n"));
 }
 
 // Closed by its button or by the system (Alt+F4, the task bar).

@@ -75,16 +75,16 @@ for s in "${shortcuts[@]}"; do
   expect grep -aq "${s#*:}" "$menu/${s%%:*}.lnk"
 done
 expect grep -aq rvo.exe "$desktop/Ravelo抽签.lnk"
-# Users may create files in the data root and common\ and replace their files,
-# nothing more: earlier grants go, then each folder gets (WD) for itself and
-# (W,D) for its files only. Nothing for bin\.
+# Users may create files in the data root, common\, lists\ and drawn\ and
+# replace their files, nothing more: earlier grants go, then each folder gets
+# (WD) for itself and (W,D) for its files only. Nothing for bin\.
 grants=$(grep -a 'icacls.*stub:' "$work/setup.log" | sed 's/\\\\/\\/g; s/"//g')
-for folder in "$inst_win" "$inst_win\\common"; do
+for folder in "$inst_win" "$inst_win\\common" "$inst_win\\lists" "$inst_win\\drawn"; do
   for g in "/remove:g *S-1-5-32-545" "/grant *S-1-5-32-545:(WD)" "/grant *S-1-5-32-545:(OI)(IO)(NP)(W,D)"; do
     expect grep -qF "$folder $g" <<<"$grants"
   done
 done
-expect test "$(grep -c 'S-1-5-32-545' <<<"$grants")" -eq 6
+expect test "$(grep -c 'S-1-5-32-545' <<<"$grants")" -eq 12
 
 # --- rvo starts from the installed folder ----------------------------------------
 wine "$inst/bin/rvo.exe" >/dev/null 2>&1 &
@@ -117,10 +117,11 @@ expect same_as_stage common/back.pte
 printf 'mine' | tee "$inst/名单备份.txt" >"$inst/common/my-back.jpg"
 printf '2026-01-01 10:00:00\t甲\r\n' >"$inst/history.txt"
 cp "$inst/history.txt" "$work/history.txt"
+printf '丙\r\n' >"$inst/lists/一班.txt"
 uninstall
 expect test $? -eq 0
 expect test "$(tree)" = "Ravelo Ravelo/bin Ravelo/bin/uninst.exe Ravelo/common Ravelo/common/my-back.jpg \
-Ravelo/common/rvoconfig.rcf Ravelo/history.txt Ravelo/name.txt Ravelo/名单备份.txt "
+Ravelo/common/rvoconfig.rcf Ravelo/history.txt Ravelo/lists Ravelo/lists/一班.txt Ravelo/name.txt Ravelo/名单备份.txt "
 expect test ! -e "$menu"
 expect test ! -e "$desktop/Ravelo抽签.lnk"
 expect key_gone "$uninstall_key"

@@ -1,6 +1,7 @@
 #include "config/win/config_links.h"
 
 #include "config/win/about_window.h"
+#include "config/win/data_folder_window.h"
 #include "config/win/name_list_window.h"
 #include "config/win/web_pages.h"
 #include "shared/win/message_box.h"
@@ -26,10 +27,19 @@ void ConfigLinks::OpenNameList() {
     return;
   }
   editor = std::make_unique<NameListWindow>();
-  if (!editor->Open(folders_.baseFolder)) {
+  if (!editor->Open(folders_.install)) {
     editor.reset();
     ShowWarning(settingsWindow_, L"无法打开添加/删除抽签名单窗口");
   }
+}
+
+void ConfigLinks::ChangeDataFolder() {
+  // The editor shows lists of the folder it opened on.
+  if (NameListOpen()) {
+    ShowWarning(settingsWindow_, L"请先关闭添加/删除抽签名单窗口,再设置数据位置.");
+    return;
+  }
+  ::ravelo::win::config::ChangeDataFolder(settingsWindow_, folders_.install);
 }
 
 void ConfigLinks::ShowAbout() {

@@ -1,5 +1,6 @@
 // The windows and pages the settings form opens beside itself: the name
-// list editor, the about box, the help file and the update page. The
+// list editor, the data folder, the about box, the help file and the update
+// page. The
 // settings form asks NameListOpen before the program may end.
 #pragma once
 
@@ -8,11 +9,14 @@
 #include <memory>
 #include <string>
 
+#include "shared/core/paths.h"
+
 namespace ravelo::win::config {
 
 struct ConfigFolders {
   std::wstring baseFolder;     // the data root, ending in a backslash
   std::wstring programFolder;  // the folder of rvocfg.exe, no trailing backslash
+  InstallPaths install;
 };
 
 class ConfigLinks {
@@ -23,6 +27,7 @@ class ConfigLinks {
   ~ConfigLinks();
 
   void OpenNameList();    // L_a, aodnl
+  void ChangeDataFolder();  // "数据位置"
   void ShowAbout();       // mabout
   void OpenHelp();        // L_h, mhelp
   void OpenUpdatePage();  // down

@@ -1,8 +1,12 @@
-// namelist: the name list editor of rvocfg. The whole of name.txt in one
-// multi-line box, saved back in one piece (in the encoding it was read in)
-// or dropped on cancel. Not modal: the settings form stays usable. Names
-// come in also from a roster file ("导入") or as spreadsheet columns pasted,
-// through the preview "导入名单"; nothing is saved until the operator saves.
+// namelist: the name list editor of rvocfg. A picker at the top chooses the
+// list ("默认名单", name.txt, then every list of the data folder's lists
+// folder); "新建", "重命名" and "删除" manage the lists (the default list is
+// neither renamed nor deleted). The whole list stands in one multi-line box,
+// saved back in one piece (in the encoding it was read in); edits not saved
+// are asked about before another list shows or the editor closes. Not
+// modal: the settings form stays usable. Names come in also from a roster
+// file ("导入") or as spreadsheet columns pasted, through the preview
+// "导入名单"; nothing is saved until the operator saves.
 #pragma once
 
 #include <windows.h>
@@ -10,10 +14,14 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "config/win/secondary_controls.h"
+#include "shared/core/data_folder.h"
 #include "shared/core/name_file.h"
+#include "shared/core/paths.h"
 #include "shared/win/common_dialogs.h"
 #include "shared/win/form_controls.h"
 #include "shared/win/image_button.h"
@@ -45,15 +53,17 @@ class MultiLineBox final : public FormControl {
 };
 
 class ImportPreviewWindow;
+class ChoiceBox;
 
 class NameListWindow final : public SkinnedForm {
  public:
   NameListWindow();
   ~NameListWindow() override;  // where the preview's type is complete
 
-  // Creates the window, reads name.txt (baseFolder + "name.txt") into the
-  // box and shows it; false when the window could not be made.
-  bool Open(const std::wstring& baseFolder);
+  // Creates the window on the list rvo uses ([Draw] list; the default list
+  // when that list is gone), reads it into the box and shows it; false when
+  // the window could not be made.
+  bool Open(const InstallPaths& install);
   // True from the opening until the window is gone.
   bool IsOpen() const { return Handle() != nullptr; }
   // Shows the window again over the others (restored if minimised); the file
@@ -62,15 +72,35 @@ class NameListWindow final : public SkinnedForm {
 
  private:
   bool CreateControls();
-  // Reads name.txt into the box; the warning to show when it could not.
+  // Reads the list shown into the box; the warning to show when it could not.
   const wchar_t* Load();
-  void Save();   // Pic_ent
+  bool Save();   // Pic_ent; true when saved
   void Close();  // Pic_clo, Pic_e
+  // Edits not saved: asks whether to save them first; false when the
+  // operator cancelled (or the save failed) and the list must stay.
+  bool MayLeave();
+  void ShowList(std::string name);  // the list becomes the one shown, read afresh
+  void FillPicker();
+  void Pick();
+  void NewList();     // "新建"
+  void RenameList();  // "重命名"
+  void DeleteList();  // "删除"
+  // [Draw] list after `from` was renamed to `to` (or deleted).
+  void FollowListInUse(const std::string& from, std::optional<std::string> to);
   void Import();  // "导入": a roster file through the preview
   void Preview(std::unique_ptr<RosterSource> source, const std::wstring& origin);
 
   std::wstring baseFolder_;
+  InstallPaths install_;
+  DataPaths data_;
+  std::string list_;                // the list shown, "" for the default list
+  std::vector<std::string> lists_;  // the picker's lists, "" first
+  std::wstring loaded_;             // the box as read or saved last
   NameFileEncoding encoding_ = NameFileEncoding::kGbk;
+  std::unique_ptr<ChoiceBox> picker_;
+  ImageButton new_;
+  ImageButton rename_;
+  ImageButton delete_;
   MultiLineBox text_;
   TextLabel heading_;           // Lt
   std::array<TextLabel, 4> steps_;  // L1 .. L4

@@ -12,9 +12,34 @@ inline constexpr int kText = 100;  // Text
 inline constexpr int kSave = 101;  // Pic_ent
 inline constexpr int kCancel = 102;  // Pic_clo
 inline constexpr int kImport = 103;  // "导入"
+inline constexpr int kPicker = 104;  // the list shown: "默认名单", then the lists
+inline constexpr int kNew = 105;     // "新建"
+inline constexpr int kRename = 106;  // "重命名"
+inline constexpr int kDelete = 107;  // "删除"
 inline constexpr int kHeading = 110;  // Lt
 inline constexpr int kFirstStep = 111;  // L1 .. L4
 }  // namespace name_list
+
+// The name asked for by "新建" and "重命名".
+namespace list_name {
+inline constexpr wchar_t kWindowClass[] = L"RaveloListName";
+inline constexpr wchar_t kNewCaption[] = L"新建名单";
+inline constexpr wchar_t kRenameCaption[] = L"重命名名单";
+inline constexpr int kName = 100;
+inline constexpr int kOk = 101;
+inline constexpr int kCancel = 102;
+}  // namespace list_name
+
+// "数据位置": the folder of the lists and the record.
+namespace data_folder {
+inline constexpr wchar_t kWindowClass[] = L"RaveloDataFolder";
+inline constexpr wchar_t kCaption[] = L"数据位置";
+inline constexpr int kFolder = 100;
+inline constexpr int kBrowse = 101;
+inline constexpr int kDefault = 102;  // "恢复默认位置"
+inline constexpr int kOk = 103;
+inline constexpr int kCancel = 104;
+}  // namespace data_folder
 
 // The preview of an import into the name list ("导入名单").
 namespace import_preview {

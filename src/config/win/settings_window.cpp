@@ -78,6 +78,7 @@ constexpr LinkSpec kLinks[] = {
     {L"编辑界面显示风格", L"编辑Ravelo界面显示风格"},
     {L"运行显示Ravelo", L"运行显示Ravelo主程序"},
     {L"查看系统使用帮助", L"帮助"},
+    {L"设置数据位置", L"名单和抽签记录的保存位置"},
 };
 static_assert(std::size(kLinks) == std::size(ids::kLinkTop));
 
@@ -173,7 +174,7 @@ bool SettingsWindow::Create() {
   for (size_t i = 0; i < ravelo::config::StylePresets().size(); ++i) skin.push_back(CommonPicturePath(baseFolder_, PresetPicture(i)));
   Pictures().Prefetch(std::move(skin));
   if (!SkinnedForm::Create(design)) return false;
-  links_ = std::make_unique<ConfigLinks>(Handle(), ConfigFolders{baseFolder_, Widen(paths_.programFolder)});
+  links_ = std::make_unique<ConfigLinks>(Handle(), ConfigFolders{baseFolder_, Widen(paths_.programFolder), paths_});
   onClose = [this] { QuitProgram(); };
   onMenu = [this] { ShowMainMenu(PointerOnScreen()); };
   onRightClick = [this](POINT at) { ShowMainMenu(at); };
@@ -200,6 +201,7 @@ void SettingsWindow::CreateLabels() {
       [this] { LaunchCompanion(kStyleEditor); },
       [this] { LaunchCompanion(kDrawProgram); },
       [this] { links_->OpenHelp(); },
+      [this] { links_->ChangeDataFolder(); },
   };
   for (size_t i = 0; i < std::size(kLinks); ++i)
     AddLink(ids::kFirstLink + static_cast<int>(i), kLinks[i].text, {ids::kLinkLeft, ids::kLinkTop[i]}, kLinkInk,
