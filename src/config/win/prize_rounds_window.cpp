@@ -50,7 +50,7 @@ class RoundList final : public FormControl {
     if (!CreateControl(L"LISTBOX", WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
                        0, L"", parent, controlId, bounds))
       return false;
-    int stop = 120;  // dialog units
+    int stop = 100;  // quarters of the font's mean character width
     SendMessageW(Handle(), LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&stop));
     return true;
   }
