@@ -3,7 +3,7 @@
 // read-only file, OK and rvostyle's save each keeping what the other saved
 // meanwhile, a text its field cannot hold, the colour and font dialogs, Tab,
 // the skin pictures, its links and menu (the name list editor with its lists,
-// the data folder, about box and help, a missing help file). The rules of
+// the data folder, the prize rounds, about box and help, a missing help file). The rules of
 // loading, checking and saving are proven by the unit tests of the settings
 // model, those of list names, list files and the data folder's copy by theirs.
 #include <gtest/gtest.h>
@@ -23,6 +23,7 @@ namespace about = ravelo::secondary_controls::about;
 namespace preview = ravelo::secondary_controls::import_preview;
 namespace prompt = ravelo::secondary_controls::list_name;
 namespace data_folder = ravelo::secondary_controls::data_folder;
+namespace rounds = ravelo::secondary_controls::prize_rounds;
 
 constexpr int kOk = ids::PicId(11);
 // mymenu's items in their order (the keyboard skips separators).
@@ -503,6 +504,47 @@ TEST_F(Rvocfg, TheDataFolderMovesWithTheListsAndComesBack) {
   EXPECT_EQ(process_->AnswerMessage(), L"数据位置已修改,请重新运行Ravelo或进行刷新.");
   EXPECT_EQ(install_.IniValue(L"Draw", L"datadir"), L"");
   EXPECT_EQ(install_.ReadBytes(L"lists\\一班.txt"), ToGbk(L"乙\r\n"));
+}
+
+// "奖项设置": rounds added (a bad count refused), one moved up, 取消 asking
+// about the edits; 保存 writes rounds.txt whole and [Draw] count alone. The
+// plan's edits and the counts taken are the unit tests' part.
+TEST_F(Rvocfg, TheRoundsFormSavesThePlanAndEachDrawsCount) {
+  install_.SetIniValue(L"Draw", L"count", L"2");
+  install_.SetIniValue(L"Draw", L"list", L"八班");
+  const Window form = StartForm();
+  ClickOn(form, LinkAt(5));
+  const Window window = process_->WaitForWindow({.className = rounds::kWindowClass, .text = rounds::kCaption});
+  EXPECT_FALSE(form.IsEnabled()) << "the settings form waits";
+  const Window count = window.ChildById(rounds::kDrawCount);
+  EXPECT_EQ(count.Text(), L"2");
+  const Window list = window.ChildById(rounds::kRounds);
+  const auto roundsShown = [&] {
+    DWORD_PTR shown = 0;
+    SendMessageTimeoutW(list.Handle(), LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &shown);
+    return static_cast<int>(shown);
+  };
+  const auto add = [&](std::wstring_view title, std::wstring_view roundCount) {
+    window.ChildById(rounds::kTitle).SetText(title);
+    window.ChildById(rounds::kRoundCount).SetText(roundCount);
+    window.ChildById(rounds::kAdd).ClickButton();
+  };
+  add(L"二等奖", L"51");
+  EXPECT_EQ(process_->AnswerMessage(), L"奖项人数为1-50之间的整数,请重新输入");
+  add(L"二等奖", L"3");
+  WaitUntil([&] { return roundsShown() == 1; }, "the first round was not added");
+  add(L" 三等奖 ", L"5");
+  WaitUntil([&] { return roundsShown() == 2; }, "the second round was not added");
+  window.ChildById(rounds::kUp).ClickButton();  // the round added last is the one chosen
+  count.SetText(L"10");
+  window.ChildById(rounds::kCancel).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(IDCANCEL), L"奖项设置已修改,是否保存?");
+  window.ChildById(rounds::kSave).ClickButton();
+  EXPECT_EQ(process_->AnswerMessage(), L"奖项设置已保存,请重新运行Ravelo或进行刷新.");
+  window.WaitUntilGone();
+  EXPECT_EQ(install_.ReadBytes(L"rounds.txt"), std::string("\xEF\xBB\xBF") + "三等奖\t5\r\n二等奖\t3\r\n");
+  EXPECT_EQ(install_.IniValue(L"Draw", L"count"), L"10");
+  EXPECT_EQ(install_.IniValue(L"Draw", L"list"), L"八班") << "the other keys stay";
 }
 
 // Closed by its button or by the system (Alt+F4, the task bar).

@@ -117,11 +117,13 @@ expect same_as_stage common/back.pte
 printf 'mine' | tee "$inst/名单备份.txt" >"$inst/common/my-back.jpg"
 printf '2026-01-01 10:00:00\t甲\r\n' >"$inst/history.txt"
 cp "$inst/history.txt" "$work/history.txt"
+printf '\xEF\xBB\xBF一等奖\t1\r\n' | tee "$inst/rounds.txt" >"$work/rounds.txt"
 printf '丙\r\n' >"$inst/lists/一班.txt"
 uninstall
 expect test $? -eq 0
 expect test "$(tree)" = "Ravelo Ravelo/bin Ravelo/bin/uninst.exe Ravelo/common Ravelo/common/my-back.jpg \
-Ravelo/common/rvoconfig.rcf Ravelo/history.txt Ravelo/lists Ravelo/lists/一班.txt Ravelo/name.txt Ravelo/名单备份.txt "
+Ravelo/common/rvoconfig.rcf Ravelo/history.txt Ravelo/lists Ravelo/lists/一班.txt Ravelo/name.txt Ravelo/rounds.txt \
+Ravelo/名单备份.txt "
 expect test ! -e "$menu"
 expect test ! -e "$desktop/Ravelo抽签.lnk"
 expect key_gone "$uninstall_key"
@@ -129,7 +131,7 @@ expect key_gone 'HKLM\Software\Ravelo'
 
 # --- a reinstall finds them; an uninstall asked to delete them does -------------------
 run_setup
-for f in name.txt common/rvoconfig.rcf history.txt; do expect cmp -s "$work/${f##*/}" "$inst/$f"; done
+for f in name.txt common/rvoconfig.rcf history.txt rounds.txt; do expect cmp -s "$work/${f##*/}" "$inst/$f"; done
 # A folder where the list names a file: the cleaner leaves it and the
 # uninstaller says so (silent: exit code 4) instead of claiming success.
 rm "$inst/common/back.pte" && mkdir "$inst/common/back.pte"

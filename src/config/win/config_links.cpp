@@ -3,6 +3,7 @@
 #include "config/win/about_window.h"
 #include "config/win/data_folder_window.h"
 #include "config/win/name_list_window.h"
+#include "config/win/prize_rounds_window.h"
 #include "config/win/web_pages.h"
 #include "shared/win/message_box.h"
 
@@ -41,6 +42,8 @@ void ConfigLinks::ChangeDataFolder() {
   }
   ::ravelo::win::config::ChangeDataFolder(settingsWindow_, folders_.install);
 }
+
+void ConfigLinks::EditPrizeRounds() { ::ravelo::win::config::EditPrizeRounds(settingsWindow_, folders_.install); }
 
 void ConfigLinks::ShowAbout() {
   std::unique_ptr<AboutWindow>& about = windows_->about;

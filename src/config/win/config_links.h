@@ -1,5 +1,5 @@
 // The windows and pages the settings form opens beside itself: the name
-// list editor, the data folder, the about box, the help file and the update
+// list editor, the data folder, the prize rounds, the about box, the help file and the update
 // page. The
 // settings form asks NameListOpen before the program may end.
 #pragma once
@@ -28,6 +28,7 @@ class ConfigLinks {
 
   void OpenNameList();    // L_a, aodnl
   void ChangeDataFolder();  // "数据位置"
+  void EditPrizeRounds();   // "奖项设置"
   void ShowAbout();       // mabout
   void OpenHelp();        // L_h, mhelp
   void OpenUpdatePage();  // down

@@ -41,6 +41,23 @@ inline constexpr int kOk = 103;
 inline constexpr int kCancel = 104;
 }  // namespace data_folder
 
+// "奖项设置": the prize plan (rounds.txt) and how many names a draw shows.
+namespace prize_rounds {
+inline constexpr wchar_t kWindowClass[] = L"RaveloPrizeRounds";
+inline constexpr wchar_t kCaption[] = L"奖项设置";
+inline constexpr int kDrawCount = 100;   // 每次抽取人数 ([Draw] count)
+inline constexpr int kRounds = 101;      // the rounds in draw order
+inline constexpr int kTitle = 102;       // the title of the round to add or change
+inline constexpr int kRoundCount = 103;  // its count
+inline constexpr int kAdd = 104;
+inline constexpr int kChange = 105;      // "修改": the chosen round takes the title and count
+inline constexpr int kRemove = 106;
+inline constexpr int kUp = 107;
+inline constexpr int kDown = 108;
+inline constexpr int kSave = 109;
+inline constexpr int kCancel = 110;
+}  // namespace prize_rounds
+
 // The preview of an import into the name list ("导入名单").
 namespace import_preview {
 inline constexpr wchar_t kWindowClass[] = L"RaveloImportPreview";

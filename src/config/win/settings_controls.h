@@ -13,13 +13,13 @@ inline constexpr int kMinimiseBox = 12;  // Pic_s
 inline constexpr int kMenuBox = 13;   // Pic_m
 
 // The link texts are drawn on the form (no windows): their ids name their
-// tooltips, and the links L_a, L_s, L_d, L_h and "数据位置" stand at
+// tooltips, and the links L_a, L_s, L_d, L_h, "数据位置" and "奖项设置" stand at
 // (kLinkLeft, kLinkTop[i]).
 inline constexpr int kBrowsePicture = 130;  // Label_bjll
 inline constexpr int kBrowseMusic = 131;    // Label_yyll
-inline constexpr int kFirstLink = 140;      // L_a, L_s, L_d, L_h, then "数据位置"
+inline constexpr int kFirstLink = 140;      // L_a, L_s, L_d, L_h, "数据位置", "奖项设置"
 inline constexpr int kLinkLeft = 448;
-inline constexpr int kLinkTop[] = {72, 96, 120, 144, 168};
+inline constexpr int kLinkTop[] = {72, 96, 120, 144, 168, 192};
 inline constexpr int kCaptionBox = 150;     // txt_caption
 inline constexpr int kTextBox = 151;        // txt_nr
 inline constexpr int kPictureBox = 152;     // txt_bj

@@ -79,6 +79,7 @@ constexpr LinkSpec kLinks[] = {
     {L"运行显示Ravelo", L"运行显示Ravelo主程序"},
     {L"查看系统使用帮助", L"帮助"},
     {L"设置数据位置", L"名单和抽签记录的保存位置"},
+    {L"奖项设置", L"按奖项抽取的各轮奖项和每次抽取人数"},
 };
 static_assert(std::size(kLinks) == std::size(ids::kLinkTop));
 
@@ -202,6 +203,7 @@ void SettingsWindow::CreateLabels() {
       [this] { LaunchCompanion(kDrawProgram); },
       [this] { links_->OpenHelp(); },
       [this] { links_->ChangeDataFolder(); },
+      [this] { links_->EditPrizeRounds(); },
   };
   for (size_t i = 0; i < std::size(kLinks); ++i)
     AddLink(ids::kFirstLink + static_cast<int>(i), kLinks[i].text, {ids::kLinkLeft, ids::kLinkTop[i]}, kLinkInk,
