@@ -94,6 +94,8 @@ std::vector<ListCopy> PlanListCopy(const DataPaths& from, const DataPaths& to) {
     for (const std::string& name : names)
       consider(from.ListPath(name), to.ListPath(name), "lists" + std::string(1, SeparatorOf(from.folder)) + name + ".txt");
   }
+  // The prize plan is made by the operator as the lists are.
+  consider(from.RoundsPath(), to.RoundsPath(), "rounds.txt");
   return plan;
 }
 

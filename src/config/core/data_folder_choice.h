@@ -47,10 +47,11 @@ struct ListCopy {
   bool replaces = false;  // a different file of that name is there
 };
 
-// The lists of `from` (name.txt and every list in lists\) that `to` lacks or
-// holds with other content; a file with the same bytes there is left out. The
-// record and the rounds are not copied: they tell what was drawn from the old
-// folder, which keeps them.
+// The lists of `from` (name.txt, every list in lists\ and the prize plan
+// rounds.txt) that `to` lacks or holds with other content; a file with the
+// same bytes there is left out. The record and the drawn names of no-repeat
+// rounds are not copied: they tell what was drawn from the old folder, which
+// keeps them.
 std::vector<ListCopy> PlanListCopy(const DataPaths& from, const DataPaths& to);
 
 // Copies the plan's files (those that replace one only when `replace`),

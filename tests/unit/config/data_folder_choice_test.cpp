@@ -58,21 +58,24 @@ TEST(DataFolderChoice, TheListsAreCopiedNeverOverAFileWithoutLeave) {
   write(from.ListsFolder() + "/notes.doc", "x");
   write(from.HistoryPath(), "record");
   write(from.DrawnStatePath("一班"), "round");
+  write(from.RoundsPath(), "一等奖\t1\r\n");
   write(to.ListPath("一班"), "乙\r\n");    // the same
   write(to.ListPath("二班"), "丁\r\n");    // another list of that name
 
   const std::vector<ListCopy> plan = PlanListCopy(from, to);
-  ASSERT_EQ(plan.size(), 2u);
+  ASSERT_EQ(plan.size(), 3u);
   EXPECT_EQ(plan[0].title, "name.txt");
   EXPECT_FALSE(plan[0].replaces);
   EXPECT_EQ(plan[1].title, "lists/二班.txt");
   EXPECT_TRUE(plan[1].replaces);
+  EXPECT_EQ(plan[2].title, "rounds.txt");
 
   EXPECT_TRUE(CopyLists(plan, false).empty());
   EXPECT_EQ(ReadWholeFile(PathFromUtf8(to.DefaultListPath())), "甲\r\n");
   EXPECT_EQ(ReadWholeFile(PathFromUtf8(to.ListPath("二班"))), "丁\r\n");
   EXPECT_TRUE(CopyLists(plan, true).empty());
   EXPECT_EQ(ReadWholeFile(PathFromUtf8(to.ListPath("二班"))), "丙\r\n");
+  EXPECT_EQ(ReadWholeFile(PathFromUtf8(to.RoundsPath())), "一等奖\t1\r\n");
   EXPECT_FALSE(IsExistingFile(PathFromUtf8(to.HistoryPath())));
   EXPECT_FALSE(IsExistingFolder(PathFromUtf8(to.DrawnStateFolder())));
   EXPECT_TRUE(PlanListCopy(from, from).empty());
