@@ -21,6 +21,7 @@ constexpr int kTextLineId = 103;
 constexpr int kFirstCommandId = 121;
 constexpr int kFirstNameCellId = 140;  // the labels of a draw of several names
 constexpr int kNameCells = 50;
+constexpr int kNameGridId = 139;  // paints the names of several while they flip
 constexpr UINT_PTR kDrawTimer = 1;
 
 ProbeCounters* counters = nullptr;
@@ -78,7 +79,7 @@ HRGN TextLineIn(HWND content) {
 int KindOf(HWND window) {
   const int id = GetDlgCtrlID(window);
   if (!(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) return ravelo::bench::kOtherWindows;
-  if (id == kTextLineId || (id >= kFirstNameCellId && id < kFirstNameCellId + kNameCells))
+  if (id == kTextLineId || id == kNameGridId || (id >= kFirstNameCellId && id < kFirstNameCellId + kNameCells))
     return ravelo::bench::kTextLineWindow;
   if (id == kContentId) return ravelo::bench::kContentWindow;
   if (id >= kFirstCommandId && id < kFirstCommandId + 4) return ravelo::bench::kCommandButtons;

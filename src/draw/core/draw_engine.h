@@ -83,7 +83,7 @@ struct LoadedDraw {
   // the draw count and the prize plan as they are.
   int drawCount = 1;                // [Draw] count, 1 to 50
   bool rounds = false;              // [Draw] rounds: "按奖项抽取"
-  std::vector<PrizeRound> prizeRounds;  // rounds.txt (empty when missing)
+  std::vector<PrizeRound> prizeRounds{};  // rounds.txt (empty when missing)
 };
 
 // The window's side. Every call happens on the window's thread, from inside

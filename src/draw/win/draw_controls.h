@@ -16,6 +16,7 @@ inline constexpr int kListStatus = 132;  // the list in use and the names left, 
 // The labels of a draw of several names: kFirstNameCell + 0 .. 49, in the
 // grid's order (row by row).
 inline constexpr int kFirstNameCell = 140;
+inline constexpr int kNameGrid = 139;  // paints the names while they flip
 
 // Items of the window menu, in their order; each arrives as WM_COMMAND.
 inline constexpr int kMenuMusic = 201;      // mopenmusic "开启音乐"

@@ -234,7 +234,11 @@ void DrawWindow::EnableTimer(int intervalMs) {
   SetTimer(Handle(), kDrawTimer, static_cast<UINT>(intervalMs), nullptr);
 }
 
-void DrawWindow::DisableTimer() { KillTimer(Handle(), kDrawTimer); }
+void DrawWindow::DisableTimer() {
+  KillTimer(Handle(), kDrawTimer);
+  // Only a stop disarms the timer: the names it fixed become labels.
+  FixNames();
+}
 
 void DrawWindow::StartMusic() { music_.Start(); }
 

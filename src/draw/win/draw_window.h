@@ -28,6 +28,7 @@
 #include "draw/win/draw_menu.h"
 #include "draw/win/fitted_text_line.h"
 #include "draw/win/music_player.h"
+#include "draw/win/name_grid_view.h"
 #include "draw/win/window_box.h"
 #include "draw/win/winners_window.h"
 #include "shared/core/data_folder.h"
@@ -98,6 +99,11 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   void LayOutNameGrid(std::size_t count);
   void HideNameGrid();  // the single text line again
   void RelayOutNameGrid();
+  // Every name fitted in its cell, in the content area's pixels.
+  std::vector<NameGridView::Name> PlaceNames(const std::vector<std::size_t>& indices);
+  void FixNames();  // the draw stopped: its names become label windows
+  void ShowNameLabels(const std::vector<NameGridView::Name>& placed);
+  void HideNameLabels();
   void ShowWinners();
 
   // Loadname on the list in use in the data folder, after emptying the
@@ -195,6 +201,8 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   ravelo::Point gridOrigin_{};
   FontSpec gridFont_;
   std::vector<std::size_t> gridIndices_;  // the names the grid shows
+  bool flipping_ = false;  // the view paints them (a draw runs), not the labels
+  NameGridView gridView_;
   WinnersWindow winners_;
   Tooltips tooltips_;
   DrawMenu menu_;

@@ -1,5 +1,6 @@
-// The draw window's draws of several names and its prize rounds: the grid of
-// name labels in the text line's area, the round's title in the caption, the
+// The draw window's draws of several names and its prize rounds: the names
+// in a grid in the text line's area (painted by one view while they flip,
+// label windows once the draw stops), the round's title in the caption, the
 // count and rounds switches in the configuration file, and the winners'
 // window.
 #include <algorithm>
@@ -76,8 +77,38 @@ void DrawWindow::LayOutNameGrid(std::size_t count) {
   gridFont_ = font;
   gridFont_.points = std::max(draw::kSmallestFittingPoints, static_cast<float>(font.points * share) * kGridFontMargin);
   grid_ = count;
-  for (TextLabel& label : nameCells_)
-    if (label.Handle()) label.SetColour(TextLine().Colour());
+  if (!gridView_.Handle()) gridView_.Create(Content().Handle(), draw_controls::kNameGrid, Content());
+  gridView_.Place({gridOrigin_.x, gridOrigin_.y, gridOrigin_.x + area.width, gridOrigin_.y + area.height},
+                  Content().Canvas().Scale().Dpi());
+}
+
+std::vector<NameGridView::Name> DrawWindow::PlaceNames(const std::vector<std::size_t>& indices) {
+  std::vector<NameGridView::Name> placed;
+  placed.reserve(indices.size());
+  const float lineHeight = static_cast<float>(longestName_->height) *
+                           (gridFont_.points / std::max(1.0f, fittedText_.ConfiguredFont().points));
+  for (std::size_t i = 0; i < indices.size() && i < gridCells_.size(); ++i) {
+    if (indices[i] >= names_.size()) continue;
+    const std::wstring_view name = WideName(names_[indices[i]]);
+    const ravelo::Rect& cell = gridCells_[i];
+    // As a single name is fitted, in its cell: centred there, shrunk only
+    // when it does not fit at the grid's size.
+    ravelo::Size size{};
+    const draw::TextLineFit fit = draw::FitTextLine(
+        {{0.0f, (static_cast<float>(cell.height) - lineHeight) / 2.0f}, gridFont_.points,
+         static_cast<float>(cell.width) / 2.0f},
+        {cell.width, cell.height}, [&](float points) {
+          FontSpec font = gridFont_;
+          font.points = points;
+          return size = TextLine().Measure(name, font);
+        });
+    FontSpec font = gridFont_;
+    font.points = fit.points;
+    const int left = PixelOf(static_cast<float>(gridOrigin_.x + cell.left) + fit.place.x);
+    const int top = PixelOf(static_cast<float>(gridOrigin_.y + cell.top) + fit.place.y);
+    placed.push_back({std::wstring(name), font, {left, top, left + size.width, top + size.height}});
+  }
+  return placed;
 }
 
 void DrawWindow::ShowNames(const std::vector<std::size_t>& indices) {
@@ -85,46 +116,47 @@ void DrawWindow::ShowNames(const std::vector<std::size_t>& indices) {
   if (count == 0) return;
   if (grid_ != count) LayOutNameGrid(count);
   if (IsWindowVisible(TextLine().Handle())) ShowWindow(TextLine().Handle(), SW_HIDE);
+  if (!flipping_) HideNameLabels();
+  flipping_ = true;
   gridIndices_.assign(indices.begin(), indices.begin() + static_cast<std::ptrdiff_t>(count));
-  for (std::size_t i = 0; i < count; ++i) {
-    TextLabel& label = nameCells_[i];
+  gridView_.Show(PlaceNames(gridIndices_), TextLine().Colour());
+}
+
+void DrawWindow::FixNames() {
+  if (!flipping_) return;
+  flipping_ = false;
+  ShowNameLabels(PlaceNames(gridIndices_));
+  gridView_.Hide();
+}
+
+void DrawWindow::ShowNameLabels(const std::vector<NameGridView::Name>& placed) {
+  std::size_t shown = 0;
+  for (const NameGridView::Name& name : placed) {
+    TextLabel& label = nameCells_[shown];
     if (!label.Handle()) {
       TextLabel::InitialState initial;
-      initial.font = gridFont_;
-      initial.colour = TextLine().Colour();
-      if (!label.Create(Content().Canvas(), draw_controls::kFirstNameCell + static_cast<int>(i), initial)) return;
+      initial.font = name.font;
+      if (!label.Create(Content().Canvas(), draw_controls::kFirstNameCell + static_cast<int>(shown), initial)) break;
     }
-    if (indices[i] >= names_.size()) continue;
-    const std::wstring_view name = WideName(names_[indices[i]]);
-    const ravelo::Rect& cell = gridCells_[i];
-    // As a single name is fitted, in its cell: centred there, shrunk only
-    // when it does not fit at the grid's size.
-    const ravelo::Size cellSize{cell.width, cell.height};
-    const float lineHeight = static_cast<float>(longestName_->height) *
-                             (gridFont_.points / std::max(1.0f, fittedText_.ConfiguredFont().points));
-    const draw::TextLineFit fit = draw::FitTextLine(
-        {{0.0f, (static_cast<float>(cell.height) - lineHeight) / 2.0f}, gridFont_.points,
-         static_cast<float>(cell.width) / 2.0f},
-        cellSize, [&](float points) {
-          FontSpec font = gridFont_;
-          font.points = points;
-          return label.Measure(name, font);
-        });
-    FontSpec font = gridFont_;
-    font.points = fit.points;
-    label.Show(name, font,
-               {static_cast<float>(gridOrigin_.x + cell.left) + fit.place.x,
-                static_cast<float>(gridOrigin_.y + cell.top) + fit.place.y});
+    label.SetColour(TextLine().Colour());
+    label.Show(name.text, name.font, {static_cast<float>(name.bounds.left), static_cast<float>(name.bounds.top)});
     if (!IsWindowVisible(label.Handle())) ShowWindow(label.Handle(), SW_SHOWNA);
+    ++shown;
   }
-  for (std::size_t i = count; i < nameCells_.size() && nameCells_[i].Handle(); ++i)
+  for (std::size_t i = shown; i < nameCells_.size() && nameCells_[i].Handle(); ++i)
     if (IsWindowVisible(nameCells_[i].Handle())) ShowWindow(nameCells_[i].Handle(), SW_HIDE);
+}
+
+void DrawWindow::HideNameLabels() {
+  for (TextLabel& label : nameCells_)
+    if (label.Handle() && IsWindowVisible(label.Handle())) ShowWindow(label.Handle(), SW_HIDE);
 }
 
 void DrawWindow::HideNameGrid() {
   gridIndices_.clear();
-  for (TextLabel& label : nameCells_)
-    if (label.Handle() && IsWindowVisible(label.Handle())) ShowWindow(label.Handle(), SW_HIDE);
+  flipping_ = false;
+  if (gridView_.Handle()) gridView_.Hide();
+  HideNameLabels();
   if (TextLine().Handle() && !IsWindowVisible(TextLine().Handle())) ShowWindow(TextLine().Handle(), SW_SHOWNA);
 }
 
@@ -132,8 +164,11 @@ void DrawWindow::RelayOutNameGrid() {
   grid_.reset();
   longestName_.reset();  // measured at the scale before
   if (gridIndices_.empty()) return;
-  const std::vector<std::size_t> shown = gridIndices_;
-  ShowNames(shown);
+  LayOutNameGrid(gridIndices_.size());
+  if (flipping_)
+    gridView_.Show(PlaceNames(gridIndices_), TextLine().Colour());
+  else
+    ShowNameLabels(PlaceNames(gridIndices_));
 }
 
 void DrawWindow::RecordResults(const std::vector<std::size_t>& indices, std::string_view round) {

@@ -409,11 +409,11 @@ TEST_F(DrawEngineTest, ADrawOfSeveralShowsDistinctNamesAndTakesThoseLeftWhenFewe
   LoadedDraw load{5, 10, true, {}};
   load.drawCount = 3;
   window.nextLoad = load;
-  DrawEngine engine{window, RandomPick::FromSystemClock()};
-  ASSERT_TRUE(engine.StartUp());
+  DrawEngine drawing{window, RandomPick::FromSystemClock()};
+  ASSERT_TRUE(drawing.StartUp());
   EXPECT_EQ(window.countChecked, 3);
-  engine.OnKey(kKeyEnter);
-  for (int i = 0; i < 200; ++i) engine.OnTimerTick();
+  drawing.OnKey(kKeyEnter);
+  for (int i = 0; i < 200; ++i) drawing.OnTimerTick();
   std::set<std::size_t> seen;
   for (const auto& shown : window.shownAtOnce) {
     ASSERT_EQ(std::set<std::size_t>(shown.begin(), shown.end()).size(), 3u);
@@ -422,20 +422,20 @@ TEST_F(DrawEngineTest, ADrawOfSeveralShowsDistinctNamesAndTakesThoseLeftWhenFewe
   EXPECT_EQ(seen.size(), 5u) << "every name can come";
   const std::vector<std::size_t> last = window.shownAtOnce.back();
   window.Take();
-  engine.OnKey(kKeySpace);
+  drawing.OnKey(kKeySpace);
   EXPECT_EQ(window.recorded, last);
-  EXPECT_EQ(engine.NamesLeft(), 2u);
+  EXPECT_EQ(drawing.NamesLeft(), 2u);
   const Log stopped = window.Take();
   EXPECT_EQ(std::count_if(stopped.begin(), stopped.end(), [](const std::string& l) { return l.starts_with("notice"); }), 0)
       << "no message while the count was met";
 
-  engine.OnKey(kKeyEnter);
-  engine.OnTimerTick();
-  engine.OnKey(kKeySpace);
+  drawing.OnKey(kKeyEnter);
+  drawing.OnTimerTick();
+  drawing.OnKey(kKeySpace);
   EXPECT_EQ(window.shownAtOnce.back().size(), 2u);
-  EXPECT_EQ(engine.NamesLeft(), 0u);
+  EXPECT_EQ(drawing.NamesLeft(), 0u);
   EXPECT_EQ(window.Take().back(), "notice 剩下的名字不足3个,本次抽出了剩下的全部2个");
-  engine.OnDrawCountMenuItem(1);
+  drawing.OnDrawCountMenuItem(1);
   EXPECT_EQ(window.countSaved, std::vector<int>{1});
 }
 
@@ -447,37 +447,37 @@ TEST_F(DrawEngineTest, APrizePlanRunsItsRoundsInOrderAndNoOneWinsTwice) {
   load.rounds = true;
   load.prizeRounds = {{"三等奖", 2}, {"一等奖", 2}};
   window.nextLoad = load;
-  DrawEngine engine{window, RandomPick::FromSystemClock()};
-  ASSERT_TRUE(engine.StartUp());
+  DrawEngine drawing{window, RandomPick::FromSystemClock()};
+  ASSERT_TRUE(drawing.StartUp());
   EXPECT_TRUE(window.roundsChecked);
   std::set<std::size_t> winners;
   for (const char* title : {"三等奖", "一等奖"}) {
-    engine.OnKey(kKeyEnter);
+    drawing.OnKey(kKeyEnter);
     EXPECT_EQ(window.caption, title);
-    for (int i = 0; i < 20; ++i) engine.OnTimerTick();
-    engine.OnKey(kKeySpace);
+    for (int i = 0; i < 20; ++i) drawing.OnTimerTick();
+    drawing.OnKey(kKeySpace);
     EXPECT_EQ(window.recordedRounds.back(), title);
     winners.insert(window.shownAtOnce.back().begin(), window.shownAtOnce.back().end());
   }
   EXPECT_EQ(winners.size(), 4u) << "no one twice";
   EXPECT_EQ(window.caption, "全部奖项已抽完");
-  EXPECT_EQ(engine.Plan().WinnersText().find("三等奖\r\n"), 0u);
+  EXPECT_EQ(drawing.Plan().WinnersText().find("三等奖\r\n"), 0u);
   window.Take();
-  engine.OnKey(kKeyEnter);
-  EXPECT_FALSE(engine.State().drawing);
+  drawing.OnKey(kKeyEnter);
+  EXPECT_FALSE(drawing.State().drawing);
   EXPECT_TRUE(window.Take().empty());
-  engine.OnRestartRoundMenuItem();
-  EXPECT_EQ(engine.NamesLeft(), 4u);
+  drawing.OnRestartRoundMenuItem();
+  EXPECT_EQ(drawing.NamesLeft(), 4u);
   EXPECT_EQ(window.caption, "");
-  engine.OnKey(kKeyEnter);
-  EXPECT_TRUE(engine.State().drawing);
-  engine.OnKey(kKeySpace);
+  drawing.OnKey(kKeyEnter);
+  EXPECT_TRUE(drawing.State().drawing);
+  drawing.OnKey(kKeySpace);
 
   load.prizeRounds.clear();
   window.nextLoad = load;
-  engine.OnKey(kKeyReload);
+  drawing.OnKey(kKeyReload);
   window.Take();
-  engine.OnKey(kKeyEnter);
+  drawing.OnKey(kKeyEnter);
   EXPECT_EQ(window.Take(), Log{"notice 还没有设置奖项,请在配置程序的“奖项设置”中添加奖项"});
 }
 
