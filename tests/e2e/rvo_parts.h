@@ -73,6 +73,14 @@ inline std::vector<std::wstring> ShownNames(const Window& main) {
   return names;
 }
 
+// Waits until the names of a draw of several flip (one view paints them then).
+inline void WaitForNamesToFlip(const Window& main) {
+  WaitUntil([&] {
+    const auto grid = Content(main).Children({.controlId = ids::kNameGrid});
+    return !grid.empty() && grid.front().IsVisible();
+  }, "the names do not flip");
+}
+
 // Moves the pointer to `plain`, where the program shows its arrow, then to
 // `hot`: true when the cursor changes there (to the hand) and a tooltip with
 // this text shows. Cursor handles belong to the process that made them, so

@@ -391,7 +391,7 @@ TEST_F(Rvo, ADrawOfThreeShowsThreeDifferentNamesAndRecordsALineEach) {
   Process rvo = StartRvo();
   const Window main = WaitForDrawWindow(rvo);
   main.PostKey(VK_RETURN);
-  WaitUntil([&] { return ShownNames(main).size() == 3; }, "no three names");
+  WaitForNamesToFlip(main);
   main.PostKey(VK_SPACE);
   WaitUntil([&] { return Idle(main); }, "the draw did not stop");
   const std::vector<std::wstring> shown = ShownNames(main);
@@ -428,10 +428,12 @@ TEST_F(Rvo, APlanOfTwoRoundsRunsInOrderUnderItsTitlesAndEnds) {
 
   main.PostKey(VK_RETURN);
   caption.WaitForText(L"二等奖");
-  WaitUntil([&] { return ShownNames(main).size() == 2; }, "no two names");
+  WaitForNamesToFlip(main);
   main.PostKey(VK_SPACE);
   WaitUntil([&] { return Idle(main); }, "the draw did not stop");
-  for (const auto& name : ShownNames(main)) winners.insert(name);
+  const std::vector<std::wstring> second = ShownNames(main);
+  EXPECT_EQ(second.size(), 2u);
+  winners.insert(second.begin(), second.end());
   EXPECT_EQ(caption.Text(), L"二等奖");
 
   main.PostKey(VK_RETURN);
