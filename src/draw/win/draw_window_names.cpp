@@ -68,12 +68,14 @@ void DrawWindow::LayOutNameGrid(std::size_t count) {
     longestName_ = names_.size() == 0 ? ravelo::Size{1, 1} : TextLine().Measure(WideName(names_[longest]), font);
   }
   const int cells = static_cast<int>(count);
-  const draw::NameGrid grid = draw::ChooseNameGrid(cells, area, *longestName_);
+  // Half a character's room between names side by side.
+  const ravelo::Size spaced{longestName_->width + longestName_->height / 2, longestName_->height};
+  const draw::NameGrid grid = draw::ChooseNameGrid(cells, area, spaced);
   gridCells_ = draw::NameGridCells(grid, cells, area);
   const double cellWidth = static_cast<double>(area.width) / grid.columns;
   const double cellHeight = static_cast<double>(area.height) / grid.rows;
-  const double share = std::min({1.0, cellWidth / std::max(1, longestName_->width),
-                                  cellHeight / std::max(1, longestName_->height)});
+  const double share =
+      std::min({1.0, cellWidth / std::max(1, spaced.width), cellHeight / std::max(1, spaced.height)});
   gridFont_ = font;
   gridFont_.points = std::max(draw::kSmallestFittingPoints, static_cast<float>(font.points * share) * kGridFontMargin);
   grid_ = count;
