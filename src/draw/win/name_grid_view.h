@@ -38,7 +38,8 @@ class NameGridView final : public Window {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   HFONT FontFor(const FontSpec& spec);
-  void InvalidateNames() const;  // their places, in the view
+  // Marks these places (in the host) for repainting, in one step.
+  void Invalidate(const std::vector<RECT>& places) const;
 
   const Backdrop* backdrop_ = nullptr;
   RECT area_{};
