@@ -6,7 +6,8 @@
 #                             with --lists 30 also rvo with 30 lists in lists\
 #   bench/label_paint/run.sh  cost and area of one text-line repaint (Wine)
 #   bench/draw_cpu/run.sh     CPU of a 10 s draw against idle (Wine); with
-#                             --full-screen --screen WxH also in full screen
+#                             --full-screen --screen WxH also in full screen;
+#                             with --count 50 50 names at once beside one
 #   bench/style_drag/run.sh   rvostyle's CPU and repaint per mouse move of a drag (Wine)
 #   bench/name_editor/run.sh  rvocfg's name list editor against notepad (Wine)
 #   bench/settings_save/run.sh  rvocfg's OK and rvostyle's save: file work (native), click to message (Wine)
@@ -34,6 +35,7 @@ benches=(
   "draw_cpu/run.sh|10|1"
   "draw_cpu/run.sh|10 --full-screen --screen 3840x2160|1 --full-screen --screen 3840x2160"
   "draw_cpu/run.sh|10 --full-screen --screen 1920x1080|-"
+  "draw_cpu/run.sh|10 --count 50 --full-screen --screen 1920x1080|1 --count 50"
   "style_drag/run.sh|5|1"
   "name_editor/run.sh|10|1 2000"
   "settings_save/run.sh|20|1"

@@ -1,6 +1,6 @@
 // The CPU time rvo uses for a running draw, against the same window idle,
 // in one run:
-//   draw_cpu_bench RVO_EXE PROBE_DLL [SECONDS] [--music] [--no-probe] [--full-screen]
+//   draw_cpu_bench RVO_EXE PROBE_DLL [SECONDS] [--music] [--no-probe] [--full-screen] [--count N]
 // Starts rvo, lets it settle, then measures SECONDS idle and SECONDS of a
 // draw (Enter ... Space, posted to the window). --full-screen then does the
 // same in full screen (F11), in the same run, and times entering and
@@ -25,6 +25,7 @@
 #include <cwchar>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "paint_probe.h"
@@ -40,6 +41,7 @@ using ravelo::bench::StatCpuMs;
 
 constexpr wchar_t kDrawClass[] = L"RaveloDrawWindow";
 constexpr WPARAM kMenuMusic = 201;
+constexpr WPARAM kMenuDrawCount = 1400;  // + n: "每次抽取人数" n
 constexpr int kContentId = 100;
 
 // rvo's draw window (its tooltips are windows of the process too).
@@ -194,6 +196,7 @@ int wmain(int argc, wchar_t** argv) {
   bool music = false;
   bool useProbe = true;
   bool fullScreen = false;
+  int count = 1;
   for (int i = 3; i < argc; ++i) {
     if (std::wcscmp(argv[i], L"--music") == 0)
       music = true;
@@ -201,6 +204,8 @@ int wmain(int argc, wchar_t** argv) {
       fullScreen = true;
     else if (std::wcscmp(argv[i], L"--no-probe") == 0)
       useProbe = false;
+    else if (std::wcscmp(argv[i], L"--count") == 0 && i + 1 < argc)
+      count = std::clamp(_wtoi(argv[++i]), 1, 50);
     else
       seconds = std::max(1, _wtoi(argv[i]));
   }
@@ -281,13 +286,28 @@ int wmain(int argc, wchar_t** argv) {
     draw.to = take();
     return Run{idle, draw, ContentArea(main)};
   };
-  const Run window = measure();
-  std::optional<Run> full;
+  std::vector<std::pair<std::string, Run>> runs;
+  const auto setCount = [&](int n) {
+    SendMessageW(main, WM_COMMAND, kMenuDrawCount + static_cast<WPARAM>(n), 0);
+    Sleep(300);
+  };
+  const auto measureIn = [&](const std::string& where) {
+    if (count > 1) {
+      setCount(count);
+      runs.emplace_back(where + ", " + std::to_string(count) + " names at once", measure());
+      setCount(1);
+      runs.emplace_back(where + ", one name", measure());
+    } else {
+      runs.emplace_back(where, measure());
+    }
+  };
+  measureIn("in a window");
   std::vector<double> enter, leave;
   if (fullScreen) {
     enter.push_back(MsToFullPaint(main, VK_F11));
     Sleep(1000);
-    full = measure();
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    measureIn("full screen on " + std::to_string(width) + " x " + std::to_string(height));
     leave.push_back(MsToFullPaint(main, VK_F11));
     Sleep(300);
     TimeToggles(main, enter, leave);
@@ -314,10 +334,8 @@ int wmain(int argc, wchar_t** argv) {
     PrintCpu(run.idle, run.draw, ticks, hook != nullptr);
     if (hook && ticks > 1) PrintPaints(run.idle, run.draw, ticks, run.contentArea);
   };
-  print(window, "in a window");
-  if (full) {
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    print(*full, (std::string("full screen on ") + std::to_string(width) + " x " + std::to_string(height)).c_str());
+  for (const auto& [title, run] : runs) print(run, title.c_str());
+  if (fullScreen) {
     std::printf("entering full screen, to the first full paint: %s; leaving: %s (median and range of %d)\n",
                 Spread(enter).c_str(), Spread(leave).c_str(), kToggles);
     if (floor)

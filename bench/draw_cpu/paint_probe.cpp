@@ -4,7 +4,8 @@
 // where the text line stands; for every WM_PAINT it measures the window's
 // update region (before the window paints and clears it), in the content
 // area's coordinates, and how much of it lies outside the text line's
-// places before and after the last tick. The figures go to shared memory.
+// places before and after the last tick. In a draw of several names the
+// name labels' places count as the text line's. The figures go to shared memory.
 #include <windows.h>
 
 #include <vector>
@@ -18,11 +19,14 @@ using ravelo::bench::ProbeCounters;
 constexpr int kContentId = 100;
 constexpr int kTextLineId = 103;
 constexpr int kFirstCommandId = 121;
+constexpr int kFirstNameCellId = 140;  // the labels of a draw of several names
+constexpr int kNameCells = 50;
+constexpr int kNameGridId = 139;  // paints the names of several while they flip
 constexpr UINT_PTR kDrawTimer = 1;
 
 ProbeCounters* counters = nullptr;
 HANDLE mapping = nullptr;
-RECT textLineBeforeTick{};  // in the content area
+HRGN textLineBeforeTick = nullptr;  // the text line's (or the names') places, in the content area
 bool ticked = false;
 HRGN paintedSinceTick = nullptr;  // every window's update regions since the last tick, in the content area
 
@@ -55,19 +59,28 @@ HWND ContentOf(HWND window) {
   return nullptr;
 }
 
-RECT TextLineIn(HWND content) {
-  RECT r{};
-  HWND text = GetDlgItem(content, kTextLineId);
-  if (!text) return r;
-  GetWindowRect(text, &r);
-  MapWindowPoints(nullptr, content, reinterpret_cast<POINT*>(&r), 2);
-  return r;
+// Where the text line and the visible name labels stand now (a new region).
+HRGN TextLineIn(HWND content) {
+  HRGN places = CreateRectRgn(0, 0, 0, 0);
+  const auto add = [&](HWND label) {
+    if (!label || !IsWindowVisible(label)) return;
+    RECT r{};
+    GetWindowRect(label, &r);
+    MapWindowPoints(nullptr, content, reinterpret_cast<POINT*>(&r), 2);
+    HRGN one = CreateRectRgnIndirect(&r);
+    CombineRgn(places, places, one, RGN_OR);
+    DeleteObject(one);
+  };
+  add(GetDlgItem(content, kTextLineId));
+  for (int i = 0; i < kNameCells; ++i) add(GetDlgItem(content, kFirstNameCellId + i));
+  return places;
 }
 
 int KindOf(HWND window) {
   const int id = GetDlgCtrlID(window);
   if (!(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) return ravelo::bench::kOtherWindows;
-  if (id == kTextLineId) return ravelo::bench::kTextLineWindow;
+  if (id == kTextLineId || id == kNameGridId || (id >= kFirstNameCellId && id < kFirstNameCellId + kNameCells))
+    return ravelo::bench::kTextLineWindow;
   if (id == kContentId) return ravelo::bench::kContentWindow;
   if (id >= kFirstCommandId && id < kFirstCommandId + 4) return ravelo::bench::kCommandButtons;
   return ravelo::bench::kOtherWindows;
@@ -80,12 +93,14 @@ void OnTick(HWND main) {
   InterlockedIncrement(&c->ticks);
   // The last tick moved the text line from its place before that tick to
   // where it stands now: the least that tick had to repaint.
-  const RECT now = TextLineIn(content);
-  if (ticked) {
-    RECT both{};
-    UnionRect(&both, &textLineBeforeTick, &now);
-    c->textLineArea += LONGLONG{both.right - both.left} * (both.bottom - both.top);
+  HRGN now = TextLineIn(content);
+  if (ticked && textLineBeforeTick) {
+    HRGN both = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(both, textLineBeforeTick, now, RGN_OR);
+    c->textLineArea += AreaOf(both);
+    DeleteObject(both);
   }
+  if (textLineBeforeTick) DeleteObject(textLineBeforeTick);
   textLineBeforeTick = now;
   ticked = true;
   if (paintedSinceTick) {
@@ -111,10 +126,8 @@ void OnPaint(HWND window) {
     c->paintedArea[kind] += area;
     if (!paintedSinceTick) paintedSinceTick = CreateRectRgn(0, 0, 0, 0);
     CombineRgn(paintedSinceTick, paintedSinceTick, update, RGN_OR);
-    RECT textLine{};
-    const RECT after = TextLineIn(content);
-    UnionRect(&textLine, &textLineBeforeTick, &after);
-    HRGN allowed = CreateRectRgnIndirect(&textLine);
+    HRGN allowed = TextLineIn(content);
+    if (textLineBeforeTick) CombineRgn(allowed, allowed, textLineBeforeTick, RGN_OR);
     HRGN outside = CreateRectRgn(0, 0, 0, 0);
     CombineRgn(outside, update, allowed, RGN_DIFF);
     c->paintedOutsideTextLine += AreaOf(outside);

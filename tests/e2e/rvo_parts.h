@@ -22,8 +22,8 @@ inline constexpr wchar_t kMenuClass[] = L"#32768";  // a pop-up menu on the scre
 // The menu's items in their order, separators left out (the keyboard skips
 // them, not the greyed ones): the n-th item is n presses of the down arrow away.
 enum class MenuItem {
-  Music = 1, TopMost, FullScreen, NoRepeat, RestartRound, History, ChooseList, HistoryCsv, ConfigProgram,
-  StyleEditor, Help, Exit
+  Music = 1, TopMost, FullScreen, NoRepeat, RestartRound, DrawCount, Rounds, Winners, History, ChooseList,
+  HistoryCsv, ConfigProgram, StyleEditor, Help, Exit
 };
 
 inline constexpr wchar_t kNoConfigFile[] = L"找不到配置文件,系统将为您载入默认设置";
@@ -60,6 +60,25 @@ inline std::wstring StopDraw(const Window& main) {
   main.PostKey(VK_SPACE);
   WaitUntil([&] { return Idle(main); }, "the draw did not stop");
   return TextLine(main).Text();
+}
+
+// The names a draw of several shows, in the grid's order (the visible labels).
+inline std::vector<std::wstring> ShownNames(const Window& main) {
+  std::vector<std::wstring> names;
+  for (int id = ids::kFirstNameCell; id < ids::kFirstNameCell + 50; ++id) {
+    const auto cells = Content(main).Children({.controlId = id});
+    if (cells.empty()) break;
+    if (cells.front().IsVisible()) names.push_back(cells.front().Text());
+  }
+  return names;
+}
+
+// Waits until the names of a draw of several flip (one view paints them then).
+inline void WaitForNamesToFlip(const Window& main) {
+  WaitUntil([&] {
+    const auto grid = Content(main).Children({.controlId = ids::kNameGrid});
+    return !grid.empty() && grid.front().IsVisible();
+  }, "the names do not flip");
 }
 
 // Moves the pointer to `plain`, where the program shows its arrow, then to

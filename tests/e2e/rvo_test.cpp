@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 
 #include "rvo_parts.h"
 
@@ -278,7 +279,7 @@ TEST_F(Rvo, EveryStopGoesIntoTheRecordAndTheNoRepeatItemIsSaved) {
   EXPECT_EQ(rvo.AnswerMessage(), L"还没有抽签记录");
   StartDraw(main);
   const std::wstring shown = StopDraw(main);
-  EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"history.txt")).ends_with(L"\t" + shown + L"\t默认名单\r\n"));
+  EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"history.txt")).ends_with(L"\t" + shown + L"\t默认名单\t\r\n"));
   ChooseMenuItem(rvo, main, MenuItem::NoRepeat);
   EXPECT_TRUE(PollUntil([&] { return install_.IniValue(L"Draw", L"norepeat") == L"0"; }));
 
@@ -313,7 +314,7 @@ TEST_F(Rvo, AListChosenFromTheDataFolderAndItsRoundLastAcrossARestart) {
     first = StopDraw(main);
     EXPECT_NE(std::find(second.begin(), second.end(), first), second.end()) << ToUtf8(first);
     status.WaitForText(L"名单:二班  剩余 1/2");
-    EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"数据\\history.txt")).ends_with(L"\t" + first + L"\t二班\r\n"));
+    EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"数据\\history.txt")).ends_with(L"\t" + first + L"\t二班\t\r\n"));
     main.PostKey(VK_ESCAPE);
     EXPECT_EQ(rvo.ExpectExit(), 0u);
   }
@@ -378,6 +379,80 @@ TEST_F(Rvo, TheShippedSoundPlaysWithTheDrawUnlessTheMenuSwitchesItOff) {
   ChooseMenuItem(rvo, main, MenuItem::Music);
   StartDraw(main);
   EXPECT_TRUE(SoundSilent()) << "switched off between draws, the draw has music";
+}
+
+// Several names at once: a draw of 3 ([Draw] count) shows 3 different names
+// of the list in labels of their own, in place of the single line, and the
+// record gets a line each with the same time; the menu's count is saved.
+TEST_F(Rvo, ADrawOfThreeShowsThreeDifferentNamesAndRecordsALineEach) {
+  const std::set<std::wstring> list{L"甲", L"乙", L"丙", L"丁", L"戊"};
+  install_.WriteGbk(L"name.txt", L"甲\r\n乙\r\n丙\r\n丁\r\n戊\r\n");
+  install_.SetIniValue(L"Draw", L"count", L"3");
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  main.PostKey(VK_RETURN);
+  WaitForNamesToFlip(main);
+  main.PostKey(VK_SPACE);
+  WaitUntil([&] { return Idle(main); }, "the draw did not stop");
+  const std::vector<std::wstring> shown = ShownNames(main);
+  ASSERT_EQ(shown.size(), 3u);
+  const std::set<std::wstring> distinct(shown.begin(), shown.end());
+  EXPECT_EQ(distinct.size(), 3u);
+  for (const auto& name : shown) EXPECT_TRUE(list.contains(name)) << ToUtf8(name);
+  EXPECT_FALSE(TextLine(main).IsVisible());
+
+  const std::wstring record = FromUtf8(install_.ReadBytes(L"history.txt"));
+  std::wstring expected;
+  const std::wstring time = record.substr(1, 19);  // after the byte-order mark
+  for (const auto& name : shown) expected += time + L"\t" + name + L"\t默认名单\t\r\n";
+  EXPECT_EQ(record, L"\uFEFF" + expected);
+
+  ChooseMenuItem(rvo, main, BodyPoint(main), static_cast<int>(MenuItem::DrawCount), 1);
+  EXPECT_TRUE(PollUntil([&] { return install_.IniValue(L"Draw", L"count") == L"1"; }));
+  StartDraw(main);
+  EXPECT_TRUE(ShownNames(main).empty()) << "one name: the single line again";
+}
+
+// A plan of two rounds from rounds.txt: each start draws the next round's
+// count under its title, nobody wins twice, the record names the round, the
+// plan ends with "全部奖项已抽完" and Enter then does nothing; "中奖名单" lists
+// the winners by round.
+TEST_F(Rvo, APlanOfTwoRoundsRunsInOrderUnderItsTitlesAndEnds) {
+  install_.WriteGbk(L"name.txt", L"甲\r\n乙\r\n丙\r\n丁\r\n");
+  install_.WriteBytes(L"rounds.txt", "\xEF\xBB\xBF二等奖\t2\r\n一等奖\t1\r\n");
+  install_.SetIniValue(L"Draw", L"rounds", L"1");
+  Process rvo = StartRvo();
+  const Window main = WaitForDrawWindow(rvo);
+  const Window caption = Content(main).ChildById(frame::kCaption);
+  std::set<std::wstring> winners;
+
+  main.PostKey(VK_RETURN);
+  caption.WaitForText(L"二等奖");
+  WaitForNamesToFlip(main);
+  main.PostKey(VK_SPACE);
+  WaitUntil([&] { return Idle(main); }, "the draw did not stop");
+  const std::vector<std::wstring> second = ShownNames(main);
+  EXPECT_EQ(second.size(), 2u);
+  winners.insert(second.begin(), second.end());
+  EXPECT_EQ(caption.Text(), L"二等奖");
+
+  main.PostKey(VK_RETURN);
+  caption.WaitForText(L"一等奖");
+  ASSERT_TRUE(TextLineChanges(main));
+  const std::wstring first = StopDraw(main);
+  winners.insert(first);
+  EXPECT_EQ(winners.size(), 3u) << "no one twice";
+  caption.WaitForText(L"全部奖项已抽完");
+  EXPECT_TRUE(FromUtf8(install_.ReadBytes(L"history.txt")).ends_with(L"\t" + first + L"\t默认名单\t一等奖\r\n"));
+  main.PostKey(VK_RETURN);
+  EXPECT_FALSE(TextLineChanges(main, Milliseconds{600})) << "the plan is over";
+  EXPECT_TRUE(Idle(main));
+
+  ChooseMenuItem(rvo, main, MenuItem::Winners);
+  const Window list = rvo.WaitForWindow({.className = L"RaveloWinners"});
+  const std::wstring text = list.Children({.className = L"Edit"}).at(0).Text();
+  EXPECT_TRUE(text.starts_with(L"二等奖\r\n") && text.find(L"一等奖\r\n    " + first) != std::wstring::npos)
+      << ToUtf8(text);
 }
 
 }  // namespace

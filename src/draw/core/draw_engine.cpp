@@ -5,7 +5,13 @@
 #include <limits>
 #include <utility>
 
+#include "draw/core/distinct_pick.h"
+
 namespace ravelo::draw {
+
+std::string FewerNamesLeftMessage(std::size_t asked, std::size_t drawn) {
+  return "剩下的名字不足" + std::to_string(asked) + "个,本次抽出了剩下的全部" + std::to_string(drawn) + "个";
+}
 
 namespace {
 
@@ -46,6 +52,7 @@ bool DrawEngine::StartUp() {
   }
   Adopt(*loaded, true);
   effects_.RoundChanged(pool_, false);
+  ShowPlanCaption(false);
   state_.timerOn = false;
   EnterCommandState(false);
   return true;
@@ -131,10 +138,37 @@ void DrawEngine::OnNoRepeatMenuItem() {
 }
 
 void DrawEngine::OnRestartRoundMenuItem() {
-  if (!Accepting() || !state_.noRepeat) return;
+  if (!Accepting() || !(state_.noRepeat || roundsOn_) || (roundsOn_ && state_.drawing)) return;
   Busy busy(busy_);
+  plan_.Restart();
+  planWinners_.clear();
   RefillPool();
-  effects_.RoundChanged(pool_, true);
+  effects_.RoundChanged(pool_, state_.noRepeat);
+  ShowPlanCaption(false);
+}
+
+void DrawEngine::OnDrawCountMenuItem(int count) {
+  if (!Accepting() || state_.drawing) return;
+  Busy busy(busy_);
+  drawCount_ = std::clamp(count, kMinDrawCount, kMaxDrawCount);
+  effects_.SetDrawCountChecked(drawCount_);
+  effects_.SaveDrawCount(drawCount_);
+}
+
+void DrawEngine::OnRoundsMenuItem() {
+  if (!Accepting() || state_.drawing) return;
+  Busy busy(busy_);
+  roundsOn_ = !roundsOn_;
+  // A new plan; without repeats the list's round goes on as it was.
+  plan_.Restart();
+  planWinners_.clear();
+  if (!state_.noRepeat) {
+    RefillPool();
+    effects_.RoundChanged(pool_, false);
+  }
+  effects_.SetRoundsChecked(roundsOn_);
+  effects_.SaveRounds(roundsOn_);
+  ShowPlanCaption(false);
 }
 
 bool DrawEngine::OnListChosen() {
@@ -149,6 +183,7 @@ bool DrawEngine::OnListChosen() {
     return true;
   }
   nameCount_ = loaded->nameCount;
+  planWinners_.clear();  // indices of the list before
   RefillPool();
   if (state_.noRepeat && !loaded->drawn.empty()) pool_.ResetWithout(pool_.Remaining(), loaded->drawn);
   effects_.RoundChanged(pool_, false);
@@ -172,11 +207,20 @@ void DrawEngine::StartDraw() {
     effects_.ShowMessage(kEmptyNameListMessage);
     return;
   }
+  if (roundsOn_) {
+    if (plan_.Empty()) {
+      effects_.ShowNotice(kNoPrizeRoundsMessage);
+      return;
+    }
+    if (plan_.Finished()) return;
+  }
   if (pool_.Remaining() == 0) {
     effects_.ShowNotice(kPoolExhaustedMessage);
     return;
   }
+  thisDrawCount_ = CountOfNextDraw();
   pickedThisDraw_ = false;
+  if (roundsOn_) ShowPlanCaption(true);
   state_.timerOn = true;
   if (drawIntervalMs_ > 0) effects_.EnableTimer(drawIntervalMs_);
   if (state_.musicOn) effects_.StartMusic();
@@ -188,12 +232,36 @@ void DrawEngine::StopDraw() {
   effects_.DisableTimer();
   if (state_.musicOn) effects_.StopMusic();
   // A draw stopped before its first tick drew nothing.
-  if (pickedThisDraw_ && lastPick_) {
-    effects_.RecordResult(*lastPick_);
-    if (state_.noRepeat && pool_.Remove(*lastPick_)) effects_.RoundChanged(pool_, true);
-  }
+  const bool picked = pickedThisDraw_ && !lastPicks_.empty();
   pickedThisDraw_ = false;
+  if (picked) {
+    const PrizeRound* round = roundsOn_ ? plan_.NextToDraw() : nullptr;
+    effects_.RecordResults(lastPicks_, round ? std::string_view(round->title) : std::string_view());
+    if (state_.noRepeat || roundsOn_) {
+      bool removed = false;
+      for (const std::size_t index : lastPicks_) removed = pool_.Remove(index) || removed;
+      if (removed) effects_.RoundChanged(pool_, state_.noRepeat);
+    }
+    if (round) {
+      std::vector<std::string> winners;
+      for (const std::size_t index : lastPicks_) winners.push_back(effects_.NameText(index));
+      planWinners_.insert(planWinners_.end(), lastPicks_.begin(), lastPicks_.end());
+      plan_.RoundDrawn(std::move(winners));
+    }
+  }
+  if (roundsOn_) ShowPlanCaption(false);
   EnterCommandState(false);
+  if (picked && lastPicks_.size() < thisDrawCount_)
+    effects_.ShowNotice(FewerNamesLeftMessage(thisDrawCount_, lastPicks_.size()));
+}
+
+std::size_t DrawEngine::CountOfNextDraw() const {
+  const PrizeRound* round = roundsOn_ ? plan_.NextToDraw() : nullptr;
+  return static_cast<std::size_t>(std::clamp(round ? round->count : drawCount_, kMinDrawCount, kMaxDrawCount));
+}
+
+void DrawEngine::ShowPlanCaption(bool drawing) {
+  effects_.ShowRoundCaption(roundsOn_ ? plan_.Caption(drawing) : std::string());
 }
 
 void DrawEngine::Reload() {
@@ -208,6 +276,7 @@ void DrawEngine::Reload() {
   // A reload starts a new round, as the message of a drawn-out list says.
   Adopt(*loaded, false);
   effects_.RoundChanged(pool_, true);
+  ShowPlanCaption(false);
   SetButton(CommandButton::Start, true);
   SetButton(CommandButton::Stop, false);
   state_.canStart = true;
@@ -237,25 +306,41 @@ void DrawEngine::ExitProgram() {
 
 void DrawEngine::ShowRandomName() {
   if (pool_.Remaining() == 0) return;
-  const std::size_t index = pool_.At(picker_.Pick(static_cast<std::uint32_t>(pool_.Remaining())));
-  lastPick_ = index;
   pickedThisDraw_ = true;
-  effects_.ShowName(index);
+  if (thisDrawCount_ <= 1) {
+    const std::size_t index = pool_.At(picker_.Pick(static_cast<std::uint32_t>(pool_.Remaining())));
+    lastPick_ = index;
+    lastPicks_.assign(1, index);
+    effects_.ShowName(index);
+    return;
+  }
+  const std::vector<std::size_t> slots = PickDistinctSlots(picker_, pool_.Remaining(), thisDrawCount_);
+  lastPicks_.clear();
+  for (const std::size_t slot : slots) lastPicks_.push_back(pool_.At(slot));
+  lastPick_ = lastPicks_.front();
+  effects_.ShowNames(lastPicks_);
 }
 
 void DrawEngine::RefillPool() {
   // NameCount is a 32-bit signed count; a longer list draws from its head.
   constexpr std::size_t kMaxNames = std::numeric_limits<std::int32_t>::max();
   pool_.Reset(std::min(nameCount_, kMaxNames));
+  if (roundsOn_ && !planWinners_.empty()) pool_.ResetWithout(pool_.Remaining(), planWinners_);
 }
 
 void DrawEngine::Adopt(const LoadedDraw& loaded, bool carryRound) {
   nameCount_ = loaded.nameCount;
   drawIntervalMs_ = loaded.drawIntervalMs;
   state_.noRepeat = loaded.noRepeat;
+  drawCount_ = std::clamp(loaded.drawCount, kMinDrawCount, kMaxDrawCount);
+  roundsOn_ = loaded.rounds;
+  plan_ = PrizePlan(loaded.prizeRounds);
+  planWinners_.clear();
   RefillPool();
   if (carryRound && loaded.noRepeat && !loaded.drawn.empty()) pool_.ResetWithout(pool_.Remaining(), loaded.drawn);
   effects_.SetNoRepeatChecked(loaded.noRepeat);
+  effects_.SetDrawCountChecked(drawCount_);
+  effects_.SetRoundsChecked(roundsOn_);
   // Loading the settings always turns the music back on.
   state_.musicOn = true;
   effects_.SetMusicChecked(true);

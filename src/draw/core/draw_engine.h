@@ -23,15 +23,24 @@
 // new round with the whole list, and with the pool empty a start says
 // kPoolExhaustedMessage instead. Every stop after a draw that
 // showed a name hands that name to the record of results.
+//
+// A draw shows [Draw] count names at once, never one entry twice; with fewer
+// names left it takes those left and says so after the stop. With prize
+// rounds ("按奖项抽取") each start draws the plan's next round with that
+// round's count, its winners leave the pool for the rest of the plan whatever
+// "不重复抽取" says, and once the last round has stopped a start does nothing
+// until "重新开始本轮" or a reload starts the plan again.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "draw/core/draw_pool.h"
+#include "draw/core/prize_plan.h"
 #include "draw/core/random_pick.h"
 
 namespace ravelo::draw {
@@ -56,6 +65,10 @@ inline constexpr std::string_view kStyleEditorFailedMessage = "无法启动风�
 // Information icon.
 inline constexpr std::string_view kPoolExhaustedMessage = "名单中的名字已全部抽完,刷新后可重新开始";
 
+// Information after a stop that drew fewer names than asked for: the names
+// left (or the whole list) were fewer than the count.
+std::string FewerNamesLeftMessage(std::size_t asked, std::size_t drawn);
+
 // What a successful load of the name list and the settings tells the engine.
 // The names themselves stay with the window; the engine picks indices.
 struct LoadedDraw {
@@ -66,6 +79,11 @@ struct LoadedDraw {
   // (indices, ascending); taken only without repeats and where a round
   // goes on (start-up, a list chosen), not on a reload.
   std::vector<std::size_t> drawn;
+  // Read with the settings only (LoadNamesAndSettings); a chosen list keeps
+  // the draw count and the prize plan as they are.
+  int drawCount = 1;                // [Draw] count, 1 to 50
+  bool rounds = false;              // [Draw] rounds: "按奖项抽取"
+  std::vector<PrizeRound> prizeRounds{};  // rounds.txt (empty when missing)
 };
 
 // The window's side. Every call happens on the window's thread, from inside
@@ -111,9 +129,25 @@ class DrawEffects {
   // taken over from the window's store. save: the window keeps the drawn
   // names for the next run (not for a round it has just handed in).
   virtual void RoundChanged(const DrawPool& pool, bool save) = 0;
-  // A draw stopped on the name at this index: append it to the record.
-  // Failures stay with the record and never reach the draw.
-  virtual void RecordResult(std::size_t index) = 0;
+  // A draw stopped on the names at these indices (one, or several at
+  // once): append a line per name to the record, all with the same time;
+  // round: the prize round's title, empty without rounds. Failures stay
+  // with the record and never reach the draw.
+  virtual void RecordResults(const std::vector<std::size_t>& indices, std::string_view round) = 0;
+  // Several names at once: the text line's area shows the names at these
+  // indices (count > 1; ShowName shows a draw of one).
+  virtual void ShowNames(const std::vector<std::size_t>& indices) = 0;
+  // The name at this index as UTF-8 (for the prize plan's winners).
+  virtual std::string NameText(std::size_t index) const = 0;
+  // "每次抽取人数": the radio mark / storing the choice in the settings.
+  virtual void SetDrawCountChecked(int count) = 0;
+  virtual void SaveDrawCount(int count) = 0;
+  // "按奖项抽取": the check mark / storing the choice in the settings.
+  virtual void SetRoundsChecked(bool on) = 0;
+  virtual void SaveRounds(bool on) = 0;
+  // The caption shows this prize round's title (or that the plan is over);
+  // empty: the configured caption again.
+  virtual void ShowRoundCaption(std::string_view text) = 0;
 };
 
 // The flags and enabled states after the last procedure.
@@ -158,7 +192,9 @@ class DrawEngine {
   void OnTimerTick();                   // a tick of the draw timer
   void OnMusicMenuItem();               // "开启音乐"
   void OnNoRepeatMenuItem();            // "不重复抽取"
-  void OnRestartRoundMenuItem();        // "重新开始本轮": only without repeats
+  void OnRestartRoundMenuItem();        // "重新开始本轮": without repeats or with rounds
+  void OnDrawCountMenuItem(int count);  // "每次抽取人数": between draws
+  void OnRoundsMenuItem();              // "按奖项抽取": between draws
   // The list in use changed ("选择名单"): its names are loaded (LoadList)
   // and its own round goes on; the settings, music and option stay as they
   // are (a reload takes the settings afresh). Without any name list, as
@@ -172,6 +208,9 @@ class DrawEngine {
   std::size_t NameCount() const { return nameCount_; }
   std::size_t NamesLeft() const { return pool_.Remaining(); }
   std::optional<std::size_t> LastPick() const { return lastPick_; }  // NameIndex
+  int DrawCount() const { return drawCount_; }
+  bool RoundsOn() const { return roundsOn_; }
+  const PrizePlan& Plan() const { return plan_; }
   bool Ended() const { return ended_; }
 
  private:
@@ -187,7 +226,10 @@ class DrawEngine {
 
   bool Accepting() const { return !ended_ && !busy_; }
   void Adopt(const LoadedDraw& loaded, bool carryRound);
-  void RefillPool();  // every name back in the pool
+  // Every name back in the pool but the plan's winners.
+  void RefillPool();
+  std::size_t CountOfNextDraw() const;
+  void ShowPlanCaption(bool drawing);
   void EnterCommandState(bool drawing);  // buttons and flags of the idle or the drawing state
   void SetButton(CommandButton b, bool enabled);
   bool Launch(Companion which);
@@ -199,7 +241,13 @@ class DrawEngine {
   std::size_t nameCount_ = 0;
   int drawIntervalMs_ = 0;
   std::optional<std::size_t> lastPick_;
+  std::vector<std::size_t> lastPicks_;  // every name the last tick showed
+  std::size_t thisDrawCount_ = 1;       // names the running draw shows
   bool pickedThisDraw_ = false;
+  int drawCount_ = 1;
+  bool roundsOn_ = false;
+  PrizePlan plan_;
+  std::vector<std::size_t> planWinners_;  // indices in the list in use
   bool ended_ = false;
   bool busy_ = false;
 };

@@ -9,11 +9,12 @@
 
 namespace ravelo::draw {
 
-std::string HistoryLine(const LocalDateTime& at, std::u16string_view name, std::string_view listTitle) {
+std::string HistoryLine(const LocalDateTime& at, std::u16string_view name, std::string_view listTitle,
+                        std::string_view round) {
   char stamp[32];
   std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d\t", at.year, at.month, at.day, at.hour,
                 at.minute, at.second);
-  return stamp + Utf16ToUtf8(name) + '\t' + std::string(listTitle) + "\r\n";
+  return stamp + Utf16ToUtf8(name) + '\t' + std::string(listTitle) + '\t' + std::string(round) + "\r\n";
 }
 
 std::string HistoryCsv(std::string_view historyBytes) {
@@ -40,7 +41,8 @@ std::string HistoryCsv(std::string_view historyBytes) {
   }
   std::vector<std::string> header{"时间", "姓名"};
   if (columns >= 3) header.emplace_back("名单");
-  for (size_t i = 4; i <= columns; ++i) header.push_back("第" + std::to_string(i) + "列");
+  if (columns >= 4) header.emplace_back("奖项");
+  for (size_t i = 5; i <= columns; ++i) header.push_back("第" + std::to_string(i) + "列");
   std::string csv(kUtf8ByteOrderMark);
   auto addRow = [&](const std::vector<std::string>& fields) {
     std::vector<std::string_view> views(fields.begin(), fields.end());

@@ -1,7 +1,9 @@
 // The record of results, history.txt in the data folder: one line per
-// stopped draw, "YYYY-MM-DD HH:MM:SS<TAB>name<TAB>list<CR LF>" (the list's
-// name, "默认名单" for name.txt; lines written before lists existed have no
-// third field), in UTF-8; a new file starts with the UTF-8 byte-order mark,
+// name drawn, "YYYY-MM-DD HH:MM:SS<TAB>name<TAB>list<TAB>round<CR LF>" (the
+// list's name, "默认名单" for name.txt; the prize round's title, empty
+// without rounds; a draw of several names writes a line each with the same
+// time; lines written before lists or rounds existed have fewer fields), in
+// UTF-8; a new file starts with the UTF-8 byte-order mark,
 // so Notepad shows the Chinese names on every Windows. The file is only ever
 // appended to.
 #pragma once
@@ -29,13 +31,14 @@ struct LocalDateTime {
   int second = 0;
 };
 
-// One line of the record, CR LF included; listTitle is UTF-8.
-std::string HistoryLine(const LocalDateTime& at, std::u16string_view name, std::string_view listTitle);
+// One line of the record, CR LF included; listTitle and round are UTF-8.
+std::string HistoryLine(const LocalDateTime& at, std::u16string_view name, std::string_view listTitle,
+                        std::string_view round = {});
 
 // The record as a table for Excel and WPS: UTF-8 with a byte-order mark,
-// comma-separated, a header row 时间,姓名,名单 (名单 only once a line has a
-// list; further tab-separated fields, should a line have them, get columns
-// 第4列, 第5列 ...), one row per
+// comma-separated, a header row 时间,姓名,名单,奖项 (名单 and 奖项 only once a
+// line has them; further tab-separated fields, should a line have them, get
+// columns 第5列, 第6列 ...), one row per
 // line of the record, CR LF. A field a spreadsheet would take for a formula
 // (beginning with =, +, -, @) gets a leading apostrophe, so that a name can
 // never run as one.

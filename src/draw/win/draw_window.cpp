@@ -94,6 +94,8 @@ void DrawWindow::LoadSettings() {
   fittedText_.RestoreLayout();
   const std::string configPath = paths_.ConfigPath();
   noRepeat_ = false;
+  drawCount_ = 1;
+  rounds_ = false;
   if (!FileExistsAt(configPath)) {
     ShowWarning(Handle(), kNoConfigMessage);
     ApplyPlan(PlanDefaults(paths_, FileExistsAt, settings_));
@@ -102,6 +104,8 @@ void DrawWindow::LoadSettings() {
     const ConfigTexts texts = ConfigTexts::Read(reader);
     noRepeat_ = draw::NoRepeatFromText(reader.Read(draw::kNoRepeatSection, draw::kNoRepeatKey,
                                                    draw::kNoRepeatFieldBytes));
+    drawCount_ = DrawCountFromText(reader.Read(kDrawCountSection, kDrawCountKey, kDrawCountFieldBytes));
+    rounds_ = RoundsFromText(reader.Read(kRoundsSection, kRoundsKey, kRoundsFieldBytes));
     startFullScreen_ = draw::FullScreenFromText(
         reader.Read(draw::kFullScreenSection, draw::kFullScreenKey, draw::kFullScreenFieldBytes));
     fullScreenMonitor_ = reader.Read(draw::kFullScreenSection, draw::kFullScreenMonitorKey,
@@ -111,6 +115,9 @@ void DrawWindow::LoadSettings() {
     ApplyPlan(PlanFromConfig(texts, bounds, paths_, FileExistsAt, settings_));
   }
   fittedText_.RememberLayout(labelsCentred_);
+  configuredCaption_ = CaptionLabel().Text();
+  // The plan is read afresh with the settings; a missing file is no plan.
+  prizeRounds_ = ReadPrizeRounds(PathFromUtf8(data_.RoundsPath())).value_or(std::vector<PrizeRound>{});
 }
 
 void DrawWindow::ApplyPlan(const SettingsPlan& plan) {
@@ -146,6 +153,7 @@ void DrawWindow::OnScaleChanged(const DisplayScale&) {
   fittedText_.RestoreLayout();
   Layout(layoutArgs_);
   fittedText_.RememberLayout(labelsCentred_);
+  RelayOutNameGrid();
 }
 
 void DrawWindow::OnBodyColour(COLORREF colour) {
@@ -226,7 +234,11 @@ void DrawWindow::EnableTimer(int intervalMs) {
   SetTimer(Handle(), kDrawTimer, static_cast<UINT>(intervalMs), nullptr);
 }
 
-void DrawWindow::DisableTimer() { KillTimer(Handle(), kDrawTimer); }
+void DrawWindow::DisableTimer() {
+  KillTimer(Handle(), kDrawTimer);
+  // Only a stop disarms the timer: the names it fixed become labels.
+  FixNames();
+}
 
 void DrawWindow::StartMusic() { music_.Start(); }
 
@@ -241,7 +253,12 @@ void DrawWindow::SetMusicChecked(bool checked) { menu_.SetChecked(draw_controls:
 std::optional<draw::LoadedDraw> DrawWindow::LoadNamesAndSettings() {
   if (!LoadNames()) return std::nullopt;
   LoadSettings();
-  return draw::LoadedDraw{names_.size(), timerInterval_, noRepeat_, noRepeat_ ? ReadDrawnNames() : std::vector<std::size_t>{}};
+  draw::LoadedDraw loaded{names_.size(), timerInterval_, noRepeat_,
+                          noRepeat_ ? ReadDrawnNames() : std::vector<std::size_t>{}};
+  loaded.drawCount = drawCount_;
+  loaded.rounds = rounds_;
+  loaded.prizeRounds = prizeRounds_;
+  return loaded;
 }
 
 std::optional<draw::LoadedDraw> DrawWindow::LoadList() {
@@ -262,6 +279,7 @@ void DrawWindow::EndProgram() {
 
 void DrawWindow::ShowName(std::size_t index) {
   if (index >= names_.size()) return;
+  if (!gridIndices_.empty()) HideNameGrid();
   // The list keeps UTF-16 text, which is what the W functions take.
   static_assert(sizeof(wchar_t) == sizeof(char16_t));
   const std::u16string_view name = names_[index];
@@ -275,7 +293,7 @@ void DrawWindow::ShowMessage(std::string_view text) { ShowWarning(Handle(), Wide
 
 void DrawWindow::ShowNotice(std::string_view text) { ShowInformation(Handle(), Widen(text)); }
 
-// SetNoRepeatChecked, SaveNoRepeat and RecordResult: draw_window_results.cpp.
+// SetNoRepeatChecked and SaveNoRepeat: draw_window_results.cpp; the draws of several names and the prize rounds: draw_window_names.cpp.
 
 // --- The menu ------------------------------------------------------------------
 
@@ -286,6 +304,8 @@ void DrawWindow::OnMenuItem(int itemId) {
     case draw_controls::kMenuFullScreen: SetFullScreen(!IsFullScreen()); break;
     case draw_controls::kMenuNoRepeat: engine_.OnNoRepeatMenuItem(); break;
     case draw_controls::kMenuRestartRound: engine_.OnRestartRoundMenuItem(); break;
+    case draw_controls::kMenuRounds: engine_.OnRoundsMenuItem(); break;
+    case draw_controls::kMenuWinners: ShowWinners(); break;
     case draw_controls::kMenuHistory: ShowHistory(); break;
     case draw_controls::kMenuHistoryCsv: SaveHistoryAsTable(); break;
     case draw_controls::kMenuConfig: engine_.OnCompanionMenuItem(draw::Companion::ConfigProgram); break;
@@ -294,6 +314,7 @@ void DrawWindow::OnMenuItem(int itemId) {
     case draw_controls::kMenuExit: engine_.OnExitRequest(); break;
     default:
       if (const auto list = menu_.ListOf(itemId)) ChooseList(*list);
+      if (const auto count = DrawMenu::DrawCountOf(itemId)) engine_.OnDrawCountMenuItem(*count);
       break;
   }
 }

@@ -28,9 +28,12 @@
 #include "draw/win/draw_menu.h"
 #include "draw/win/fitted_text_line.h"
 #include "draw/win/music_player.h"
+#include "draw/win/name_grid_view.h"
 #include "draw/win/window_box.h"
+#include "draw/win/winners_window.h"
 #include "shared/core/data_folder.h"
 #include "shared/core/paths.h"
+#include "shared/core/prize_rounds.h"
 #include "shared/win/common_dialogs.h"
 #include "shared/win/frame_layout_view.h"
 #include "shared/win/image_button.h"
@@ -80,8 +83,28 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   void ShowNotice(std::string_view text) override;
   void SetNoRepeatChecked(bool checked) override;
   void SaveNoRepeat(bool on) override;
-  void RecordResult(std::size_t index) override;
+  void RecordResults(const std::vector<std::size_t>& indices, std::string_view round) override;
   void RoundChanged(const draw::DrawPool& pool, bool save) override;
+  void ShowNames(const std::vector<std::size_t>& indices) override;
+  std::string NameText(std::size_t index) const override;
+  void SetDrawCountChecked(int count) override;
+  void SaveDrawCount(int count) override;
+  void SetRoundsChecked(bool on) override;
+  void SaveRounds(bool on) override;
+  void ShowRoundCaption(std::string_view text) override;
+
+  // Several names at once (draw_window_names.cpp). A new list forgets the
+  // grid and its longest name; a new layout places the names shown again.
+  void NamesLoaded();
+  void LayOutNameGrid(std::size_t count);
+  void HideNameGrid();  // the single text line again
+  void RelayOutNameGrid();
+  // Every name fitted in its cell, in the content area's pixels.
+  std::vector<NameGridView::Name> PlaceNames(const std::vector<std::size_t>& indices);
+  void FixNames();  // the draw stopped: its names become label windows
+  void ShowNameLabels(const std::vector<NameGridView::Name>& placed);
+  void HideNameLabels();
+  void ShowWinners();
 
   // Loadname on the list in use in the data folder, after emptying the
   // list; false when the file is missing or unreadable. A configured list
@@ -148,6 +171,10 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   DrawSettingsState settings_;
   int timerInterval_ = 0;
   bool noRepeat_ = false;  // [Draw] norepeat as last read
+  int drawCount_ = 1;      // [Draw] count as last read
+  bool rounds_ = false;    // [Draw] rounds as last read
+  std::vector<PrizeRound> prizeRounds_;  // rounds.txt as last read
+  std::wstring configuredCaption_;       // the caption's text as the settings gave it
   bool startFullScreen_ = false;  // [Draw] fullscreen as last read
   std::string fullScreenMonitor_;  // [Draw] fullscreenmonitor as last read
   HWND blankCover_ = nullptr;  // black over everything while the screen is blank
@@ -166,6 +193,17 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   std::array<ImageButton, 4> commandButtons_;
   ImageButton helpBox_;
   TextLabel listStatus_;
+  // The names of a draw of several: labels made as a draw first needs them.
+  std::array<TextLabel, kMaxDrawCount> nameCells_;
+  std::optional<std::size_t> grid_;  // the names the grid was laid out for
+  std::optional<ravelo::Size> longestName_;  // at the configured font
+  std::vector<ravelo::Rect> gridCells_;
+  ravelo::Point gridOrigin_{};
+  FontSpec gridFont_;
+  std::vector<std::size_t> gridIndices_;  // the names the grid shows
+  bool flipping_ = false;  // the view paints them (a draw runs), not the labels
+  NameGridView gridView_;
+  WinnersWindow winners_;
   Tooltips tooltips_;
   DrawMenu menu_;
   draw::MusicPlayer music_;

@@ -107,6 +107,7 @@ void DrawWindow::SetFullScreen(bool on) {
     LeaveFullScreen();
     Layout(layoutArgs_);
     fittedText_.RememberLayout(labelsCentred_);
+    RelayOutNameGrid();
     if (menu_.IsChecked(draw_controls::kMenuTopMost)) SetTopMost(true);
   }
   menu_.SetChecked(draw_controls::kMenuFullScreen, on);
@@ -122,6 +123,7 @@ void DrawWindow::FullScreenOn(const RECT& monitor) {
   EnterFullScreen(monitor, Scale());  // Layout finds the scale that fits
   Layout(layoutArgs_);
   fittedText_.RememberLayout(labelsCentred_);
+  RelayOutNameGrid();
   PlaceBlankCover();
 }
 

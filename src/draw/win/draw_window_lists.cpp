@@ -58,6 +58,7 @@ void DrawWindow::FindDataFolderAndList() {
 bool DrawWindow::LoadNames() {
   // The old list gives its memory back before the new one is read.
   names_.Clear();
+  NamesLoaded();
   FindDataFolderAndList();
   if (!list_.empty() && !IsExistingFile(PathFromUtf8(data_.ListPath(list_)))) {
     ShowWarning(Handle(), L"找不到名单“" + Widen(list_) + L"”,本次使用" + Widen(kDefaultListTitle));

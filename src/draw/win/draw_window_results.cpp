@@ -16,7 +16,7 @@ namespace ravelo::win {
 
 void DrawWindow::SetNoRepeatChecked(bool checked) {
   menu_.SetChecked(draw_controls::kMenuNoRepeat, checked);
-  menu_.EnableRestartRound(checked);
+  menu_.EnableRestartRound(checked || engine_.RoundsOn());
 }
 
 void DrawWindow::SaveNoRepeat(bool on) {
@@ -26,13 +26,6 @@ void DrawWindow::SaveNoRepeat(bool on) {
   if (!IsExistingFile(config) ||
       !WriteProfileValue(config, draw::kNoRepeatSection, draw::kNoRepeatKey, draw::NoRepeatFieldText(on)))
     ShowWarning(Handle(), Widen(draw::kNoRepeatNotSavedMessage));
-}
-
-void DrawWindow::RecordResult(std::size_t index) {
-  // A data folder that cannot be written records nothing (it was said at
-  // start-up); the record never goes anywhere else.
-  if (index >= names_.size() || dataReadOnly_) return;
-  historyFailure_ = AppendHistoryLine(data_.HistoryPath(), draw::HistoryLine(LocalNow(), names_[index], ListTitle()));
 }
 
 void DrawWindow::ShowHistory() {

@@ -23,6 +23,11 @@ class FittedTextLine {
   // settings are applied again, which start from the label's font).
   void RestoreLayout();
 
+  // The place and font the settings gave the line (its current ones before
+  // RememberLayout).
+  PointF ConfiguredPlace() const { return remembered_ ? place_ : line_.Position(); }
+  FontSpec ConfiguredFont() const { return remembered_ ? font_ : line_.FontOf(); }
+
   // Shows name whole in a content area of this size.
   void Show(std::wstring_view name, ravelo::Size content);
 

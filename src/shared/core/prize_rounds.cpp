@@ -7,6 +7,7 @@
 #include "shared/core/encoding.h"
 #include "shared/core/name_file.h"
 #include "shared/core/numbers.h"
+#include "shared/core/settings_values.h"
 
 namespace ravelo {
 namespace {
@@ -38,6 +39,10 @@ int ClampCount(double value) {
 }
 
 }  // namespace
+
+bool RoundsFromText(std::string_view text) { return Int16FromText(text) == 1; }
+
+std::string RoundsFieldText(bool on) { return PadToField(on ? "1" : "0", kRoundsFieldBytes); }
 
 int DrawCountFromText(std::string_view text) { return ClampCount(LeadingNumber(text)); }
 

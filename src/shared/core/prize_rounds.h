@@ -26,6 +26,14 @@ inline constexpr std::size_t kDrawCountFieldBytes = 4;
 int DrawCountFromText(std::string_view text);
 std::string DrawCountFieldText(int count);
 
+// "按奖项抽取" in rvo: [Draw] rounds, "1" on and "0" off in a flag's 2-byte
+// field; missing or anything else reads as off.
+inline constexpr std::string_view kRoundsSection = "Draw";
+inline constexpr std::string_view kRoundsKey = "rounds";
+inline constexpr std::size_t kRoundsFieldBytes = 2;
+bool RoundsFromText(std::string_view text);
+std::string RoundsFieldText(bool on);
+
 struct PrizeRound {
   std::string title;  // UTF-8, never empty, no tab or line break
   int count = 1;      // 1 to 50

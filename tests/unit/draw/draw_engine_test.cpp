@@ -55,12 +55,28 @@ class RecordingWindow : public DrawEffects {
   // Kept apart from the log, which the older cases compare whole.
   void SetNoRepeatChecked(bool checked) override { noRepeatChecked = checked; }
   void SaveNoRepeat(bool on) override { saved.push_back(on); }
-  void RecordResult(std::size_t index) override { recorded.push_back(index); }
+  void RecordResults(const std::vector<std::size_t>& indices, std::string_view round) override {
+    recorded.insert(recorded.end(), indices.begin(), indices.end());
+    recordedRounds.emplace_back(round);
+  }
+  void ShowNames(const std::vector<std::size_t>& indices) override { shownAtOnce.push_back(indices); }
+  std::string NameText(std::size_t index) const override { return "n" + std::to_string(index); }
+  void SetDrawCountChecked(int count) override { countChecked = count; }
+  void SaveDrawCount(int count) override { countSaved.push_back(count); }
+  void SetRoundsChecked(bool on) override { roundsChecked = on; }
+  void SaveRounds(bool) override {}
+  void ShowRoundCaption(std::string_view text) override { caption = text; }
   void RoundChanged(const DrawPool& pool, bool save) override { rounds.emplace_back(pool.Remaining(), save); }
   std::vector<std::pair<std::size_t, bool>> rounds;  // names left, kept for the next run
   bool noRepeatChecked = false;
   std::vector<bool> saved;
   std::vector<std::size_t> recorded;
+  std::vector<std::string> recordedRounds;  // the round of each stop's lines
+  std::vector<std::vector<std::size_t>> shownAtOnce;
+  int countChecked = 0;
+  std::vector<int> countSaved;
+  bool roundsChecked = false;
+  std::string caption;
 
   // The log since the last call, then cleared.
   std::vector<std::string> Take() { return std::exchange(log, {}); }
@@ -384,6 +400,85 @@ TEST_F(DrawEngineTest, ASavedRoundGoesOnUntilReloadRestartOrTheOptionStartsANewO
   EXPECT_TRUE(engine.OnListChosen());
   EXPECT_TRUE(engine.Ended()) << "no list at all";
   EXPECT_EQ(window.Take().front(), "load list");
+}
+
+// Several names at once: every tick shows count different entries of the
+// pool; the stop records them all and, without repeats, all leave the pool;
+// fewer left than the count draws those left and says so.
+TEST_F(DrawEngineTest, ADrawOfSeveralShowsDistinctNamesAndTakesThoseLeftWhenFewer) {
+  LoadedDraw load{5, 10, true, {}};
+  load.drawCount = 3;
+  window.nextLoad = load;
+  DrawEngine drawing{window, RandomPick::FromSystemClock()};
+  ASSERT_TRUE(drawing.StartUp());
+  EXPECT_EQ(window.countChecked, 3);
+  drawing.OnKey(kKeyEnter);
+  for (int i = 0; i < 200; ++i) drawing.OnTimerTick();
+  std::set<std::size_t> seen;
+  for (const auto& shown : window.shownAtOnce) {
+    ASSERT_EQ(std::set<std::size_t>(shown.begin(), shown.end()).size(), 3u);
+    seen.insert(shown.begin(), shown.end());
+  }
+  EXPECT_EQ(seen.size(), 5u) << "every name can come";
+  const std::vector<std::size_t> last = window.shownAtOnce.back();
+  window.Take();
+  drawing.OnKey(kKeySpace);
+  EXPECT_EQ(window.recorded, last);
+  EXPECT_EQ(drawing.NamesLeft(), 2u);
+  const Log stopped = window.Take();
+  EXPECT_EQ(std::count_if(stopped.begin(), stopped.end(), [](const std::string& l) { return l.starts_with("notice"); }), 0)
+      << "no message while the count was met";
+
+  drawing.OnKey(kKeyEnter);
+  drawing.OnTimerTick();
+  drawing.OnKey(kKeySpace);
+  EXPECT_EQ(window.shownAtOnce.back().size(), 2u);
+  EXPECT_EQ(drawing.NamesLeft(), 0u);
+  EXPECT_EQ(window.Take().back(), "notice 剩下的名字不足3个,本次抽出了剩下的全部2个");
+  drawing.OnDrawCountMenuItem(1);
+  EXPECT_EQ(window.countSaved, std::vector<int>{1});
+}
+
+// A plan of rounds with repeats allowed: each start draws the next round's
+// count under its title, nobody wins twice, and after the last round a start
+// does nothing until the restart item begins the plan again.
+TEST_F(DrawEngineTest, APrizePlanRunsItsRoundsInOrderAndNoOneWinsTwice) {
+  LoadedDraw load{4, 10, false, {}};
+  load.rounds = true;
+  load.prizeRounds = {{"三等奖", 2}, {"一等奖", 2}};
+  window.nextLoad = load;
+  DrawEngine drawing{window, RandomPick::FromSystemClock()};
+  ASSERT_TRUE(drawing.StartUp());
+  EXPECT_TRUE(window.roundsChecked);
+  std::set<std::size_t> winners;
+  for (const char* title : {"三等奖", "一等奖"}) {
+    drawing.OnKey(kKeyEnter);
+    EXPECT_EQ(window.caption, title);
+    for (int i = 0; i < 20; ++i) drawing.OnTimerTick();
+    drawing.OnKey(kKeySpace);
+    EXPECT_EQ(window.recordedRounds.back(), title);
+    winners.insert(window.shownAtOnce.back().begin(), window.shownAtOnce.back().end());
+  }
+  EXPECT_EQ(winners.size(), 4u) << "no one twice";
+  EXPECT_EQ(window.caption, "全部奖项已抽完");
+  EXPECT_EQ(drawing.Plan().WinnersText().find("三等奖\r\n"), 0u);
+  window.Take();
+  drawing.OnKey(kKeyEnter);
+  EXPECT_FALSE(drawing.State().drawing);
+  EXPECT_TRUE(window.Take().empty());
+  drawing.OnRestartRoundMenuItem();
+  EXPECT_EQ(drawing.NamesLeft(), 4u);
+  EXPECT_EQ(window.caption, "");
+  drawing.OnKey(kKeyEnter);
+  EXPECT_TRUE(drawing.State().drawing);
+  drawing.OnKey(kKeySpace);
+
+  load.prizeRounds.clear();
+  window.nextLoad = load;
+  drawing.OnKey(kKeyReload);
+  window.Take();
+  drawing.OnKey(kKeyEnter);
+  EXPECT_EQ(window.Take(), Log{"notice 还没有设置奖项,请在配置程序的“奖项设置”中添加奖项"});
 }
 
 }  // namespace
