@@ -183,10 +183,14 @@ bool DrawEngine::OnListChosen() {
     return true;
   }
   nameCount_ = loaded->nameCount;
-  planWinners_.clear();  // indices of the list before
+  // The plan's winners are entries of the list before, which the new list
+  // cannot exclude: the plan starts again, so nobody of this list wins twice.
+  planWinners_.clear();
+  plan_.Restart();
   RefillPool();
   if (state_.noRepeat && !loaded->drawn.empty()) pool_.ResetWithout(pool_.Remaining(), loaded->drawn);
   effects_.RoundChanged(pool_, false);
+  ShowPlanCaption(false);
   return true;
 }
 

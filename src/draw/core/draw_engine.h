@@ -29,7 +29,7 @@
 // rounds ("按奖项抽取") each start draws the plan's next round with that
 // round's count, its winners leave the pool for the rest of the plan whatever
 // "不重复抽取" says, and once the last round has stopped a start does nothing
-// until "重新开始本轮" or a reload starts the plan again.
+// until "重新开始本轮", a reload or another list starts the plan again.
 #pragma once
 
 #include <array>

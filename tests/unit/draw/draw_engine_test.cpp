@@ -473,6 +473,13 @@ TEST_F(DrawEngineTest, APrizePlanRunsItsRoundsInOrderAndNoOneWinsTwice) {
   EXPECT_TRUE(drawing.State().drawing);
   drawing.OnKey(kKeySpace);
 
+  // Another list: its entries are other people, so the plan starts over.
+  window.nextLoad = load;
+  EXPECT_TRUE(drawing.OnListChosen());
+  EXPECT_EQ(drawing.NamesLeft(), 4u);
+  EXPECT_EQ(window.caption, "");
+  EXPECT_EQ(drawing.Plan().WinnersText(), "");
+
   load.prizeRounds.clear();
   window.nextLoad = load;
   drawing.OnKey(kKeyReload);
