@@ -507,8 +507,9 @@ TEST_F(Rvocfg, TheDataFolderMovesWithTheListsAndComesBack) {
 }
 
 // "奖项设置": rounds added (a bad count refused), one moved up, 取消 asking
-// about the edits; 保存 writes rounds.txt whole and [Draw] count alone. The
-// plan's edits and the counts taken are the unit tests' part.
+// about the edits; 保存 writes rounds.txt whole and [Draw] count alone, and
+// rvo then draws the saved plan's first round. The plan's edits and the
+// counts taken are the unit tests' part.
 TEST_F(Rvocfg, TheRoundsFormSavesThePlanAndEachDrawsCount) {
   install_.SetIniValue(L"Draw", L"count", L"2");
   install_.SetIniValue(L"Draw", L"list", L"八班");
@@ -545,6 +546,17 @@ TEST_F(Rvocfg, TheRoundsFormSavesThePlanAndEachDrawsCount) {
   EXPECT_EQ(install_.ReadBytes(L"rounds.txt"), std::string("\xEF\xBB\xBF") + "三等奖\t5\r\n二等奖\t3\r\n");
   EXPECT_EQ(install_.IniValue(L"Draw", L"count"), L"10");
   EXPECT_EQ(install_.IniValue(L"Draw", L"list"), L"八班") << "the other keys stay";
+
+  install_.SetIniValue(L"Draw", L"list", L"");
+  install_.SetIniValue(L"Draw", L"rounds", L"1");
+  install_.WriteGbk(L"name.txt", L"甲\r\n乙\r\n丙\r\n丁\r\n戊\r\n己\r\n");
+  Process rvo = install_.Start(L"rvo.exe");
+  const Window main = rvo::WaitForDrawWindow(rvo);
+  main.PostKey(VK_RETURN);
+  rvo::Content(main).ChildById(frame_controls::kCaption).WaitForText(L"三等奖");
+  rvo::WaitForNamesToFlip(main);
+  main.PostKey(VK_SPACE);
+  WaitUntil([&] { return rvo::ShownNames(main).size() == 5; }, "rvo did not draw the saved round's five names");
 }
 
 // Closed by its button or by the system (Alt+F4, the task bar).
