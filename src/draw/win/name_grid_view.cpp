@@ -14,11 +14,11 @@ constexpr std::size_t kMostFonts = 8;
 
 bool NameGridView::Create(HWND host, int controlId, const Backdrop& backdrop) {
   backdrop_ = &backdrop;
-  WindowCreateSpec spec;
-  spec.style = WS_CHILD | WS_CLIPSIBLINGS;
-  spec.parent = host;
-  spec.controlId = controlId;
-  if (!CreateWindowOf({kClass}, spec)) return false;
+  WindowCreateSpec window;
+  window.style = WS_CHILD | WS_CLIPSIBLINGS;
+  window.parent = host;
+  window.controlId = controlId;
+  if (!CreateWindowOf({kClass}, window)) return false;
   // Under the labels and buttons of the content area.
   SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
@@ -65,11 +65,11 @@ void NameGridView::Invalidate(const std::vector<RECT>& places) const {
   DeleteObject(update);
 }
 
-HFONT NameGridView::FontFor(const FontSpec& spec) {
+HFONT NameGridView::FontFor(const FontSpec& wanted) {
   for (const auto& [made, font] : fonts_)
-    if (made == spec) return font.Get();
+    if (made == wanted) return font.Get();
   if (fonts_.size() >= kMostFonts) fonts_.erase(fonts_.begin() + 1);  // the first is the grid's own
-  fonts_.emplace_back(spec, CreateLabelFont(spec, dpi_));
+  fonts_.emplace_back(wanted, CreateLabelFont(wanted, dpi_));
   return fonts_.back().second.Get();
 }
 

@@ -37,7 +37,7 @@ class NameGridView final : public Window {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  HFONT FontFor(const FontSpec& spec);
+  HFONT FontFor(const FontSpec& wanted);
   // Marks these places (in the host) for repainting, in one step.
   void Invalidate(const std::vector<RECT>& places) const;
 
