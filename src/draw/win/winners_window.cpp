@@ -17,10 +17,10 @@ void WinnersWindow::Show(HWND owner, std::wstring_view text) {
     RECT ownerRect{};
     GetWindowRect(owner, &ownerRect);
     const WindowCreateSpec window{WS_EX_TOOLWINDOW,
-                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
-                                kTitle,
-                                {ownerRect.left + 40, ownerRect.top + 40, 320, 360},
-                                owner};
+                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
+                                  kTitle,
+                                  {ownerRect.left + 40, ownerRect.top + 40, 320, 360},
+                                  owner};
     if (!CreateWindowOf({kClass}, window)) return;
     edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
