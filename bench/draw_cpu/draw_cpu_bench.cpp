@@ -30,6 +30,7 @@
 
 #include "paint_probe.h"
 #include "../process_cpu.h"
+#include "../bench_process.h"
 #include "../process_window.h"
 
 namespace {
@@ -134,13 +135,8 @@ void TimeToggles(HWND window, std::vector<double>& enter, std::vector<double>& l
 
 // The floor program's entry and leave timings, or nothing when it did not run.
 bool TimeFloor(const std::wstring& program, std::vector<double>& enter, std::vector<double>& leave) {
-  std::wstring commandLine = L"\"" + program + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process))
-    return false;
+  ravelo::bench::Started floor = ravelo::bench::Start(program);
+  if (!floor.ok) return false;
   const auto isFloor = [](HWND window) {
     wchar_t cls[64]{};
     GetClassNameW(window, cls, 64);
@@ -148,7 +144,7 @@ bool TimeFloor(const std::wstring& program, std::vector<double>& enter, std::vec
   };
   HWND window = nullptr;
   for (int i = 0; i < 1000 && !window; ++i) {
-    window = ravelo::bench::FindProcessWindow(process.dwProcessId, isFloor);
+    window = ravelo::bench::FindProcessWindow(floor.process.dwProcessId, isFloor);
     if (!window) Sleep(10);
   }
   if (window) {
@@ -156,9 +152,7 @@ bool TimeFloor(const std::wstring& program, std::vector<double>& enter, std::vec
     TimeToggles(window, enter, leave);
     PostMessageW(window, WM_CLOSE, 0, 0);
   }
-  if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  ravelo::bench::End(floor);
   return window != nullptr;
 }
 
