@@ -69,16 +69,6 @@ class DataFolderForm final : public SkinnedForm {
     return true;
   }
 
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_COMMAND && lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-      if (LOWORD(wParam) == IDOK) Accept();
-      else CloseModal(*this);
-      return 0;
-    }
-    return SkinnedForm::HandleMessage(message, wParam, lParam);
-  }
-
  private:
   void Browse() {
     browse_.ShowNormal();

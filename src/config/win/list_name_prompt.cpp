@@ -38,16 +38,6 @@ class ListNamePrompt final : public SkinnedForm {
   }
   const std::optional<std::wstring>& Answer() const { return answer_; }
 
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    // Enter and Esc in the box, as the dialog manager reports them.
-    if (message == WM_COMMAND && lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-      Finish(LOWORD(wParam) == IDOK);
-      return 0;
-    }
-    return SkinnedForm::HandleMessage(message, wParam, lParam);
-  }
-
  private:
   void Finish(bool accepted) {
     if (accepted) {

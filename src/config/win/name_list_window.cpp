@@ -142,10 +142,12 @@ bool NameListWindow::CreateControls() {
   picker_ = std::make_unique<ChoiceBox>();
   if (!picker_->Create(Handle(), kPicker, {24, 36, 24 + 150, 36 + 240})) return false;
   picker_->SetFont(ControlFont());
+  picker_->SetAccessibleName(L"名单");
   picker_->onChange = [this] { Pick(); };
   // The box leaves room below it for "导入", which fills it.
   if (!text_.Create(Handle(), kText, {24, 40 + kRow, 24 + 121, 40 + kRow + 208})) return false;
   text_.SetFont(ControlFont());
+  text_.SetAccessibleName(L"名单内容");
   if (!AddLabel(heading_, kHeading, L"名单设置方法", {160, 40 + kRow}, kInk)) return false;
   FontSpec small = UiFont();
   small.points = 8.0f;

@@ -92,16 +92,6 @@ class PrizeRoundsForm final : public SkinnedForm {
     return true;
   }
 
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_COMMAND && lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-      if (LOWORD(wParam) == IDOK) Save();
-      else Leave();
-      return 0;
-    }
-    return SkinnedForm::HandleMessage(message, wParam, lParam);
-  }
-
  private:
   bool CreateControls() {
     AddText(L"每次抽取人数:", {16, 48}, kInk);

@@ -177,7 +177,7 @@ bool SettingsWindow::Create() {
   if (!SkinnedForm::Create(design)) return false;
   links_ = std::make_unique<ConfigLinks>(Handle(), ConfigFolders{baseFolder_, Widen(paths_.programFolder), paths_});
   onClose = [this] { QuitProgram(); };
-  onMenu = [this] { ShowMainMenu(PointerOnScreen()); };
+  onMenu = [this](POINT at) { ShowMainMenu(at); };
   onRightClick = [this](POINT at) { ShowMainMenu(at); };
   CreateLabels();
   CreateSwatches();
@@ -216,19 +216,23 @@ bool SettingsWindow::CreateInputs() {
     CheckedBox box;
     int id;
     RECT bounds;
+    const wchar_t* name;  // for screen readers
   };
-  // Creation order is the Tab order.
   const EditSpec edits[] = {
-      {CheckedBox::Caption, ids::kCaptionBox, {80, 72, 209, 97}},  {CheckedBox::Text, ids::kTextBox, {80, 104, 209, 129}},
-      {CheckedBox::Picture, ids::kPictureBox, {80, 136, 209, 161}}, {CheckedBox::Music, ids::kMusicBox, {80, 168, 209, 193}},
-      {CheckedBox::Speed, ids::kSpeedBox, {80, 200, 113, 225}},     {CheckedBox::Width, ids::kWidthBox, {104, 280, 137, 305}},
-      {CheckedBox::Height, ids::kHeightBox, {184, 280, 217, 305}},
+      {CheckedBox::Caption, ids::kCaptionBox, {80, 72, 209, 97}, L"标题"},
+      {CheckedBox::Text, ids::kTextBox, {80, 104, 209, 129}, L"内容"},
+      {CheckedBox::Picture, ids::kPictureBox, {80, 136, 209, 161}, L"背景"},
+      {CheckedBox::Music, ids::kMusicBox, {80, 168, 209, 193}, L"音乐"},
+      {CheckedBox::Speed, ids::kSpeedBox, {80, 200, 113, 225}, L"速度"},
+      {CheckedBox::Width, ids::kWidthBox, {104, 280, 137, 305}, L"窗口大小(宽)"},
+      {CheckedBox::Height, ids::kHeightBox, {184, 280, 217, 305}, L"窗口大小(高)"},
   };
   for (const EditSpec& edit : edits) {
     // Each box takes what its field in the file holds, counted in GBK bytes.
     EditBox& box = BoxOf(edit.box);
     if (!box.Create(Handle(), edit.id, edit.bounds, FieldCapacity(ravelo::config::KeyOfBox(edit.box)))) return false;
     box.SetFont(ControlFont());
+    box.SetAccessibleName(edit.name);
   }
   if (!stayOnTop_.Create(Handle(), ids::kStayOnTop, L"程序运行时的窗口保持在最前端", {432, 336, 625, 353}, kHintInk,
                          kWhite) ||
@@ -244,8 +248,8 @@ void SettingsWindow::CreateSwatches() {
   // Drawn on the form, as hot areas: no window each. Their indices are
   // those of Pic(1)..Pic(4) and Pic(5)..Pic(10), counted from 0.
   const std::function<void()> swatchActions[] = {
-      [this] { RunMenuCommand(ShowPopupMenu(Handle(), kCaptionMenu, PointerOnScreen())); },
-      [this] { RunMenuCommand(ShowPopupMenu(Handle(), kTextMenu, PointerOnScreen())); },
+      [this] { RunMenuCommand(ShowPopupMenu(Handle(), kCaptionMenu, PopupPoint())); },
+      [this] { RunMenuCommand(ShowPopupMenu(Handle(), kTextMenu, PopupPoint())); },
       [this] { ChooseColour(2); },
       [this] { ChooseColour(3); },
   };

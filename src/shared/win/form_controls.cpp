@@ -19,6 +19,8 @@ FormControl* ControlOf(HWND window) {
 
 }  // namespace
 
+FormControl* FormControl::Of(HWND window) { return ControlOf(window); }
+
 FormControl::~FormControl() {
   if (hwnd_) {
     // No message reaches the half-destroyed object.
@@ -29,6 +31,9 @@ FormControl::~FormControl() {
 
 LRESULT CALLBACK FormControl::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
   const auto classProcedure = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kClassProcedureProperty));
+  if (FormControl* control = ControlOf(hwnd)) {
+    if (auto answer = control->accessibility_.HandleMessage(message, wParam, lParam)) return *answer;
+  }
   if (message == WM_NCDESTROY) {
     if (FormControl* control = ControlOf(hwnd)) control->hwnd_ = nullptr;
     RemovePropW(hwnd, kControlProperty);
@@ -50,6 +55,47 @@ bool FormControl::CreateControl(const wchar_t* className, DWORD style, DWORD exS
   SetPropW(hwnd_, kClassProcedureProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormControl::Procedure));
   return true;
+}
+
+void FormControl::SetAccessibleName(std::wstring name) {
+  AccessibleDescription description = Describe();
+  description.name = [name = std::move(name)] { return name; };
+  accessibility_.Describe(hwnd_, std::move(description));
+}
+
+void FormControl::MakeAccessible() { accessibility_.Describe(hwnd_, Describe()); }
+
+AccessibleDescription FormControl::Describe() const {
+  // What the control's class says: edit boxes are the rest of the form's
+  // standard controls with a name of their own.
+  AccessibleDescription description;
+  wchar_t className[32]{};
+  GetClassNameW(hwnd_, className, static_cast<int>(std::size(className)));
+  const std::wstring kind = className;
+  const HWND window = hwnd_;
+  if (_wcsicmp(kind.c_str(), L"ComboBox") == 0) description.role = ROLE_SYSTEM_COMBOBOX;
+  else if (_wcsicmp(kind.c_str(), L"ListBox") == 0 || _wcsicmp(kind.c_str(), L"SysListView32") == 0)
+    description.role = ROLE_SYSTEM_LIST;
+  else description.role = ROLE_SYSTEM_TEXT;
+  description.value = [window] {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return text;
+  };
+  return description;
+}
+
+AccessibleDescription CheckBox::Describe() const {
+  AccessibleDescription description;
+  description.role = ROLE_SYSTEM_CHECKBUTTON;
+  const HWND window = Handle();
+  description.extraState = [window] {
+    return SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED ? STATE_SYSTEM_CHECKED : 0L;
+  };
+  description.defaultAction = L"切换";
+  description.doDefaultAction = [window] { SendMessageW(window, BM_CLICK, 0, 0); };
+  return description;
 }
 
 void FormControl::SetFont(HFONT font) const {
@@ -141,7 +187,9 @@ bool CheckBox::Create(HWND parent, int controlId, const std::wstring& text, cons
   ground_ = Brush(CreateSolidBrush(groundColour));
   // The classic check box (the forms' programs take no themed controls)
   // draws its text in the colour it is given.
-  return CreateControl(L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, text, parent, controlId, bounds);
+  if (!CreateControl(L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, text, parent, controlId, bounds)) return false;
+  MakeAccessible();
+  return true;
 }
 
 bool CheckBox::Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }

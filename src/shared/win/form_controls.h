@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "shared/win/accessible.h"
 #include "shared/win/gdi.h"
 #include "shared/win/window.h"
 
@@ -41,17 +42,32 @@ class FormControl {
   // ground, or nullptr for the system's colours.
   virtual HBRUSH OnControlColour(HDC) { return nullptr; }
 
+  // The name a screen reader gives the control: its caption is drawn on
+  // the form, where Windows does not look for it. Role as the control's
+  // kind has it (an edit box's value is its text, a check box tells
+  // whether it is ticked).
+  void SetAccessibleName(std::wstring name);
+  bool HasAccessibleName() const { return accessibility_.Described(); }
+  // The object of a control's window; nullptr for other windows.
+  static FormControl* Of(HWND window);
+
  protected:
   // Creates a control of a system class as a child of parent; false when
   // the system refused.
   bool CreateControl(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& text,
                      HWND parent, int controlId, const RECT& bounds);
+  // Named by its window text (a check box's caption).
+  void MakeAccessible();
 
  private:
   // The control's class procedure, seen first here for WM_NCDESTROY.
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
+  // What the control is to a screen reader (role and state).
+  virtual AccessibleDescription Describe() const;
+
   HWND hwnd_ = nullptr;
+  Accessibility accessibility_;
 };
 
 // For a form's window procedure: the answer of the control that sent a
@@ -92,6 +108,8 @@ class CheckBox final : public FormControl {
   HBRUSH OnControlColour(HDC dc) override;
 
  private:
+  AccessibleDescription Describe() const override;
+
   COLORREF textColour_ = RGB(0, 0, 0);
   COLORREF groundColour_ = RGB(255, 255, 255);
   Brush ground_;

@@ -34,7 +34,20 @@ bool ImageButton::Create(HWND parent, int controlId, const std::wstring& name, c
   createSpec.parent = parent;
   createSpec.controlId = controlId;
   // Sized by the layout; the plain face's font is made when first needed.
-  return CreateWindowOf(windowClass, createSpec);
+  if (!CreateWindowOf(windowClass, createSpec)) return false;
+  AccessibleDescription description;
+  description.defaultAction = L"按下";
+  description.doDefaultAction = [this] { Click(); };
+  accessibility_.Describe(Handle(), std::move(description));
+  return true;
+}
+
+void ImageButton::MakeTabStop() {
+  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) | WS_TABSTOP);
+}
+
+void ImageButton::Click() {
+  if (IsWindowEnabled(Handle()) && onClick) onClick();
 }
 
 void ImageButton::SetPicture(std::optional<Picture> picture) {
@@ -123,6 +136,13 @@ void ImageButton::Paint(HDC dc) {
   } else {
     PaintPlainFace(buffer, inParent, enabled);
   }
+  if (GetFocus() == Handle() && !(SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+    RECT mark = inParent;
+    InflateRect(&mark, -2, -2);
+    SetTextColor(buffer, RGB(0, 0, 0));
+    SetBkColor(buffer, RGB(255, 255, 255));
+    DrawFocusRect(buffer, &mark);
+  }
   buffer_.End(dc, {0, 0});
 }
 
@@ -154,9 +174,28 @@ HGDIOBJ ImageButton::FaceFont() const {
 LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (auto answer = AnswerPaintMessages(Handle(), message, [this](const PaintDc& paint) { Paint(paint.Get()); }))
     return *answer;
+  if (auto answer = accessibility_.HandleMessage(message, wParam, lParam)) return *answer;
   switch (message) {
     case WM_ENABLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+      spacePressed_ = spacePressed_ && message != WM_KILLFOCUS;
       InvalidateRect(Handle(), nullptr, FALSE);
+      if (message == WM_UPDATEUISTATE) break;
+      return 0;
+    case WM_GETDLGCODE: {
+      // Enter presses the focused button rather than the form's default one.
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_RETURN) Click();
+      if (wParam == VK_SPACE) spacePressed_ = true;
+      return 0;
+    case WM_KEYUP:
+      // Pressed as a standard button is: when Space comes up.
+      if (wParam == VK_SPACE && std::exchange(spacePressed_, false)) Click();
       return 0;
     case WM_SETCURSOR:
       if (ShowOwnCursor(cursor_, lParam)) return TRUE;
@@ -169,7 +208,7 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case BM_CLICK:
       // Clicked by a program or an accessibility tool; a disabled button stays dead.
-      if (IsWindowEnabled(Handle()) && onClick) onClick();
+      Click();
       return 0;
     case WM_MOUSEMOVE:
       TrackHover(PointFromLParam(lParam));

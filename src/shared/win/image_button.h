@@ -2,7 +2,10 @@
 // own at 96 DPI, its natural size being in design pixels) over
 // whatever lies behind it, a greyed rendering of it while disabled, and a
 // plain button face with its name when there is no picture. Clicked with the
-// left button (press and release on it); the window text is its name.
+// left button (press and release on it); the window text is its name. A
+// button made a Tab stop is pressed with Space or Enter while it has the
+// focus, and shows a dotted focus mark then. Screen readers read it as a
+// push button.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +16,7 @@
 #include <string_view>
 
 #include "shared/core/frame_layout.h"
+#include "shared/win/accessible.h"
 #include "shared/win/click_tracker.h"
 #include "shared/win/gdi.h"
 #include "shared/win/offscreen.h"
@@ -55,6 +59,10 @@ class ImageButton final : public Window {
   // Above every sibling, so that it covers the labels and buttons it overlaps.
   void BringToTop();
   void Enable(bool enabled);
+  // Reached with Tab (a form's buttons); rvo's buttons take no focus.
+  void MakeTabStop();
+  // As a click, when enabled.
+  void Click();
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -73,10 +81,12 @@ class ImageButton final : public Window {
   PictureAtSize greyedSized_;
   PictureAtSize hoverSized_;
   bool hovering_ = false;
+  bool spacePressed_ = false;
   mutable Font faceFont_;  // the system's message font, made on first use
   HCURSOR cursor_ = nullptr;
   ClickTracker click_;
   OffscreenBuffer buffer_;
+  Accessibility accessibility_;
 };
 
 }  // namespace ravelo::win

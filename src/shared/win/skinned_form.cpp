@@ -1,9 +1,14 @@
 #include "shared/win/skinned_form.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "resource_ids.h"
+#include "shared/core/reading_order.h"
 #include "shared/win/control_messages.h"
 #include "shared/win/form_controls.h"
 #include "shared/win/message_loop.h"
+#include "shared/win/popup_menu.h"
 #include "shared/win/window_drag.h"
 #include "shared/win/window_dpi.h"
 
@@ -74,7 +79,7 @@ bool SkinnedForm::Create(const SkinnedFormDesign& design) {
       }))
     return false;
   if (design.menuBox && !AddBox(menuBox_, kMenuBox, L"菜单", right - 32, IDB_MENU, IDB_MENU_HOVER, [this] {
-        if (onMenu) onMenu();
+        if (onMenu) onMenu(GetFocus() == menuBox_.Handle() ? PopupPoint() : PointerOnScreen());
         menuBox_.ShowNormal();
       }))
     return false;
@@ -104,21 +109,23 @@ bool SkinnedForm::AddLabel(TextLabel& label, int controlId, TextLabel::InitialSt
 }
 
 bool SkinnedForm::AddButton(ImageButton& button, int controlId, const std::wstring& name, const ravelo::Rect& design) {
-  return button.Create(Handle(), controlId, name, *this, scale_.ToDevice(design));
+  if (!button.Create(Handle(), controlId, name, *this, scale_.ToDevice(design))) return false;
+  buttons_.push_back(&button);
+  return true;
 }
 
 void SkinnedForm::AddLink(int linkId, std::wstring_view text, POINT at, COLORREF colour, const std::wstring& tip,
                           std::function<void()> onClick) {
-  AddHotAreaAt(linkId, AddText(text, at, colour), tip, std::move(onClick));
+  AddHotAreaAt(linkId, AddText(text, at, colour), tip, std::wstring(text), ROLE_SYSTEM_LINK, std::move(onClick));
 }
 
 void SkinnedForm::AddHotArea(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick) {
-  AddHotAreaAt(areaId, ToDevice(scale_, design), tip, std::move(onClick));
+  AddHotAreaAt(areaId, ToDevice(scale_, design), tip, tip, ROLE_SYSTEM_PUSHBUTTON, std::move(onClick));
 }
 
-void SkinnedForm::AddHotAreaAt(int areaId, const RECT& bounds, const std::wstring& tip,
-                               std::function<void()> onClick) {
-  hotAreas_.push_back({bounds, std::move(onClick)});
+void SkinnedForm::AddHotAreaAt(int areaId, const RECT& bounds, const std::wstring& tip, const std::wstring& name,
+                               long role, std::function<void()> onClick) {
+  hotAreas_.push_back({areaId, bounds, name, role, std::move(onClick)});
   if (tip.empty()) return;
   const AreaTip areaTip{static_cast<UINT_PTR>(areaId), bounds, tip};
   if (tips_.Created()) tips_.AddArea(Handle(), areaTip.id, areaTip.area, areaTip.text);
@@ -193,6 +200,8 @@ RECT SkinnedForm::AddText(std::wstring_view text, POINT design, COLORREF colour)
 void SkinnedForm::ShowCentred() {
   ShowWindow(Handle(), SW_SHOWNORMAL);
   UpdateWindow(Handle());
+  MakeStops();
+  ArrangeTabOrder();
   if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
   if (tips_.Create()) {
     for (const auto& [window, text] : pendingTips_) tips_.Add(window, text);
@@ -200,6 +209,120 @@ void SkinnedForm::ShowCentred() {
     pendingTips_.clear();
     pendingAreaTips_.clear();
   }
+}
+
+void SkinnedForm::MakeStops() {
+  for (size_t i = stops_.size(); i < hotAreas_.size(); ++i) {
+    const HotArea& area = hotAreas_[i];
+    auto stop = std::make_unique<DrawnControlStop>();
+    if (!stop->Create(Handle(), area.id, area.name, area.role, area.bounds)) return;
+    stop->onActivate = [this, i] {
+      if (!hotAreas_[i].onClick) return;
+      actingFromKeyboard_ = true;
+      hotAreas_[i].onClick();
+      actingFromKeyboard_ = false;
+    };
+    stop->onFocusChange = [this, i](bool focused) {
+      if (focused) focusedArea_ = static_cast<int>(i);
+      else if (focusedArea_ == static_cast<int>(i)) focusedArea_ = -1;
+      const RECT mark = FocusMarkOf(i);
+      InvalidateRect(Handle(), &mark, FALSE);
+    };
+    stops_.push_back(std::move(stop));
+  }
+}
+
+RECT SkinnedForm::FocusMarkOf(size_t area) const {
+  RECT mark = hotAreas_[area].bounds;
+  InflateRect(&mark, scale_.ToDevice(2), scale_.ToDevice(2));
+  return mark;
+}
+
+void SkinnedForm::ArrangeTabOrder() {
+  for (ImageButton* button : buttons_)
+    if (button->onClick) button->MakeTabStop();
+  // The frame's boxes come last: the form's own controls are what a reader
+  // looks for first.
+  std::vector<HWND> stops;
+  std::vector<HWND> frameBoxes;
+  for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!(GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP)) continue;
+    const int id = GetDlgCtrlID(child);
+    (id == kCloseBox || id == kMinimiseBox || id == kMenuBox ? frameBoxes : stops).push_back(child);
+  }
+  std::vector<ravelo::Rect> bounds;
+  for (HWND stop : stops) {
+    const auto drawn = std::find_if(stops_.begin(), stops_.end(), [stop](const auto& s) { return s->Handle() == stop; });
+    RECT r;
+    if (drawn != stops_.end()) {
+      r = (*drawn)->Bounds();
+    } else {
+      GetWindowRect(stop, &r);
+      MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&r), 2);
+    }
+    bounds.push_back({r.left, r.top, r.right - r.left, r.bottom - r.top});
+  }
+  std::vector<ravelo::Rect> groups;
+  for (const GroupBox& group : groups_)
+    groups.push_back({group.box.left, group.box.top, group.box.right - group.box.left, group.box.bottom - group.box.top});
+  for (size_t i = 0; i < stops.size(); ++i) NameByItsText(stops[i], bounds[i]);
+  std::vector<HWND> order;
+  for (size_t i : ReadingOrder(bounds, groups)) order.push_back(stops[i]);
+  order.insert(order.end(), frameBoxes.begin(), frameBoxes.end());
+  // The Tab order is the windows' z-order; none of them overlap, so
+  // nothing needs repainting.
+  HWND previous = HWND_TOP;
+  for (HWND stop : order) {
+    SetWindowPos(stop, previous, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
+    previous = stop;
+  }
+}
+
+void SkinnedForm::NameByItsText(HWND window, const ravelo::Rect& bounds) {
+  FormControl* control = FormControl::Of(window);
+  if (!control || control->HasAccessibleName()) return;
+  // As Windows names a box by the label before it: the nearest text on its
+  // left in the same row, else the nearest one just above it.
+  const StaticText* best = nullptr;
+  int bestDistance = INT_MAX;
+  for (const StaticText& text : texts_) {
+    const RECT& t = text.bounds;
+    const int overlapY = std::min<int>(t.bottom, bounds.bottom()) - std::max<int>(t.top, bounds.top);
+    const int overlapX = std::min<int>(t.right, bounds.right()) - std::max<int>(t.left, bounds.left);
+    int distance = INT_MAX;
+    if (t.right <= bounds.left + 2 && 2 * overlapY >= t.bottom - t.top) distance = bounds.left - t.right;
+    else if (t.bottom <= bounds.top + 2 && overlapX > 0) distance = 2 * (bounds.top - t.bottom) + 1;
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = &text;
+    }
+  }
+  if (!best) return;
+  std::wstring name = best->text;
+  while (!name.empty() && (name.back() == L':' || name.back() == L'\uFF1A' || name.back() == L' ')) name.pop_back();
+  control->SetAccessibleName(std::move(name));
+}
+
+POINT SkinnedForm::PopupPoint() const {
+  HWND focus = GetFocus();
+  RECT below{};
+  if (actingFromKeyboard_ && focusedArea_ >= 0) {
+    below = hotAreas_[static_cast<size_t>(focusedArea_)].bounds;
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&below), 2);
+  } else if (focus && IsChild(Handle(), focus) && focus == menuBox_.Handle()) {
+    GetWindowRect(focus, &below);
+  } else {
+    return PointerOnScreen();
+  }
+  return {below.left, below.bottom};
+}
+
+void SkinnedForm::ShowMenuFromKeyboard() {
+  if (!onMenu || !menuBox_.Handle()) return;
+  RECT box;
+  GetWindowRect(menuBox_.Handle(), &box);
+  onMenu({box.left, box.bottom});
 }
 
 void SkinnedForm::AddTip(HWND window, const std::wstring& text) {
@@ -273,6 +396,14 @@ void SkinnedForm::PaintBackdrop(HDC dc, const RECT& area) const {
     const RECT& b = pictureArea.bounds;
     if (!pictureArea.picture || !IntersectRect(&overlap, &b, &area)) continue;
     pictureArea.sized.Of(*pictureArea.picture, b.right - b.left, b.bottom - b.top).Draw(dc, b.left, b.top);
+  }
+  if (focusedArea_ >= 0 && !(SendMessageW(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+    const RECT mark = FocusMarkOf(static_cast<size_t>(focusedArea_));
+    if (IntersectRect(&overlap, &mark, &area)) {
+      SetTextColor(dc, RGB(0, 0, 0));
+      SetBkColor(dc, RGB(255, 255, 255));
+      DrawFocusRect(dc, &mark);
+    }
   }
   // L(1)..L(4): the border.
   const int w = size_.width;
@@ -349,6 +480,38 @@ LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!onClose) break;
       onClose();
       return 0;
+    case WM_COMMAND:
+      // Enter and Esc, from the form's keys (no control has these ids).
+      if (LOWORD(wParam) == IDOK && lParam == 0) {
+        if (defaultButton_) defaultButton_->Click();
+        return 0;
+      }
+      if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+        if (onCancel) onCancel();
+        else if (onClose) onClose();
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      // Alt pressed and released alone: the program's menu, as a menu bar would open.
+      if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0 && onMenu && menuBox_.Handle()) {
+        ShowMenuFromKeyboard();
+        return 0;
+      }
+      break;
+    case WM_CONTEXTMENU:
+      // Shift+F10 or the context-menu key (no point given).
+      if (lParam == -1 && onMenu && menuBox_.Handle()) {
+        ShowMenuFromKeyboard();
+        return 0;
+      }
+      break;
+    case WM_UPDATEUISTATE:
+      if (focusedArea_ >= 0) {
+        const RECT mark = FocusMarkOf(static_cast<size_t>(focusedArea_));
+        InvalidateRect(Handle(), &mark, FALSE);
+      }
+      break;
     default:
       break;
   }
@@ -368,6 +531,7 @@ void ApplyDialogSkin(SkinnedForm& form, const std::wstring& baseFolder, ImageBut
   form.SetBackground(CommonPicture(form.Pictures(), baseFolder, kDialogSkinPictures[0]));
   form.SetHeadline(CommonPicture(form.Pictures(), baseFolder, kDialogSkinPictures[1]));
   enterButton.SetCursor(form.Hand());
+  form.SetDefaultButton(enterButton);
 }
 
 }  // namespace ravelo::win

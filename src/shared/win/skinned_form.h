@@ -3,8 +3,13 @@
 // headline strip with the title, a one-pixel border, group boxes drawn on the
 // background, and small picture buttons in the top right corner (close
 // always; minimise and menu when asked for). Dragging the headline (the
-// title stands on it) moves the window. Text boxes and check boxes placed on it are
-// reached with Tab (the window is a form, see MarkAsForm), and their
+// title stands on it) moves the window. Every control that acts is reached
+// with Tab and Shift+Tab in reading order (the window is a form, see
+// MarkAsForm): text boxes, check boxes, picture buttons, and the links,
+// swatches and pictures drawn on the form, each of which has a stop of its
+// own (DrawnControlStop) and a focus mark drawn by the form. Enter presses
+// the default button, Esc cancels, Alt+Space opens the system menu, and Alt,
+// Shift+F10 or the context-menu key open the menu box's menu. Controls'
 // notifications go to their own objects (DispatchToControl). Every place and
 // size a form is given is in design pixels; the form shows it at the DPI it
 // is created at, pictures smoothed and the window boxes' glyphs kept sharp
@@ -14,11 +19,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "shared/win/drawn_control_stop.h"
 #include "shared/win/gdi.h"
 #include "shared/win/image_button.h"
 #include "shared/win/label_font.h"
@@ -55,7 +62,10 @@ class SkinnedForm : public Window, public Backdrop {
  public:
   std::function<void()> onClose;     // the close box (Pic_e)
   std::function<void()> onMinimise;  // the minimise box; unset: minimises
-  std::function<void()> onMenu;      // the menu box (Pic_m)
+  // The menu box (Pic_m), or its keys: the menu shows at that point.
+  std::function<void(POINT onScreen)> onMenu;
+  // Esc; unset: as the close box.
+  std::function<void()> onCancel;
   // The right button went down on the body, at a point on the screen.
   std::function<void(POINT onScreen)> onRightClick;
 
@@ -82,19 +92,26 @@ class SkinnedForm : public Window, public Backdrop {
   bool AddLabel(TextLabel& label, int controlId, std::wstring_view text, POINT at, COLORREF colour);
   // A label as designed (position and wrap width in design pixels).
   bool AddLabel(TextLabel& label, int controlId, TextLabel::InitialState design);
-  // A picture button made visible at its place (in design pixels).
+  // A picture button made visible at its place (in design pixels); a Tab
+  // stop once the form shows, if it acts.
   bool AddButton(ImageButton& button, int controlId, const std::wstring& name, const ravelo::Rect& design);
+  // The button Enter presses (when the focus is on no other button).
+  void SetDefaultButton(ImageButton& button) { defaultButton_ = &button; }
+  // Where a menu opened by the control just acted on shows: below a drawn
+  // control reached with the keyboard, else at the pointer.
+  POINT PopupPoint() const;
   // Text drawn on the background in the form's font: for captions and hints
   // that never change or take input (no window each, which keeps the
   // form's start short). Returns where the text stands.
   RECT AddText(std::wstring_view text, POINT at, COLORREF colour);
-  // Such a text that acts on a left click, as a hot area.
+  // Such a text that acts on a left click, as a hot area named by its text.
   void AddLink(int linkId, std::wstring_view text, POINT at, COLORREF colour, const std::wstring& tip,
                std::function<void()> onClick);
   // A part of the form (in design pixels) that acts on a left click (pressed
   // and released on it), with the hand cursor and a tooltip (none when tip
   // is empty); areaId tells the form's areas apart. The form draws what
-  // stands there (PaintBackdrop): a hot area costs no window.
+  // stands there (PaintBackdrop). Its Tab stop, named by the tip, is made
+  // once the form shows, which keeps it out of the form's start.
   void AddHotArea(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick);
   // A colour swatch as a hot area: a sample of the colour in a sunken frame,
   // as a picture box whose background is the value. Returns its index.
@@ -114,8 +131,9 @@ class SkinnedForm : public Window, public Backdrop {
   void AddGroupBox(const RECT& box, const TextLabel& caption);
   void AddGroupBox(const RECT& box, const RECT& captionBounds);
 
-  // Shows the window where it was made, in the middle of the screen, the
-  // focus on its first Tab stop, then makes the tooltips.
+  // Shows the window where it was made, in the middle of the screen, then
+  // makes the drawn controls' Tab stops, puts the Tab order in reading
+  // order, gives the focus to its first stop and makes the tooltips.
   void ShowCentred();
 
   void PaintBackdrop(HDC dc, const RECT& area) const override;
@@ -136,7 +154,10 @@ class SkinnedForm : public Window, public Backdrop {
     COLORREF colour;
   };
   struct HotArea {
+    int id;
     RECT bounds;
+    std::wstring name;
+    long role;
     std::function<void()> onClick;
   };
   struct SwatchArea {
@@ -154,7 +175,15 @@ class SkinnedForm : public Window, public Backdrop {
     std::wstring text;
   };
   bool InHeadline(POINT at) const;
-  void AddHotAreaAt(int areaId, const RECT& bounds, const std::wstring& tip, std::function<void()> onClick);
+  void AddHotAreaAt(int areaId, const RECT& bounds, const std::wstring& tip, const std::wstring& name, long role,
+                    std::function<void()> onClick);
+  void MakeStops();
+  void ArrangeTabOrder();
+  // A standard control without a name of its own is named by the text drawn
+  // beside it.
+  void NameByItsText(HWND window, const ravelo::Rect& bounds);
+  void ShowMenuFromKeyboard();
+  RECT FocusMarkOf(size_t area) const;
   // The index of the hot area at a point of the client area, or -1.
   int HotAreaAt(POINT at) const;
   bool AddBox(ImageButton& box, int controlId, const wchar_t* name, int right, int normalBitmap, int hoverBitmap,
@@ -179,6 +208,11 @@ class SkinnedForm : public Window, public Backdrop {
   std::vector<SwatchArea> swatches_;
   std::vector<PictureArea> pictureAreas_;
   int pressedArea_ = -1;
+  std::vector<std::unique_ptr<DrawnControlStop>> stops_;  // one a hot area, once shown
+  int focusedArea_ = -1;
+  bool actingFromKeyboard_ = false;
+  std::vector<ImageButton*> buttons_;
+  ImageButton* defaultButton_ = nullptr;
   ImageButton closeBox_;
   ImageButton minimiseBox_;
   ImageButton menuBox_;
@@ -190,7 +224,8 @@ class SkinnedForm : public Window, public Backdrop {
 
 // The skin of a secondary window: background "ibg.pte" and headline
 // "ihc.pte" from baseFolder + "common\" (plain fallbacks when a picture is
-// missing or damaged) and the hand cursor on the window's OK button. (The
+// missing or damaged) and the hand cursor on the window's OK button, which
+// Enter presses. (The
 // close box has its glyph, bitmap 101, from the form itself.)
 void ApplyDialogSkin(SkinnedForm& form, const std::wstring& baseFolder, ImageButton& enterButton);
 inline constexpr std::wstring_view kDialogSkinPictures[] = {L"ibg.pte", L"ihc.pte"};

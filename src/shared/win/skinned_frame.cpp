@@ -54,9 +54,18 @@ bool SkinnedFrame::Create(const FrameDesign& design) {
   if (!content_.Create(Handle(), frame_controls::kContent, pictures_)) return false;
   content_.SetScale(scale_);
   LabelCanvas& canvas = content_.Canvas();
-  return caption_.Create(canvas, frame_controls::kCaption,
-                         {design.caption, design.captionFont, design.captionColour, PointF{}}) &&
-         text_.Create(canvas, frame_controls::kText, {design.text, design.textFont, design.textColour, PointF{}});
+  if (!caption_.Create(canvas, frame_controls::kCaption,
+                       {design.caption, design.captionFont, design.captionColour, PointF{}}) ||
+      !text_.Create(canvas, frame_controls::kText, {design.text, design.textFont, design.textColour, PointF{}}))
+    return false;
+  // Screen readers read both lines (the text line is the name drawn).
+  for (TextLabel* label : {&caption_, &text_}) {
+    AccessibleDescription description;
+    description.role = ROLE_SYSTEM_STATICTEXT;
+    description.focusable = false;
+    label->DescribeForScreenReaders(std::move(description));
+  }
+  return true;
 }
 
 void SkinnedFrame::SetBodyColour(COLORREF colour) {
