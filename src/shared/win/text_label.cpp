@@ -40,10 +40,34 @@ void LabelCanvas::SetScale(const DisplayScale& scale) {
   for (TextLabel* label : labels_) label->Rescale();
 }
 
+namespace {
+
+void DrawMark(HDC dc, const RECT& mark, const RECT& area) {
+  RECT overlap;
+  if (IsRectEmpty(&mark) || !IntersectRect(&overlap, &mark, &area)) return;
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, RGB(255, 255, 255));
+  DrawFocusRect(dc, &mark);
+}
+
+}  // namespace
+
+void LabelCanvas::MarkLabel(const TextLabel* label) {
+  Invalidate(markBounds_);
+  marked_ = label;
+  markBounds_ = {};
+  if (!label) return;
+  markBounds_ = label->Bounds();
+  const int margin = scale_.ToDevice(2);
+  InflateRect(&markBounds_, margin, margin);
+  Invalidate(markBounds_);
+}
+
 void LabelCanvas::PaintHost(HDC dc, const RECT& area) const {
   if (!backdrop_ || IsRectEmpty(&area)) return;
   backdrop_->PaintBackdrop(dc, area);
   backdrop_->PaintOverlay(dc, area);
+  DrawMark(dc, markBounds_, area);
 }
 
 void LabelCanvas::PaintLabelArea(HDC dc, const RECT& area, POINT dcOrigin) {
@@ -56,6 +80,7 @@ void LabelCanvas::PaintLabelArea(HDC dc, const RECT& area, POINT dcOrigin) {
       label->DrawOn(buffer);
   }
   if (backdrop_) backdrop_->PaintOverlay(buffer, area);
+  DrawMark(buffer, markBounds_, area);
   buffer_.End(dc, {area.left - dcOrigin.x, area.top - dcOrigin.y});
 }
 
@@ -207,6 +232,7 @@ LRESULT TextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     canvas_->PaintLabelArea(paint.Get(), area, {bounds_.left, bounds_.top});
   };
   if (auto answer = AnswerPaintMessages(Handle(), message, paintLabel)) return *answer;
+  if (auto answer = accessibility_.HandleMessage(message, wParam, lParam)) return *answer;
   switch (message) {
     case WM_SETCURSOR:
       if (ShowOwnCursor(cursor_, lParam)) return TRUE;

@@ -17,10 +17,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shared/core/display_scale.h"
 #include "shared/core/frame_layout.h"
+#include "shared/win/accessible.h"
 #include "shared/win/gdi.h"
 #include "shared/win/label_font.h"
 #include "shared/win/offscreen.h"
@@ -55,6 +57,9 @@ class LabelCanvas {
   void PaintLabelArea(HDC dc, const RECT& area, POINT dcOrigin);
   // Marks area of the host, and of the child windows over it, for repainting.
   void Invalidate(const RECT& area) const;
+  // A dotted frame around one label (chosen with the keyboard), or none;
+  // call again after the label moved.
+  void MarkLabel(const TextLabel* label);
 
   HDC MeasuringDc() const { return measure_.Get(); }
 
@@ -62,6 +67,8 @@ class LabelCanvas {
   HWND host_ = nullptr;
   const Backdrop* backdrop_ = nullptr;
   std::vector<TextLabel*> labels_;
+  const TextLabel* marked_ = nullptr;
+  RECT markBounds_{};  // where the mark was drawn last
   DisplayScale scale_;
   OffscreenBuffer buffer_;
   MemoryDc measure_;
@@ -98,6 +105,10 @@ class TextLabel final : public Window {
   // The size text would take in font, the label left as it is.
   ravelo::Size Measure(std::wstring_view text, const FontSpec& font) const;
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+  // What a screen reader is told of the label (its name is its text).
+  void DescribeForScreenReaders(AccessibleDescription description) {
+    accessibility_.Describe(Handle(), std::move(description));
+  }
 
   const std::wstring& Text() const { return text_; }
   const FontSpec& FontOf() const { return fontSpec_; }
@@ -131,6 +142,7 @@ class TextLabel final : public Window {
   RECT bounds_{};
   int wrapWidth_ = 0;
   HCURSOR cursor_ = nullptr;
+  Accessibility accessibility_;
   // The font and result of the last Measure, which Show and the next
   // refit take over instead of making and measuring again.
   mutable FontSpec measureSpec_;

@@ -59,6 +59,7 @@ bool StyleWindow::Create() {
   };
   MakeDraggable(CaptionLabel());
   MakeDraggable(TextLine());
+  MakeAccessible();
   // The built-in layout is what stays when a setting stops the layout early.
   const FrameLayoutArgs builtIn = BuiltInFrameLayout();
   Layout(builtIn.width, builtIn.height, builtIn.frameColour, builtIn.titleColour, builtIn.positions);
@@ -77,18 +78,113 @@ bool StyleWindow::CreateButton(TextLabel& button, int id, const wchar_t* text, v
 }
 
 void StyleWindow::MakeDraggable(TextLabel& label) {
-  label.onMouseDown = [this](int, POINT at) { grab_.Press({at.x, at.y}); };
+  label.onMouseDown = [this](int, POINT at) {
+    // The mouse takes over from the keyboard's choice.
+    Choose(-1);
+    grab_.Press({at.x, at.y});
+  };
   label.onMouseMove = [this, &label](int buttons, POINT at) {
     if (const auto moved = grab_.Move(buttons, {at.x, at.y}, label.Position())) label.SetPosition(*moved);
   };
-  label.onMouseUp = [this, &label](int, POINT) {
-    RECT content{};
-    GetClientRect(Content().Handle(), &content);
-    // The bounds hold in design pixels, where the label is saved.
-    const DisplayScale& scale = Scale();
-    label.SetPosition(scale.ToDevice(ReleasedPosition(scale.ToDesign(label.Position()), scale.ToDesign(label.SizeOf()),
-                                                      scale.ToDesign(ravelo::Size{content.right, content.bottom}))));
-  };
+  label.onMouseUp = [this, &label](int, POINT) { PlaceInside(label, Scale().ToDesign(label.Position())); };
+}
+
+void StyleWindow::PlaceInside(TextLabel& label, PointF designLeftTop) {
+  RECT content{};
+  GetClientRect(Content().Handle(), &content);
+  // The bounds hold in design pixels, where the label is saved.
+  const DisplayScale& scale = Scale();
+  label.SetPosition(scale.ToDevice(ReleasedPosition(designLeftTop, scale.ToDesign(label.SizeOf()),
+                                                    scale.ToDesign(ravelo::Size{content.right, content.bottom}))));
+}
+
+std::array<TextLabel*, 6> StyleWindow::KeyStops() {
+  return {&CaptionLabel(), &TextLine(), &save_, &restore_, &minimize_, &cancel_};
+}
+
+void StyleWindow::MakeAccessible() {
+  const auto stops = KeyStops();
+  for (size_t i = 0; i < stops.size(); ++i) {
+    AccessibleDescription description;
+    description.extraState = [this, i] { return chosen_ == static_cast<int>(i) ? STATE_SYSTEM_FOCUSED : 0L; };
+    if (i < 2) {
+      // The two labels: read as text that moves.
+      description.role = ROLE_SYSTEM_STATICTEXT;
+      description.extraState = [this, i] {
+        return STATE_SYSTEM_MOVEABLE | (chosen_ == static_cast<int>(i) ? STATE_SYSTEM_FOCUSED : 0L);
+      };
+    } else {
+      description.defaultAction = L"按下";
+      description.doDefaultAction = [this, i] {
+        Choose(static_cast<int>(i));
+        OnKey(VK_RETURN);
+      };
+    }
+    stops[i]->DescribeForScreenReaders(std::move(description));
+  }
+}
+
+void StyleWindow::Choose(int stop) {
+  chosen_ = stop;
+  const auto stops = KeyStops();
+  TextLabel* label = stop >= 0 ? stops[static_cast<size_t>(stop)] : nullptr;
+  Content().Canvas().MarkLabel(stop >= 0 && stop < 2 ? label : nullptr);
+  BodyCanvas().MarkLabel(stop >= 2 ? label : nullptr);
+  if (label) NotifyWinEvent(EVENT_OBJECT_FOCUS, label->Handle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
+bool StyleWindow::OnKey(WPARAM key) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const bool control = GetKeyState(VK_CONTROL) < 0;
+  const int count = static_cast<int>(KeyStops().size());
+  switch (key) {
+    case VK_TAB:
+      Choose(shift ? (chosen_ <= 0 ? count - 1 : chosen_ - 1) : (chosen_ + 1) % count);
+      return true;
+    case VK_ESCAPE:
+      Cancel();
+      return true;
+    case 'S':
+      if (!control) return false;
+      Save();
+      return true;
+    case VK_RETURN:
+    case VK_SPACE: {
+      void (StyleWindow::*const actions[])() = {&StyleWindow::Save, &StyleWindow::Restore, &StyleWindow::Minimize,
+                                               &StyleWindow::Cancel};
+      if (chosen_ < 2) return false;
+      (this->*actions[chosen_ - 2])();
+      return true;
+    }
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: {
+      if (chosen_ < 0 || chosen_ >= 2) return false;
+      TextLabel& label = *KeyStops()[static_cast<size_t>(chosen_)];
+      const float step = shift ? 10.0f : 1.0f;
+      PointF at = Scale().ToDesign(label.Position());
+      at.x += key == VK_LEFT ? -step : key == VK_RIGHT ? step : 0.0f;
+      at.y += key == VK_UP ? -step : key == VK_DOWN ? step : 0.0f;
+      PlaceInside(label, at);
+      Content().Canvas().MarkLabel(&label);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+LRESULT StyleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN && OnKey(wParam)) return 0;
+  if (message == WM_CONTEXTMENU && lParam == -1) {
+    // Shift+F10 or the context-menu key: the title's menu, below the title.
+    RECT title;
+    GetWindowRect(Title().Handle(), &title);
+    ShowMenu({title.left, title.bottom});
+    return 0;
+  }
+  return SkinnedFrame::HandleMessage(message, wParam, lParam);
 }
 
 bool StyleWindow::StartUp() {

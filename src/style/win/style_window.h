@@ -3,6 +3,10 @@
 // configuration file) in which the operator drags the caption and the text
 // line into place, sets the two frame colours from the title's menu, and
 // saves, restores, minimises or cancels with the title row's text buttons.
+// From the keyboard: Tab and Shift+Tab choose the caption, the text line or
+// one of the title row's buttons (a dotted mark shows which), the arrows move
+// the chosen label by a design pixel (by ten with Shift), Space or Enter
+// press the chosen button, Ctrl+S saves and Esc cancels.
 #pragma once
 
 #include <windows.h>
@@ -37,6 +41,15 @@ class StyleWindow final : public SkinnedFrame {
  private:
   bool CreateButton(TextLabel& button, int id, const wchar_t* text, void (StyleWindow::*onClick)());
   void MakeDraggable(TextLabel& label);
+  void MakeAccessible();
+  // The caption at left and top (design pixels), pulled inside the content
+  // area as a drag's release is.
+  void PlaceInside(TextLabel& label, PointF designLeftTop);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnKey(WPARAM key);
+  // The labels and buttons Tab goes through, in order.
+  std::array<TextLabel*, 6> KeyStops();
+  void Choose(int stop);
   LabelButtonRow ButtonRow();
   void ApplyModernTitleFont();
   void ApplyStartPlan(const StyleStartPlan& plan);
@@ -65,6 +78,7 @@ class StyleWindow final : public SkinnedFrame {
   TextLabel cancel_;
   HCURSOR hand_ = nullptr;
   HCURSOR drag_ = nullptr;
+  int chosen_ = -1;  // the KeyStops() index chosen with Tab, or none
   LabelDrag grab_;
   StyleSnapshot start_;  // positions in design pixels
   // The fields of the start-up state, then of the last save: a save writes
