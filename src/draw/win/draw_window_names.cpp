@@ -174,6 +174,13 @@ void DrawWindow::RelayOutNameGrid() {
 }
 
 void DrawWindow::RecordResults(const std::vector<std::size_t>& indices, std::string_view round) {
+  // A screen reader reads the new result out.
+  if (gridIndices_.empty()) {
+    AnnounceNameChange(TextLine().Handle());
+  } else {
+    for (const TextLabel& cell : nameCells_)
+      if (cell.Handle() && IsWindowVisible(cell.Handle())) AnnounceNameChange(cell.Handle());
+  }
   // A data folder that cannot be written records nothing (it was said at
   // start-up); the record never goes anywhere else. One write for the lot.
   if (dataReadOnly_) return;
