@@ -92,6 +92,10 @@ constexpr std::wstring_view kSwatchTips[] = {
 };
 static_assert(std::size(kSwatchTips) == std::size(ids::kSwatchAt));
 
+// The model's colours that swatches Pic(1)..Pic(4) show.
+constexpr std::uint32_t FormValues::*kSwatchColours[] = {&FormValues::captionColour, &FormValues::textColour,
+                                                         &FormValues::frameColour, &FormValues::titleColour};
+
 // Where swatch i (Pic(i + 1)) and preset i (Pic(i + 5)) stand, in design pixels.
 RECT SwatchDesign(size_t i) {
   const int left = ids::kSwatchAt[i][0];
@@ -188,11 +192,10 @@ bool SettingsWindow::Create() {
 
 void SettingsWindow::CreateLabels() {
   // La(1)..La(16) and Lt(1)..Lt(8) only show text: drawn on the background.
-  std::array<RECT, std::size(kCaptions)> captionBounds{};
-  for (size_t i = 0; i < std::size(kCaptions); ++i)
-    captionBounds[i] = AddText(kCaptions[i].text, kCaptions[i].at, kCaptionInk);
+  std::array<size_t, std::size(kCaptions)> captions{};
+  for (size_t i = 0; i < std::size(kCaptions); ++i) captions[i] = AddText(kCaptions[i].text, kCaptions[i].at, kCaptionInk);
   for (const LabelSpec& hint : kHints) AddText(hint.text, hint.at, kHintInk);
-  for (const GroupSpec& group : kGroups) AddGroupBox(group.box, captionBounds[static_cast<size_t>(group.caption)]);
+  for (const GroupSpec& group : kGroups) AddGroupBox(group.box, captions[static_cast<size_t>(group.caption)]);
 
   AddLink(ids::kBrowsePicture, L"浏览", {216, 144}, kBrowseInk, L"选择背景文件", [this] { Browse(true); });
   AddLink(ids::kBrowseMusic, L"浏览", {216, 176}, kBrowseInk, L"选择音乐文件", [this] { Browse(false); });
@@ -217,15 +220,16 @@ bool SettingsWindow::CreateInputs() {
     int id;
     RECT bounds;
     const wchar_t* name;  // for screen readers
+    std::string FormValues::*field;
   };
   const EditSpec edits[] = {
-      {CheckedBox::Caption, ids::kCaptionBox, {80, 72, 209, 97}, L"标题"},
-      {CheckedBox::Text, ids::kTextBox, {80, 104, 209, 129}, L"内容"},
-      {CheckedBox::Picture, ids::kPictureBox, {80, 136, 209, 161}, L"背景"},
-      {CheckedBox::Music, ids::kMusicBox, {80, 168, 209, 193}, L"音乐"},
-      {CheckedBox::Speed, ids::kSpeedBox, {80, 200, 113, 225}, L"速度"},
-      {CheckedBox::Width, ids::kWidthBox, {104, 280, 137, 305}, L"窗口大小(宽)"},
-      {CheckedBox::Height, ids::kHeightBox, {184, 280, 217, 305}, L"窗口大小(高)"},
+      {CheckedBox::Caption, ids::kCaptionBox, {80, 72, 209, 97}, L"标题", &FormValues::caption},
+      {CheckedBox::Text, ids::kTextBox, {80, 104, 209, 129}, L"内容", &FormValues::text},
+      {CheckedBox::Picture, ids::kPictureBox, {80, 136, 209, 161}, L"背景", &FormValues::backPicture},
+      {CheckedBox::Music, ids::kMusicBox, {80, 168, 209, 193}, L"音乐", &FormValues::music},
+      {CheckedBox::Speed, ids::kSpeedBox, {80, 200, 113, 225}, L"速度", &FormValues::speed},
+      {CheckedBox::Width, ids::kWidthBox, {104, 280, 137, 305}, L"窗口大小(宽)", &FormValues::width},
+      {CheckedBox::Height, ids::kHeightBox, {184, 280, 217, 305}, L"窗口大小(高)", &FormValues::height},
   };
   for (const EditSpec& edit : edits) {
     // Each box takes what its field in the file holds, counted in GBK bytes.
@@ -233,6 +237,7 @@ bool SettingsWindow::CreateInputs() {
     if (!box.Create(Handle(), edit.id, edit.bounds, FieldCapacity(ravelo::config::KeyOfBox(edit.box)))) return false;
     box.SetFont(ControlFont());
     box.SetAccessibleName(edit.name);
+    box.onChange = [this, &box, field = edit.field] { model_.*field = Narrow(box.Text()); };
   }
   if (!stayOnTop_.Create(Handle(), ids::kStayOnTop, L"程序运行时的窗口保持在最前端", {432, 336, 625, 353}, kHintInk,
                          kWhite) ||
@@ -241,6 +246,8 @@ bool SettingsWindow::CreateInputs() {
     return false;
   stayOnTop_.SetFont(ControlFont());
   showButtons_.SetFont(ControlFont());
+  stayOnTop_.onToggle = [this] { model_.stayOnTop = stayOnTop_.Checked(); };
+  showButtons_.onToggle = [this] { model_.showButtons = showButtons_.Checked(); };
   return true;
 }
 
@@ -254,13 +261,14 @@ void SettingsWindow::CreateSwatches() {
       [this] { ChooseColour(3); },
   };
   for (size_t i = 0; i < std::size(swatchActions); ++i)
-    AddSwatch(ids::PicId(static_cast<int>(i) + 1), SwatchDesign(i), std::wstring(kSwatchTips[i]), swatchActions[i]);
+    AddSwatch(ids::PicId(static_cast<int>(i) + 1), SwatchDesign(i), std::wstring(kSwatchTips[i]), swatchActions[i],
+              [this, colour = kSwatchColours[i]] { return static_cast<COLORREF>(model_.*colour); });
   const auto& presets = ravelo::config::StylePresets();
   for (size_t i = 0; i < presets.size(); ++i) {
     AddPictureArea(ids::PicId(static_cast<int>(i) + 5), PresetDesign(i), Widen(presets[i].name), [this, i] {
       const auto& chosen = ravelo::config::StylePresets()[i];
-      SetSwatch(2, chosen.frameColour);
-      SetSwatch(3, chosen.titleColour);
+      SetColour(2, chosen.frameColour);
+      SetColour(3, chosen.titleColour);
     });
   }
 }
@@ -306,51 +314,40 @@ void SettingsWindow::StartUp() {
   const ravelo::config::LoadedSettings loaded = ravelo::config::LoadSettings(reader);
   if (!loaded.fileFound) ShowWarning(nullptr, Widen(ravelo::config::kConfigMissingMessage));
   ShowValues(loaded.values);
-  // Taken back from the form, so that an untouched value compares equal.
-  if (loaded.fileFound) stored_ = ReadValues();
+  // As the form holds them, so that an untouched value compares equal.
+  if (loaded.fileFound) stored_ = model_;
   ShowCentred();
 }
 
 void SettingsWindow::ShowValues(const FormValues& values) {
-  caption_.SetText(Widen(values.caption));
-  text_.SetText(Widen(values.text));
-  backPicture_.SetText(Widen(values.backPicture));
-  music_.SetText(Widen(values.music));
-  speed_.SetText(Widen(values.speed));
-  width_.SetText(Widen(values.width));
-  height_.SetText(Widen(values.height));
-  SetSwatch(0, values.captionColour);
-  SetSwatch(1, values.textColour);
-  SetSwatch(2, values.frameColour);
-  SetSwatch(3, values.titleColour);
-  showButtons_.SetChecked(values.showButtons);
-  stayOnTop_.SetChecked(values.stayOnTop);
-  ShowFont(true, values.captionFont);
-  ShowFont(false, values.textFont);
+  model_ = values;
+  // A colour is the swatch's background: the byte above RGB is no part of it.
+  for (std::uint32_t FormValues::*colour : kSwatchColours) model_.*colour &= 0xFFFFFF;
+  // Each box's change reports its text back into the model: taken from a
+  // copy, so that the boxes filled first do not change what is still to show.
+  const FormValues shown = model_;
+  caption_.SetText(Widen(shown.caption));
+  text_.SetText(Widen(shown.text));
+  backPicture_.SetText(Widen(shown.backPicture));
+  music_.SetText(Widen(shown.music));
+  speed_.SetText(Widen(shown.speed));
+  width_.SetText(Widen(shown.width));
+  height_.SetText(Widen(shown.height));
+  model_ = shown;
+  for (size_t swatch = 0; swatch < std::size(kSwatchColours); ++swatch) RefreshSwatch(swatch);
+  showButtons_.SetChecked(shown.showButtons);
+  stayOnTop_.SetChecked(shown.stayOnTop);
+  ShowFont(true, shown.captionFont);
+  ShowFont(false, shown.textFont);
 }
 
-FormValues SettingsWindow::ReadValues() const {
-  FormValues values;
-  values.caption = Narrow(caption_.Text());
-  values.text = Narrow(text_.Text());
-  values.backPicture = Narrow(backPicture_.Text());
-  values.music = Narrow(music_.Text());
-  values.speed = Narrow(speed_.Text());
-  values.width = Narrow(width_.Text());
-  values.height = Narrow(height_.Text());
-  values.captionColour = Swatch(0);
-  values.textColour = Swatch(1);
-  values.frameColour = Swatch(2);
-  values.titleColour = Swatch(3);
-  values.showButtons = showButtons_.Checked();
-  values.stayOnTop = stayOnTop_.Checked();
-  values.captionFont = captionFont_;
-  values.textFont = textFont_;
-  return values;
+void SettingsWindow::SetColour(size_t swatch, COLORREF colour) {
+  model_.*kSwatchColours[swatch] = colour & 0xFFFFFF;
+  RefreshSwatch(swatch);
 }
 
 void SettingsWindow::ShowFont(bool isCaption, const FontTexts& font) {
-  (isCaption ? captionFont_ : textFont_) = font;
+  (isCaption ? model_.captionFont : model_.textFont) = font;
   const EditBox& box = isCaption ? caption_ : text_;
   ChangeTip(box.Handle(), Widen(ravelo::config::DescribeFont(font, isCaption)));
 }
@@ -377,17 +374,16 @@ void SettingsWindow::Refuse(const ravelo::config::Refusal& refusal) {
 }
 
 void SettingsWindow::Save() {
-  FormValues values = ReadValues();
+  FormValues values = model_;
   ravelo::config::NormaliseNumbers(values);
-  speed_.SetText(Widen(values.speed));
-  width_.SetText(Widen(values.width));
-  height_.SetText(Widen(values.height));
   Screenrs screen(system_);
   const ravelo::config::ScreenLimits limits{screen.dmPelsWidth().value_or(INT16_MAX),
                                             screen.dmPelsHeight().value_or(INT16_MAX)};
   auto refusal = ravelo::config::CheckTexts(values);
   if (!refusal) refusal = ravelo::config::CheckLimits(values, limits);
   if (refusal) {
+    // The numbers show as they were read; the refused box is emptied or selected.
+    ShowValues(values);
     Refuse(*refusal);
     ok_.ShowNormal();
     return;
@@ -401,8 +397,11 @@ void SettingsWindow::Save() {
   // One replace of the whole file: either every key is stored or none.
   const bool written = plan.writes.empty() || WriteProfileValues(config, ProfileWritesOf(plan.writes));
   if (written) stored_ = values;
-  for (EditBox* path : {&backPicture_, &music_})
-    if (path->Text() == L"0") path->SetText(L"");
+  // A picture or music of "0" is the default one, shown as an empty box.
+  FormValues shown = values;
+  for (std::string* path : {&shown.backPicture, &shown.music})
+    if (*path == "0") path->clear();
+  ShowValues(shown);
   // A typed picture or music path without its file is saved, and said.
   const auto missing =
       written ? ravelo::config::MissingSkinFileReport(
@@ -444,7 +443,7 @@ void SettingsWindow::RunMenuCommand(UINT command) {
 }
 
 void SettingsWindow::ChooseColour(size_t swatch) {
-  if (const auto colour = dialogs_.ChooseColour(Handle())) SetSwatch(swatch, *colour);
+  if (const auto colour = dialogs_.ChooseColour(Handle())) SetColour(swatch, *colour);
 }
 
 void SettingsWindow::ChooseLabelFont(bool isCaption) {

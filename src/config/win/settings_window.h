@@ -1,6 +1,6 @@
-// main: the settings form of rvocfg. It shows the values of the settings
-// model, lets the operator change them through its boxes, swatches,
-// presets, menus and dialogs, and saves them with OK.
+// main: the settings form of rvocfg. Its state is one model (FormValues):
+// the boxes, check boxes, swatches, presets, menus and dialogs change the
+// model, and OK checks the model in the core, writes it, and shows it again.
 #pragma once
 
 #include <windows.h>
@@ -40,8 +40,9 @@ class SettingsWindow final : public SkinnedForm {
   bool CreateButtons();
   void ApplySkin();
 
+  // The model becomes values, and the form shows it.
   void ShowValues(const ravelo::config::FormValues& values);
-  ravelo::config::FormValues ReadValues() const;
+  void SetColour(size_t swatch, COLORREF colour);
   void ShowFont(bool isCaption, const ravelo::config::FontTexts& font);
   EditBox& BoxOf(ravelo::config::CheckedBox box);
   void Refuse(const ravelo::config::Refusal& refusal);
@@ -63,8 +64,7 @@ class SettingsWindow final : public SkinnedForm {
   // What the form loaded, then what it saved last: OK writes only the values
   // that differ from it. Empty when the file was missing at start-up.
   std::optional<ravelo::config::FormValues> stored_;
-  ravelo::config::FontTexts captionFont_;
-  ravelo::config::FontTexts textFont_;
+  ravelo::config::FormValues model_;  // what the form shows
 
   EditBox caption_;                     // txt_caption
   EditBox text_;                        // txt_nr

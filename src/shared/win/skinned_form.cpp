@@ -116,7 +116,8 @@ bool SkinnedForm::AddButton(ImageButton& button, int controlId, const std::wstri
 
 void SkinnedForm::AddLink(int linkId, std::wstring_view text, POINT at, COLORREF colour, const std::wstring& tip,
                           std::function<void()> onClick) {
-  AddHotAreaAt(linkId, AddText(text, at, colour), tip, std::wstring(text), ROLE_SYSTEM_LINK, std::move(onClick));
+  const RECT bounds = texts_[AddText(text, at, colour)].bounds;
+  AddHotAreaAt(linkId, bounds, tip, std::wstring(text), ROLE_SYSTEM_LINK, std::move(onClick));
 }
 
 void SkinnedForm::AddHotArea(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick) {
@@ -132,17 +133,14 @@ void SkinnedForm::AddHotAreaAt(int areaId, const RECT& bounds, const std::wstrin
   else pendingAreaTips_.push_back(areaTip);
 }
 
-size_t SkinnedForm::AddSwatch(int areaId, const RECT& design, const std::wstring& tip,
-                              std::function<void()> onClick) {
+size_t SkinnedForm::AddSwatch(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick,
+                              std::function<COLORREF()> colour) {
   AddHotArea(areaId, design, tip, std::move(onClick));
-  swatches_.push_back({ToDevice(scale_, design), RGB(0, 0, 0)});
+  swatches_.push_back({ToDevice(scale_, design), std::move(colour)});
   return swatches_.size() - 1;
 }
 
-void SkinnedForm::SetSwatch(size_t swatch, COLORREF colour) {
-  swatches_[swatch].colour = colour & 0xFFFFFF;
-  InvalidateRect(Handle(), &swatches_[swatch].bounds, FALSE);
-}
+void SkinnedForm::RefreshSwatch(size_t swatch) const { InvalidateRect(Handle(), &swatches_[swatch].bounds, FALSE); }
 
 size_t SkinnedForm::AddPictureArea(int areaId, const RECT& design, const std::wstring& tip,
                                    std::function<void()> onClick) {
@@ -177,14 +175,14 @@ void SkinnedForm::SetHeadline(std::optional<Picture> picture) {
 }
 
 void SkinnedForm::AddGroupBox(const RECT& box, const TextLabel& caption) {
-  groups_.push_back({ToDevice(scale_, box), &caption, {}});
+  groups_.push_back({ToDevice(scale_, box), &caption, 0});
 }
 
-void SkinnedForm::AddGroupBox(const RECT& box, const RECT& captionBounds) {
-  groups_.push_back({ToDevice(scale_, box), nullptr, captionBounds});
+void SkinnedForm::AddGroupBox(const RECT& box, size_t captionText) {
+  groups_.push_back({ToDevice(scale_, box), nullptr, captionText});
 }
 
-RECT SkinnedForm::AddText(std::wstring_view text, POINT design, COLORREF colour) {
+size_t SkinnedForm::AddText(std::wstring_view text, POINT design, COLORREF colour) {
   const POINT at{scale_.ToDevice(static_cast<int>(design.x)), scale_.ToDevice(static_cast<int>(design.y))};
   SIZE size{};
   {
@@ -194,7 +192,7 @@ RECT SkinnedForm::AddText(std::wstring_view text, POINT design, COLORREF colour)
   const RECT bounds{at.x, at.y, at.x + size.cx, at.y + size.cy};
   texts_.push_back({std::wstring(text), bounds, colour});
   InvalidateRect(Handle(), &bounds, FALSE);
-  return bounds;
+  return texts_.size() - 1;
 }
 
 void SkinnedForm::ShowCentred() {
@@ -368,7 +366,7 @@ void SkinnedForm::PaintBackdrop(HDC dc, const RECT& area) const {
   const int gap = scale_.ToDevice(4);
   for (const GroupBox& group : groups_) {
     const RECT& b = group.box;
-    const RECT caption = group.caption ? group.caption->Bounds() : group.captionBounds;
+    const RECT caption = group.caption ? group.caption->Bounds() : texts_[group.captionText].bounds;
     HorizontalLine(dc, b.left, caption.left - gap, b.top, line, kGroupLine);
     HorizontalLine(dc, caption.right + gap, b.right, b.top, line, kGroupLine);
     HorizontalLine(dc, b.left, b.right + line, b.bottom, line, kGroupLine);
@@ -390,7 +388,7 @@ void SkinnedForm::PaintBackdrop(HDC dc, const RECT& area) const {
     if (!IntersectRect(&overlap, &swatch.bounds, &area)) continue;
     RECT inside = swatch.bounds;
     DrawEdge(dc, &inside, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    FillSolid(dc, inside, swatch.colour);
+    FillSolid(dc, inside, swatch.colour() & 0xFFFFFF);
   }
   for (const PictureArea& pictureArea : pictureAreas_) {
     const RECT& b = pictureArea.bounds;

@@ -102,8 +102,8 @@ class SkinnedForm : public Window, public Backdrop {
   POINT PopupPoint() const;
   // Text drawn on the background in the form's font: for captions and hints
   // that never change or take input (no window each, which keeps the
-  // form's start short). Returns where the text stands.
-  RECT AddText(std::wstring_view text, POINT at, COLORREF colour);
+  // form's start short). Returns the text's number, for a group box.
+  size_t AddText(std::wstring_view text, POINT at, COLORREF colour);
   // Such a text that acts on a left click, as a hot area named by its text.
   void AddLink(int linkId, std::wstring_view text, POINT at, COLORREF colour, const std::wstring& tip,
                std::function<void()> onClick);
@@ -114,10 +114,12 @@ class SkinnedForm : public Window, public Backdrop {
   // once the form shows, which keeps it out of the form's start.
   void AddHotArea(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick);
   // A colour swatch as a hot area: a sample of the colour in a sunken frame,
-  // as a picture box whose background is the value. Returns its index.
-  size_t AddSwatch(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick);
-  void SetSwatch(size_t swatch, COLORREF colour);
-  COLORREF Swatch(size_t swatch) const { return swatches_[swatch].colour; }
+  // the colour the form's model holds (asked for at each paint). Returns
+  // its index.
+  size_t AddSwatch(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick,
+                   std::function<COLORREF()> colour);
+  // Paints the swatch again, after its colour changed in the model.
+  void RefreshSwatch(size_t swatch) const;
   // A picture as a hot area, drawn at the area's size; none until given.
   // Returns its index.
   size_t AddPictureArea(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick);
@@ -129,7 +131,7 @@ class SkinnedForm : public Window, public Backdrop {
   // A group box drawn on the background; its top line is broken behind the
   // caption label.
   void AddGroupBox(const RECT& box, const TextLabel& caption);
-  void AddGroupBox(const RECT& box, const RECT& captionBounds);
+  void AddGroupBox(const RECT& box, size_t captionText);
 
   // Shows the window where it was made, in the middle of the screen, then
   // makes the drawn controls' Tab stops, puts the Tab order in reading
@@ -145,8 +147,8 @@ class SkinnedForm : public Window, public Backdrop {
  private:
   struct GroupBox {
     RECT box;
-    const TextLabel* caption;  // or, when null, the text at captionBounds
-    RECT captionBounds;
+    const TextLabel* caption;  // or, when null, texts_[captionText]
+    size_t captionText;
   };
   struct StaticText {
     std::wstring text;
@@ -162,7 +164,7 @@ class SkinnedForm : public Window, public Backdrop {
   };
   struct SwatchArea {
     RECT bounds;
-    COLORREF colour;
+    std::function<COLORREF()> colour;
   };
   struct PictureArea {
     RECT bounds;
