@@ -127,10 +127,7 @@ void SkinnedForm::AddHotArea(int areaId, const RECT& design, const std::wstring&
 void SkinnedForm::AddHotAreaAt(int areaId, const RECT& bounds, const std::wstring& tip, const std::wstring& name,
                                long role, std::function<void()> onClick) {
   hotAreas_.push_back({areaId, bounds, name, role, std::move(onClick)});
-  if (tip.empty()) return;
-  const AreaTip areaTip{static_cast<UINT_PTR>(areaId), bounds, tip};
-  if (tips_.Created()) tips_.AddArea(Handle(), areaTip.id, areaTip.area, areaTip.text);
-  else pendingAreaTips_.push_back(areaTip);
+  if (!tip.empty()) tips_.AddArea(Handle(), static_cast<UINT_PTR>(areaId), bounds, tip);
 }
 
 size_t SkinnedForm::AddSwatch(int areaId, const RECT& design, const std::wstring& tip, std::function<void()> onClick,
@@ -201,12 +198,7 @@ void SkinnedForm::ShowCentred() {
   MakeStops();
   ArrangeTabOrder();
   if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
-  if (tips_.Create()) {
-    for (const auto& [window, text] : pendingTips_) tips_.Add(window, text);
-    for (const AreaTip& tip : pendingAreaTips_) tips_.AddArea(Handle(), tip.id, tip.area, tip.text);
-    pendingTips_.clear();
-    pendingAreaTips_.clear();
-  }
+  tips_.Create();
 }
 
 void SkinnedForm::MakeStops() {
@@ -323,23 +315,9 @@ void SkinnedForm::ShowMenuFromKeyboard() {
   onMenu({box.left, box.bottom});
 }
 
-void SkinnedForm::AddTip(HWND window, const std::wstring& text) {
-  if (tips_.Created()) tips_.Add(window, text);
-  else pendingTips_.emplace_back(window, text);
-}
+void SkinnedForm::AddTip(HWND window, const std::wstring& text) { tips_.Add(window, text); }
 
-void SkinnedForm::ChangeTip(HWND window, const std::wstring& text) {
-  if (tips_.Created()) {
-    tips_.SetText(window, text);
-    return;
-  }
-  for (auto& [pending, pendingText] : pendingTips_)
-    if (pending == window) {
-      pendingText = text;
-      return;
-    }
-  pendingTips_.emplace_back(window, text);
-}
+void SkinnedForm::ChangeTip(HWND window, const std::wstring& text) { tips_.SetText(window, text); }
 
 void SkinnedForm::PaintBackdrop(HDC dc, const RECT& area) const {
   FillSolid(dc, area, kPlainGround);

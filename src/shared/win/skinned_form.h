@@ -79,6 +79,7 @@ class SkinnedForm : public Window, public Backdrop {
   ImageButton& MenuBox() { return menuBox_; }
   // Tooltips: kept until the window shows, then given to the tooltip
   // control (the common controls load after the window is on the screen).
+  // A window's tip changed before then is kept changed.
   void AddTip(HWND window, const std::wstring& text);
   void ChangeTip(HWND window, const std::wstring& text);
   HCURSOR Hand() const { return hand_; }
@@ -171,11 +172,6 @@ class SkinnedForm : public Window, public Backdrop {
     std::optional<Picture> picture;
     mutable PictureAtSize sized;
   };
-  struct AreaTip {
-    UINT_PTR id;
-    RECT area;
-    std::wstring text;
-  };
   bool InHeadline(POINT at) const;
   void AddHotAreaAt(int areaId, const RECT& bounds, const std::wstring& tip, const std::wstring& name, long role,
                     std::function<void()> onClick);
@@ -219,8 +215,6 @@ class SkinnedForm : public Window, public Backdrop {
   ImageButton minimiseBox_;
   ImageButton menuBox_;
   Tooltips tips_;
-  std::vector<std::pair<HWND, std::wstring>> pendingTips_;
-  std::vector<AreaTip> pendingAreaTips_;
   HWND lastFocus_ = nullptr;
 };
 

@@ -23,7 +23,10 @@ bool Tooltips::Create() {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              ThisModule(), nullptr);
-  return tooltip_ != nullptr;
+  if (!tooltip_) return false;
+  for (const Tip& tip : pending_) Give(tip);
+  pending_.clear();
+  return true;
 }
 
 namespace {
@@ -40,26 +43,39 @@ TTTOOLINFOW ToolOf(HWND window, const std::wstring& text) {
 
 }  // namespace
 
-void Tooltips::Add(HWND window, const std::wstring& text) {
-  if (!tooltip_) return;
-  TTTOOLINFOW tool = ToolOf(window, text);
+void Tooltips::Give(const Tip& tip) const {
+  TTTOOLINFOW tool = ToolOf(tip.window, tip.text);
+  if (!IsRectEmpty(&tip.area)) {
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = tip.window;
+    tool.uId = tip.areaId;
+    tool.rect = tip.area;
+  }
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Tooltips::Add(HWND window, const std::wstring& text) {
+  const Tip tip{window, 0, {}, text};
+  if (tooltip_) Give(tip);
+  else pending_.push_back(tip);
 }
 
 void Tooltips::AddArea(HWND host, UINT_PTR areaId, const RECT& area, const std::wstring& text) {
-  if (!tooltip_) return;
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_SUBCLASS;
-  tool.hwnd = host;
-  tool.uId = areaId;
-  tool.rect = area;
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the control
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  const Tip tip{host, areaId, area, text};
+  if (tooltip_) Give(tip);
+  else pending_.push_back(tip);
 }
 
 void Tooltips::SetText(HWND window, const std::wstring& text) {
-  if (!tooltip_) return;
+  if (!tooltip_) {
+    for (Tip& tip : pending_)
+      if (tip.window == window && IsRectEmpty(&tip.area)) {
+        tip.text = text;
+        return;
+      }
+    pending_.push_back({window, 0, {}, text});
+    return;
+  }
   TTTOOLINFOW tool = ToolOf(window, text);
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }

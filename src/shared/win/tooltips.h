@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "shared/win/system_library.h"
 
@@ -20,20 +21,30 @@ class Tooltips {
   Tooltips& operator=(const Tooltips&) = delete;
   ~Tooltips();
 
-  // Loads the common controls the first time; false when they are missing.
+  // Loads the common controls the first time and gives the control the
+  // tips added so far; false when they are missing.
   bool Create();
-  bool Created() const { return tooltip_ != nullptr; }
-  // Shows text while the pointer rests on window.
+  // Shows text while the pointer rests on window. Before Create the tip is
+  // kept, so a window can be given its tips while it is made.
   void Add(HWND window, const std::wstring& text);
-  // Replaces the text of a window added before.
+  // Replaces the text of a window added before (before Create, adds it).
   void SetText(HWND window, const std::wstring& text);
   // Shows text while the pointer rests on an area of host (client
   // coordinates); areaId tells the areas of one host apart.
   void AddArea(HWND host, UINT_PTR areaId, const RECT& area, const std::wstring& text);
 
  private:
+  struct Tip {
+    HWND window;  // the tool's window, or the host of an area
+    UINT_PTR areaId;
+    RECT area;  // empty: the whole window
+    std::wstring text;
+  };
+  void Give(const Tip& tip) const;
+
   UniqueModule commonControls_;
   HWND tooltip_ = nullptr;
+  std::vector<Tip> pending_;
 };
 
 }  // namespace ravelo::win
