@@ -139,6 +139,10 @@ void DrawWindow::ShowNameLabels(const std::vector<NameGridView::Name>& placed) {
       TextLabel::InitialState initial;
       initial.font = name.font;
       if (!label.Create(Content().Canvas(), draw_controls::kFirstNameCell + static_cast<int>(shown), initial)) break;
+      AccessibleDescription readAsText;  // each drawn name, as the text line
+      readAsText.role = ROLE_SYSTEM_STATICTEXT;
+      readAsText.focusable = false;
+      label.DescribeForScreenReaders(std::move(readAsText));
     }
     label.SetColour(TextLine().Colour());
     label.Show(name.text, name.font, {static_cast<float>(name.bounds.left), static_cast<float>(name.bounds.top)});

@@ -19,7 +19,14 @@ bool WindowBox::Create(HWND frame, int controlId, const wchar_t* name) {
   createSpec.bounds = {0, 0, 15, 15};
   createSpec.parent = frame;
   createSpec.controlId = controlId;
-  return CreateWindowOf(windowClass, createSpec);
+  if (!CreateWindowOf(windowClass, createSpec)) return false;
+  AccessibleDescription description;
+  description.defaultAction = L"按下";
+  description.doDefaultAction = [this] {
+    if (onClick) onClick();
+  };
+  accessibility_.Describe(Handle(), std::move(description));
+  return true;
 }
 
 void WindowBox::SetBackColour(COLORREF colour) {
@@ -81,6 +88,7 @@ void WindowBox::OnMouseMove(POINT at) {
 LRESULT WindowBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (auto answer = AnswerPaintMessages(Handle(), message, [this](const PaintDc& paint) { Paint(paint.Get()); }))
     return *answer;
+  if (auto answer = accessibility_.HandleMessage(message, wParam, lParam)) return *answer;
   switch (message) {
     case WM_MOUSEMOVE:
       OnMouseMove(PointFromLParam(lParam));

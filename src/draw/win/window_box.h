@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "shared/core/frame_layout.h"
+#include "shared/win/accessible.h"
 #include "shared/win/offscreen.h"
 #include "shared/win/window.h"
 
@@ -45,6 +46,7 @@ class WindowBox final : public Window {
   bool hovered_ = false;
   bool pressed_ = false;
   OffscreenBuffer buffer_;
+  Accessibility accessibility_;  // a push button named by its window text
 };
 
 }  // namespace ravelo::win
