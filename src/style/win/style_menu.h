@@ -7,19 +7,8 @@
 
 namespace ravelo::win {
 
-class StyleMenu {
- public:
-  StyleMenu() = default;
-  StyleMenu(const StyleMenu&) = delete;
-  StyleMenu& operator=(const StyleMenu&) = delete;
-  ~StyleMenu();
-
-  int ChooseAt(HWND owner, POINT onScreen);
-
- private:
-  bool Build();
-
-  HMENU menu_ = nullptr;
-};
+// Shows the menu at a point on the screen and returns the chosen item's ID
+// (style_controls.h), or 0 when it was dismissed.
+int ChooseStyleMenuItem(HWND owner, POINT onScreen);
 
 }  // namespace ravelo::win

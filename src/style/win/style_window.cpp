@@ -219,7 +219,7 @@ void StyleWindow::SetTitleColour(COLORREF colour) {
 
 void StyleWindow::ShowMenu(POINT onScreen) {
   using namespace style_controls;
-  switch (menu_.ChooseAt(Handle(), onScreen)) {
+  switch (ChooseStyleMenuItem(Handle(), onScreen)) {
     case kMenuTitleColour:
       if (const auto colour = dialogs_.ChooseColour(Handle())) SetTitleColour(*colour);
       break;

@@ -72,7 +72,6 @@ class StyleWindow final : public SkinnedFrame {
   std::array<FieldValue, 6> stored_;
   ContentSize size_;     // the content size laid out, for a change of DPI
   std::int16_t showButtons_ = 0;  // [Form] smc
-  StyleMenu menu_;
   CommonDialogs dialogs_;
   Tooltips tooltips_;
 };
