@@ -162,7 +162,7 @@ bool SettingsWindow::Create() {
   design.height = kHeight;
   design.title = TitleText();
   // The font rule: the modern UI font from Windows Vista on.
-  if (UsesModernUiFont(getWinVer(system_).GetWindowsVersion())) design.uiFont.name = Widen(kModernUiFontName);
+  UseUiFont(design.uiFont, system_);
   design.minimiseBox = true;
   design.menuBox = true;
   // The skin is read from the disk while the windows are made.

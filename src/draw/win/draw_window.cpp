@@ -221,11 +221,8 @@ void DrawWindow::ApplyBackground(const SettingsPlan& plan) {
 }
 
 void DrawWindow::ApplyModernTitleFont() {
-  const getWinVer version(system_);
-  if (!UsesModernUiFont(version.GetWindowsVersion())) return;
   FontSpec font = Title().FontOf();
-  font.name = Widen(kModernUiFontName);
-  Title().SetFont(font);
+  if (UseUiFont(font, system_)) Title().SetFont(font);
 }
 
 // --- What the engine asks of the window ------------------------------------

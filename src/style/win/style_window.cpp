@@ -113,12 +113,9 @@ bool StyleWindow::StartUp() {
 }
 
 void StyleWindow::ApplyModernTitleFont() {
-  const getWinVer version(system_);
-  if (!UsesModernUiFont(version.GetWindowsVersion())) return;
   for (TextLabel* label : {&Title(), &save_, &restore_, &minimize_, &cancel_}) {
     FontSpec font = label->FontOf();
-    font.name = Widen(kModernUiFontName);
-    label->SetFont(font);
+    if (UseUiFont(font, system_)) label->SetFont(font);
   }
 }
 
