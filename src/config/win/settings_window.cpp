@@ -114,15 +114,6 @@ constexpr MenuEntry kMainMenu[] = {
     {ids::kMenuAbout, L"关于"},                  {ids::kMenuHelp, L"帮助"},
     {ids::kMenuClose, L"关闭"}};  // mymenu
 
-constexpr wchar_t kStyleEditor[] = L"rvostyle.exe";
-constexpr wchar_t kDrawProgram[] = L"rvo.exe";
-
-std::wstring LaunchFailedMessage(const wchar_t* fileName) {
-  const std::wstring name = fileName;
-  return name == kDrawProgram ? L"无法启动抽签程序rvo.exe,请检查程序文件夹"
-                              : L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹";
-}
-
 // The pictures of OK, cancel and defaults (Pic(11) to Pic(13)): normal and hover.
 struct ButtonSkin {
   const wchar_t* normal;
@@ -199,8 +190,8 @@ void SettingsWindow::CreateLabels() {
 
   const std::function<void()> actions[] = {
       [this] { links_->OpenNameList(); },
-      [this] { LaunchCompanion(kStyleEditor); },
-      [this] { LaunchCompanion(kDrawProgram); },
+      [this] { LaunchCompanion(Companion::StyleEditor); },
+      [this] { LaunchCompanion(Companion::DrawProgram); },
       [this] { links_->OpenHelp(); },
       [this] { links_->ChangeDataFolder(); },
       [this] { links_->EditPrizeRounds(); },
@@ -425,8 +416,8 @@ void SettingsWindow::ShowMainMenu(POINT onScreen) { RunMenuCommand(ShowPopupMenu
 void SettingsWindow::RunMenuCommand(UINT command) {
   switch (command) {
     case ids::kMenuNameList: links_->OpenNameList(); break;
-    case ids::kMenuEditStyle: LaunchCompanion(kStyleEditor); break;
-    case ids::kMenuRunDraw: LaunchCompanion(kDrawProgram); break;
+    case ids::kMenuEditStyle: LaunchCompanion(Companion::StyleEditor); break;
+    case ids::kMenuRunDraw: LaunchCompanion(Companion::DrawProgram); break;
     case ids::kMenuUpdate: links_->OpenUpdatePage(); break;
     case ids::kMenuAbout: links_->ShowAbout(); break;
     case ids::kMenuHelp: links_->OpenHelp(); break;
@@ -471,8 +462,8 @@ void SettingsWindow::Browse(bool picture) {
   BoxOf(box).SetText(*path);
 }
 
-void SettingsWindow::LaunchCompanion(const wchar_t* fileName) {
-  if (!LaunchProgram(paths_.ProgramFile(Narrow(fileName)))) ShowWarning(Handle(), LaunchFailedMessage(fileName));
+void SettingsWindow::LaunchCompanion(Companion which) {
+  ::ravelo::win::LaunchCompanion(Handle(), paths_, which);
 }
 
 }  // namespace ravelo::win::config

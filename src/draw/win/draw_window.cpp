@@ -21,8 +21,6 @@ namespace {
 
 constexpr wchar_t kTitleText[] = L"Ravelo" RAVELO_VERSION_TEXT;
 constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,系统将为您载入默认设置";
-constexpr std::string_view kConfigProgram = "rvocfg.exe";
-constexpr std::string_view kStyleEditor = "rvostyle.exe";
 constexpr std::string_view kHelpPicture = "helpbox.pte";
 constexpr wchar_t kHelpBoxName[] = L"操作帮助";
 constexpr wchar_t kHelpBoxTip[] = L"单击关闭";
@@ -265,7 +263,8 @@ std::optional<draw::LoadedDraw> DrawWindow::LoadList() {
 }
 
 bool DrawWindow::LaunchCompanion(draw::Companion which) {
-  return LaunchProgram(paths_.ProgramFile(which == draw::Companion::ConfigProgram ? kConfigProgram : kStyleEditor));
+  // The engine tells the user when it fails.
+  return ::ravelo::win::LaunchCompanion(paths_, which);
 }
 
 void DrawWindow::EndProgram() {

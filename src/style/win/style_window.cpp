@@ -22,9 +22,6 @@ constexpr wchar_t kTitleText[] = L"Ravelo风格编辑";
 constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,请运行配置程序重新配置";
 constexpr wchar_t kSaved[] = L"保存显示风格成功";
 constexpr wchar_t kSaveFailed[] = L"保存显示风格失败,请尝试去除程序系统文件夹只读属性";
-constexpr wchar_t kDrawProgramFailed[] = L"无法启动抽签程序rvo.exe,请检查程序文件夹";
-constexpr wchar_t kConfigProgramFailed[] = L"无法启动配置程序rvocfg.exe,请检查程序文件夹";
-
 bool FileExistsAt(const std::string& utf8Path) {
   return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
 }
@@ -223,14 +220,10 @@ void StyleWindow::ShowMenu(POINT onScreen) {
     case kMenuFrameColour:
       if (const auto colour = dialogs_.ChooseColour(Handle())) SetFrameColour(*colour);
       break;
-    case kMenuDrawProgram: Launch("rvo.exe", kDrawProgramFailed); break;
-    case kMenuConfig: Launch("rvocfg.exe", kConfigProgramFailed); break;
+    case kMenuDrawProgram: LaunchCompanion(Handle(), paths_, Companion::DrawProgram); break;
+    case kMenuConfig: LaunchCompanion(Handle(), paths_, Companion::ConfigProgram); break;
     default: break;
   }
-}
-
-void StyleWindow::Launch(std::string_view program, std::wstring_view failure) {
-  if (!LaunchProgram(paths_.ProgramFile(program))) ShowWarning(Handle(), failure);
 }
 
 }  // namespace ravelo::win

@@ -55,7 +55,6 @@ class StyleWindow final : public SkinnedFrame {
   void ShowMenu(POINT onScreen);
   void SetFrameColour(COLORREF colour);
   void SetTitleColour(COLORREF colour);
-  void Launch(std::string_view program, std::wstring_view failure);
 
   InstallPaths paths_;
   Win32SystemQueries system_;
