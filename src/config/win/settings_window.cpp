@@ -392,9 +392,7 @@ void SettingsWindow::Save() {
     if (path->Text() == L"0") path->SetText(L"");
   // A typed picture or music path without its file is saved, and said.
   const auto missing =
-      written ? ravelo::config::MissingSkinFileReport(
-                    values, plan.sizeChanged, [](const std::string& path) { return IsExistingFile(PathFromUtf8(path)); })
-              : std::nullopt;
+      written ? ravelo::config::MissingSkinFileReport(values, plan.sizeChanged, IsExistingFileAt) : std::nullopt;
   const std::wstring report = Widen(missing ? *missing : ravelo::config::SaveReport(written, plan.sizeChanged));
   if (written && !missing) ShowInformation(Handle(), report);
   else ShowWarning(Handle(), report);

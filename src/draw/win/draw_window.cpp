@@ -25,10 +25,6 @@ constexpr std::string_view kHelpPicture = "helpbox.pte";
 constexpr wchar_t kHelpBoxName[] = L"操作帮助";
 constexpr wchar_t kHelpBoxTip[] = L"单击关闭";
 
-bool FileExistsAt(const std::string& utf8Path) {
-  return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
-}
-
 }  // namespace
 
 DrawWindow::DrawWindow() : engine_(*this, draw::RandomPick::FromSystemClock()) {}
@@ -94,9 +90,9 @@ void DrawWindow::LoadSettings() {
   noRepeat_ = false;
   drawCount_ = 1;
   rounds_ = false;
-  if (!FileExistsAt(configPath)) {
+  if (!IsExistingFileAt(configPath)) {
     ShowWarning(Handle(), kNoConfigMessage);
-    ApplyPlan(PlanDefaults(paths_, FileExistsAt, settings_));
+    ApplyPlan(PlanDefaults(paths_, IsExistingFileAt, settings_));
   } else {
     const ProfileReader reader = ProfileReader::Open(PathFromUtf8(configPath));
     const ConfigTexts texts = ConfigTexts::Read(reader);
@@ -110,7 +106,7 @@ void DrawWindow::LoadSettings() {
                                      draw::kFullScreenMonitorFieldBytes);
     Screenrs screen(system_);
     const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
-    ApplyPlan(PlanFromConfig(texts, bounds, paths_, FileExistsAt, settings_));
+    ApplyPlan(PlanFromConfig(texts, bounds, paths_, IsExistingFileAt, settings_));
   }
   fittedText_.RememberLayout(labelsCentred_);
   configuredCaption_ = CaptionLabel().Text();

@@ -1,6 +1,5 @@
 // The title's pop-up menu of the style editor: the two frame colours and
-// the two companion programs. It shows at the pointer and returns the
-// chosen item's ID (style_controls.h), or 0 when dismissed.
+// the two companion programs.
 #pragma once
 
 #include <windows.h>

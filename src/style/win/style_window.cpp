@@ -22,9 +22,6 @@ constexpr wchar_t kTitleText[] = L"Ravelo风格编辑";
 constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,请运行配置程序重新配置";
 constexpr wchar_t kSaved[] = L"保存显示风格成功";
 constexpr wchar_t kSaveFailed[] = L"保存显示风格失败,请尝试去除程序系统文件夹只读属性";
-bool FileExistsAt(const std::string& utf8Path) {
-  return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
-}
 
 POINT OnScreen(HWND window, POINT inWindow) {
   ClientToScreen(window, &inWindow);
@@ -91,7 +88,7 @@ void StyleWindow::MakeDraggable(TextLabel& label) {
 bool StyleWindow::StartUp() {
   paths_ = InstallPaths::FromProgramFolder(ProgramFolder());
   const std::string configPath = paths_.ConfigPath();
-  if (!FileExistsAt(configPath)) {
+  if (!IsExistingFileAt(configPath)) {
     ShowWarning(Handle(), kNoConfigMessage);
     return false;
   }
@@ -100,7 +97,7 @@ bool StyleWindow::StartUp() {
   {
     Screenrs screen(system_);
     const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
-    ApplyStartPlan(PlanStyleStart(texts, bounds, paths_, FileExistsAt));
+    ApplyStartPlan(PlanStyleStart(texts, bounds, paths_, IsExistingFileAt));
   }
   start_ = StyleSnapshot::Take(BodyColour(), Title().Colour(), Scale().ToDesign(CaptionLabel().Position()),
                                Scale().ToDesign(TextLine().Position()));
