@@ -208,7 +208,6 @@ class DrawEngine {
   std::size_t NameCount() const { return nameCount_; }
   std::size_t NamesLeft() const { return pool_.Remaining(); }
   std::optional<std::size_t> LastPick() const { return lastPick_; }  // NameIndex
-  int DrawCount() const { return drawCount_; }
   bool RoundsOn() const { return roundsOn_; }
   const PrizePlan& Plan() const { return plan_; }
   bool Ended() const { return ended_; }
