@@ -8,14 +8,15 @@ function(ravelo_warnings target)
 endfunction()
 
 # ravelo_core_library(name dir DEPS...): a static library of every .cpp in
-# dir/core. Files ending in _win.cpp or _posix.cpp are the platform half of a
-# portable interface and are picked by the target system.
+# dir/core. A portable interface may have a platform half: files in core
+# ending in _posix.cpp for the other systems, and on Windows the files in
+# dir/platform/win instead (Win32 code stays out of core).
 function(ravelo_core_library name dir)
   file(GLOB _src CONFIGURE_DEPENDS ${dir}/core/*.cpp)
   if(WIN32)
     list(FILTER _src EXCLUDE REGEX "_posix\\.cpp$")
-  else()
-    list(FILTER _src EXCLUDE REGEX "_win\\.cpp$")
+    file(GLOB _platform CONFIGURE_DEPENDS ${dir}/platform/win/*.cpp)
+    list(APPEND _src ${_platform})
   endif()
   if(_src)
     add_library(${name} STATIC ${_src})

@@ -113,8 +113,7 @@ def candidates(path, lines):
 
 
 def host_sources():
-    files = sorted(glob.glob(os.path.join(ROOT, "src", "*", "core", "*.cpp")))
-    return [f for f in files if not f.endswith("_win.cpp")]
+    return sorted(glob.glob(os.path.join(ROOT, "src", "*", "core", "*.cpp")))
 
 
 def generate(args):

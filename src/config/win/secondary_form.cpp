@@ -1,9 +1,7 @@
 #include "config/win/secondary_form.h"
 
 #include "resource_ids.h"
-#include "shared/core/probes.h"
 #include "shared/win/system_probes.h"
-#include "shared/win/wide_text.h"
 
 namespace ravelo::win::config {
 
@@ -15,8 +13,7 @@ SkinnedFormDesign SecondaryFormDesign(const wchar_t* className, const wchar_t* c
   design.width = width;
   design.height = height;
   design.title = caption;
-  const Win32SystemQueries system;
-  if (UsesModernUiFont(getWinVer(system).GetWindowsVersion())) design.uiFont.name = Widen(kModernUiFontName);
+  UseUiFont(design.uiFont, Win32SystemQueries{});
   return design;
 }
 

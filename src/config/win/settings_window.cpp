@@ -118,15 +118,6 @@ constexpr MenuEntry kMainMenu[] = {
     {ids::kMenuAbout, L"关于"},                  {ids::kMenuHelp, L"帮助"},
     {ids::kMenuClose, L"关闭"}};  // mymenu
 
-constexpr wchar_t kStyleEditor[] = L"rvostyle.exe";
-constexpr wchar_t kDrawProgram[] = L"rvo.exe";
-
-std::wstring LaunchFailedMessage(const wchar_t* fileName) {
-  const std::wstring name = fileName;
-  return name == kDrawProgram ? L"无法启动抽签程序rvo.exe,请检查程序文件夹"
-                              : L"无法启动风格编辑器rvostyle.exe,请检查程序文件夹";
-}
-
 // The pictures of OK, cancel and defaults (Pic(11) to Pic(13)): normal and hover.
 struct ButtonSkin {
   const wchar_t* normal;
@@ -166,7 +157,7 @@ bool SettingsWindow::Create() {
   design.height = kHeight;
   design.title = TitleText();
   // The font rule: the modern UI font from Windows Vista on.
-  if (UsesModernUiFont(getWinVer(system_).GetWindowsVersion())) design.uiFont.name = Widen(kModernUiFontName);
+  UseUiFont(design.uiFont, system_);
   design.minimiseBox = true;
   design.menuBox = true;
   // The skin is read from the disk while the windows are made.
@@ -202,8 +193,8 @@ void SettingsWindow::CreateLabels() {
 
   const std::function<void()> actions[] = {
       [this] { links_->OpenNameList(); },
-      [this] { LaunchCompanion(kStyleEditor); },
-      [this] { LaunchCompanion(kDrawProgram); },
+      [this] { LaunchCompanion(Companion::StyleEditor); },
+      [this] { LaunchCompanion(Companion::DrawProgram); },
       [this] { links_->OpenHelp(); },
       [this] { links_->ChangeDataFolder(); },
       [this] { links_->EditPrizeRounds(); },
@@ -404,9 +395,7 @@ void SettingsWindow::Save() {
   ShowValues(shown);
   // A typed picture or music path without its file is saved, and said.
   const auto missing =
-      written ? ravelo::config::MissingSkinFileReport(
-                    values, plan.sizeChanged, [](const std::string& path) { return IsExistingFile(PathFromUtf8(path)); })
-              : std::nullopt;
+      written ? ravelo::config::MissingSkinFileReport(values, plan.sizeChanged, IsExistingFileAt) : std::nullopt;
   const std::wstring report = Widen(missing ? *missing : ravelo::config::SaveReport(written, plan.sizeChanged));
   if (written && !missing) ShowInformation(Handle(), report);
   else ShowWarning(Handle(), report);
@@ -428,8 +417,8 @@ void SettingsWindow::ShowMainMenu(POINT onScreen) { RunMenuCommand(ShowPopupMenu
 void SettingsWindow::RunMenuCommand(UINT command) {
   switch (command) {
     case ids::kMenuNameList: links_->OpenNameList(); break;
-    case ids::kMenuEditStyle: LaunchCompanion(kStyleEditor); break;
-    case ids::kMenuRunDraw: LaunchCompanion(kDrawProgram); break;
+    case ids::kMenuEditStyle: LaunchCompanion(Companion::StyleEditor); break;
+    case ids::kMenuRunDraw: LaunchCompanion(Companion::DrawProgram); break;
     case ids::kMenuUpdate: links_->OpenUpdatePage(); break;
     case ids::kMenuAbout: links_->ShowAbout(); break;
     case ids::kMenuHelp: links_->OpenHelp(); break;
@@ -474,8 +463,8 @@ void SettingsWindow::Browse(bool picture) {
   BoxOf(box).SetText(*path);
 }
 
-void SettingsWindow::LaunchCompanion(const wchar_t* fileName) {
-  if (!LaunchProgram(paths_.ProgramFile(Narrow(fileName)))) ShowWarning(Handle(), LaunchFailedMessage(fileName));
+void SettingsWindow::LaunchCompanion(Companion which) {
+  ::ravelo::win::LaunchCompanion(Handle(), paths_, which);
 }
 
 }  // namespace ravelo::win::config

@@ -14,6 +14,7 @@
 #include "config/core/settings_form.h"
 #include "config/core/settings_save.h"
 #include "config/win/config_links.h"
+#include "shared/core/companion.h"
 #include "shared/core/paths.h"
 #include "shared/win/common_dialogs.h"
 #include "shared/win/form_controls.h"
@@ -54,7 +55,7 @@ class SettingsWindow final : public SkinnedForm {
   void ChooseColour(size_t swatch);
   void ChooseLabelFont(bool isCaption);
   void Browse(bool picture);  // Label_bjll, Label_yyll
-  void LaunchCompanion(const wchar_t* fileName);
+  void LaunchCompanion(Companion which);
 
   Win32SystemQueries system_;
   InstallPaths paths_;

@@ -370,8 +370,7 @@ void DrawEngine::SetButton(CommandButton b, bool enabled) {
 
 bool DrawEngine::Launch(Companion which) {
   if (effects_.LaunchCompanion(which)) return true;
-  effects_.ShowMessage(which == Companion::ConfigProgram ? kConfigProgramFailedMessage
-                                                         : kStyleEditorFailedMessage);
+  effects_.ShowMessage(CompanionFailedMessage(which));
   return false;
 }
 

@@ -42,6 +42,7 @@
 #include "draw/core/draw_pool.h"
 #include "draw/core/prize_plan.h"
 #include "draw/core/random_pick.h"
+#include "shared/core/companion.h"
 
 namespace ravelo::draw {
 
@@ -55,13 +56,12 @@ inline constexpr int kKeyConfigure = '2';  // 50
 // The four command buttons I_cmd(1) .. I_cmd(4).
 enum class CommandButton { Start = 1, Stop = 2, Reload = 3, Configure = 4 };
 
-enum class Companion { ConfigProgram, StyleEditor };  // rvocfg.exe, rvostyle.exe
+// The draw window starts rvocfg.exe and rvostyle.exe.
+using ravelo::Companion;
 
 // Message box texts (warning icon, title "Ravelo", one OK button).
 inline constexpr std::string_view kNoNameListMessage = "找不到抽签名单文件,请重新设置抽签名单";
 inline constexpr std::string_view kEmptyNameListMessage = "抽签名单中没有名字,请先在配置程序中添加抽签名单";
-inline constexpr std::string_view kConfigProgramFailedMessage = "无法启动配置程序rvocfg.exe,请检查程序文件夹";
-inline constexpr std::string_view kStyleEditorFailedMessage = "无法启动风格编辑器rvostyle.exe,请检查程序文件夹";
 // Information icon.
 inline constexpr std::string_view kPoolExhaustedMessage = "名单中的名字已全部抽完,刷新后可重新开始";
 
@@ -208,7 +208,6 @@ class DrawEngine {
   std::size_t NameCount() const { return nameCount_; }
   std::size_t NamesLeft() const { return pool_.Remaining(); }
   std::optional<std::size_t> LastPick() const { return lastPick_; }  // NameIndex
-  int DrawCount() const { return drawCount_; }
   bool RoundsOn() const { return roundsOn_; }
   const PrizePlan& Plan() const { return plan_; }
   bool Ended() const { return ended_; }

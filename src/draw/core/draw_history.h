@@ -14,7 +14,6 @@
 
 namespace ravelo::draw {
 
-inline constexpr std::string_view kHistoryFileName = "history.txt";
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // Information ("抽签记录" before any draw has been recorded).

@@ -4,9 +4,9 @@
 // results (opened, or saved as a table), the choice of list, the two
 // companion programs, the help picture and exit. It shows at the pointer and
 // sends the chosen item to its window as WM_COMMAND (the IDs are in
-// draw_controls.h). The menu itself is built the first time it shows, which
-// keeps it out of the program's start; the lists' submenu is filled afresh
-// each time, since rvocfg may have made or removed lists meanwhile.
+// draw_controls.h). The menu is built from this state each time it shows,
+// which keeps it out of the program's start and its lists current (rvocfg may
+// have made or removed lists meanwhile).
 #pragma once
 
 #include <windows.h>
@@ -21,11 +21,6 @@ namespace ravelo::win {
 
 class DrawMenu {
  public:
-  DrawMenu() = default;
-  DrawMenu(const DrawMenu&) = delete;
-  DrawMenu& operator=(const DrawMenu&) = delete;
-  ~DrawMenu();
-
   // Music is checked from the start, top-most is not.
   void SetChecked(int itemId, bool checked);
   bool IsChecked(int itemId) const;
@@ -45,18 +40,12 @@ class DrawMenu {
 
   // Shows the menu at a point on the screen until an item is chosen or the
   // menu is dismissed; the choice reaches owner as WM_COMMAND.
-  void ShowAt(HWND owner, POINT onScreen);
+  void ShowAt(HWND owner, POINT onScreen) const;
 
  private:
-  bool Build();
-  void FillLists();
-  void FillCounts();
   // The item's place in checked_; nullopt for an item without a check mark.
   static std::optional<std::size_t> CheckSlot(int itemId);
 
-  HMENU menu_ = nullptr;
-  HMENU lists_ = nullptr;  // owned by menu_
-  HMENU counts_ = nullptr;  // owned by menu_
   int drawCount_ = 1;
   std::vector<std::string> listNames_;
   std::size_t listInUse_ = 0;

@@ -21,15 +21,9 @@ namespace {
 
 constexpr wchar_t kTitleText[] = L"Ravelo" RAVELO_VERSION_TEXT;
 constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,系统将为您载入默认设置";
-constexpr std::string_view kConfigProgram = "rvocfg.exe";
-constexpr std::string_view kStyleEditor = "rvostyle.exe";
 constexpr std::string_view kHelpPicture = "helpbox.pte";
 constexpr wchar_t kHelpBoxName[] = L"操作帮助";
 constexpr wchar_t kHelpBoxTip[] = L"单击关闭";
-
-bool FileExistsAt(const std::string& utf8Path) {
-  return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
-}
 
 }  // namespace
 
@@ -96,9 +90,9 @@ void DrawWindow::LoadSettings() {
   noRepeat_ = false;
   drawCount_ = 1;
   rounds_ = false;
-  if (!FileExistsAt(configPath)) {
+  if (!IsExistingFileAt(configPath)) {
     ShowWarning(Handle(), kNoConfigMessage);
-    ApplyPlan(PlanDefaults(paths_, FileExistsAt, settings_));
+    ApplyPlan(PlanDefaults(paths_, IsExistingFileAt, settings_));
   } else {
     const ProfileReader reader = ProfileReader::Open(PathFromUtf8(configPath));
     const ConfigTexts texts = ConfigTexts::Read(reader);
@@ -112,7 +106,7 @@ void DrawWindow::LoadSettings() {
                                      draw::kFullScreenMonitorFieldBytes);
     Screenrs screen(system_);
     const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
-    ApplyPlan(PlanFromConfig(texts, bounds, paths_, FileExistsAt, settings_));
+    ApplyPlan(PlanFromConfig(texts, bounds, paths_, IsExistingFileAt, settings_));
   }
   fittedText_.RememberLayout(labelsCentred_);
   configuredCaption_ = CaptionLabel().Text();
@@ -221,11 +215,8 @@ void DrawWindow::ApplyBackground(const SettingsPlan& plan) {
 }
 
 void DrawWindow::ApplyModernTitleFont() {
-  const getWinVer version(system_);
-  if (!UsesModernUiFont(version.GetWindowsVersion())) return;
   FontSpec font = Title().FontOf();
-  font.name = Widen(kModernUiFontName);
-  Title().SetFont(font);
+  if (UseUiFont(font, system_)) Title().SetFont(font);
 }
 
 // --- What the engine asks of the window ------------------------------------
@@ -268,7 +259,8 @@ std::optional<draw::LoadedDraw> DrawWindow::LoadList() {
 }
 
 bool DrawWindow::LaunchCompanion(draw::Companion which) {
-  return LaunchProgram(paths_.ProgramFile(which == draw::Companion::ConfigProgram ? kConfigProgram : kStyleEditor));
+  // The engine tells the user when it fails.
+  return ::ravelo::win::LaunchCompanion(paths_, which);
 }
 
 void DrawWindow::EndProgram() {

@@ -55,9 +55,7 @@ class DrawWindow final : public SkinnedFrame, private draw::DrawEffects, private
   // program: the program then ends without showing the window.
   bool StartUp();
 
-  const InstallPaths& Paths() const { return paths_; }
   const DrawSettingsState& Settings() const { return settings_; }
-  const draw::DrawEngine& Engine() const { return engine_; }
 
  private:
   static constexpr UINT_PTR kDrawTimer = 1;

@@ -32,7 +32,6 @@ class WindowBox final : public Window {
   // Back to the normal drawing (after the box minimised its window).
   void EndHover();
 
-  bool Hovered() const { return hovered_; }
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -65,9 +65,6 @@ const ConfigKeySpec& SpecOf(ConfigKey key);
 // All 25 keys, in reading order.
 const std::array<ConfigKeySpec, kConfigKeyCount>& AllConfigKeys();
 
-// The file's name below the data root's "common" folder.
-inline constexpr std::string_view kConfigFileName = "rvoconfig.rcf";
-
 // The fixed-width field a writer stores: utf8 left-aligned, cut to width
 // bytes of its GBK form (never splitting a character) or padded with blanks
 // to width. Returned as UTF-8.

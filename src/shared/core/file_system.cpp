@@ -4,6 +4,10 @@
 
 namespace ravelo {
 
+bool IsExistingFileAt(const std::string& utf8Path) {
+  return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
+}
+
 std::optional<std::string> ReadWholeFile(const FilePath& path, std::uint64_t maxBytes) {
   auto file = InputFile::Open(path);
   if (!file) return std::nullopt;

@@ -47,6 +47,8 @@ std::string PathToUtf8(const FilePath& path);
 
 // True when path names an existing regular file (not a folder).
 bool IsExistingFile(const FilePath& path);
+// The same for a path in UTF-8 text, as the settings hold them ("" names no file).
+bool IsExistingFileAt(const std::string& utf8Path);
 
 // A regular file opened for reading, closed when the object goes. Other
 // programs may still read, write or delete it meanwhile. (The platform's own

@@ -279,11 +279,6 @@ std::string ProfileReader::Read(std::string_view section, std::string_view key, 
   return {};
 }
 
-std::string ReadProfileString(const FilePath& file, std::string_view section, std::string_view key,
-                              size_t bufferBytes) {
-  return ProfileReader::Open(file).Read(section, key, bufferBytes);
-}
-
 std::string ApplyProfileWrite(std::string_view fileBytes, std::string_view section, std::string_view key,
                               std::string_view valueUtf8) {
   if (HasLineBreak(section) || HasLineBreak(key)) return std::string(fileBytes);

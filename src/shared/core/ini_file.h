@@ -54,10 +54,6 @@ class ProfileReader {
   bool exists_ = false;
 };
 
-// One-shot read (one file read per call).
-std::string ReadProfileString(const FilePath& file, std::string_view section,
-                              std::string_view key, size_t bufferBytes);
-
 // One-shot write; false when the file could not be written. (Not named
 // WriteProfileString: <windows.h> defines that name as a macro.)
 bool WriteProfileValue(const FilePath& file, std::string_view section, std::string_view key,

@@ -58,14 +58,6 @@ ContentSizeRange ContentHeightRange(std::int16_t dmPelsHeight) {
   return {kMinContentHeight, dmPelsHeight};
 }
 
-bool ValidateContentWidth(std::int64_t width, std::int16_t dmPelsWidth) {
-  return ContentWidthRange(dmPelsWidth).Contains(width);
-}
-
-bool ValidateContentHeight(std::int64_t height, std::int16_t dmPelsHeight) {
-  return ContentHeightRange(dmPelsHeight).Contains(height);
-}
-
 bool UsesModernUiFont(std::int16_t osMajorVersion) {
   return osMajorVersion >= kFirstModernUiVersion;
 }

@@ -79,8 +79,6 @@ struct ContentSizeRange {
 
 ContentSizeRange ContentWidthRange(std::int16_t dmPelsWidth);    // 250..dmPelsWidth
 ContentSizeRange ContentHeightRange(std::int16_t dmPelsHeight);  // 100..dmPelsHeight
-bool ValidateContentWidth(std::int64_t width, std::int16_t dmPelsWidth);
-bool ValidateContentHeight(std::int64_t height, std::int16_t dmPelsHeight);
 
 // From Windows Vista on (major version 6) the windows set this font on their
 // own labels.

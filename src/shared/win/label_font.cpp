@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "shared/win/wide_text.h"
+
 namespace ravelo::win {
 
 LOGFONTW LabelLogFont(const FontSpec& fontSpec, int dpiY) {
@@ -28,6 +30,12 @@ LOGFONTW LabelLogFont(const FontSpec& fontSpec, int dpiY) {
 Font CreateLabelFont(const FontSpec& fontSpec, int dpi) {
   const LOGFONTW font = LabelLogFont(fontSpec, dpi);
   return Font(CreateFontIndirectW(&font));
+}
+
+bool UseUiFont(FontSpec& font, const SystemQueries& system) {
+  if (!UsesModernUiFont(getWinVer(system).GetWindowsVersion())) return false;
+  font.name = Widen(kModernUiFontName);
+  return true;
 }
 
 }  // namespace ravelo::win

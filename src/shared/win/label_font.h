@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "shared/core/probes.h"
 #include "shared/win/gdi.h"
 
 namespace ravelo::win {
@@ -22,6 +23,12 @@ struct FontSpec {
 // is mapped to the closest one it has, as the font mapper does for every
 // program.
 Font CreateLabelFont(const FontSpec& fontSpec, int dpi);
+
+// The windows' own labels and inputs (not the operator's caption and text)
+// take the modern UI font, 微软雅黑, from Windows Vista on; before it they
+// keep the face they were designed with (宋体 in every design). Gives `font`
+// that face; false when it keeps the one it had.
+bool UseUiFont(FontSpec& font, const SystemQueries& system);
 
 // The LOGFONT behind CreateLabelFont, for a device of dpiY pixels per inch.
 LOGFONTW LabelLogFont(const FontSpec& fontSpec, int dpiY);

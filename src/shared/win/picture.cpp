@@ -31,7 +31,7 @@ PictureDecoder::ReadAhead ReadAheadOf(std::wstring path) {
   PictureDecoder::ReadAhead result;
   result.path = std::move(path);
   std::optional<std::string> bytes = ReadWholeFile(FilePath(result.path), kMaxDirectRead);
-  result.found = bytes || GetFileAttributesW(result.path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  result.found = bytes || IsExistingFile(FilePath(result.path));
   if (!bytes) return result;
   if (std::optional<SimpleBmp> bmp = ParseSimpleBmp(*bytes)) {
     result.width = bmp->width;
@@ -342,7 +342,7 @@ std::optional<Picture> PictureDecoder::Load(const std::wstring& path) {
       return Picture(std::move(dib->first), dib->second, bmp->width, bmp->height,
                      bmp->alpha ? std::nullopt : std::optional<bool>(true));
     }
-  } else if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  } else if (!IsExistingFile(FilePath(path))) {
     return std::nullopt;  // no such file: no need to wake WIC
   }
   return LoadWithWic(path);

@@ -1,5 +1,7 @@
-// Pop-up menus built from a table: each entry is a command (id and caption)
-// or a submenu of further entries.
+// Pop-up menus built from a table, afresh each time they show, so a menu
+// always says what its window's state is now: each entry is a command (an id
+// and a caption, perhaps checked, a radio choice or greyed), a submenu of
+// further entries, or a separator.
 #pragma once
 
 #include <windows.h>
@@ -10,10 +12,15 @@
 namespace ravelo::win {
 
 struct MenuEntry {
-  UINT id = 0;  // the command; 0 for a submenu
-  std::wstring_view caption;
+  UINT id = 0;  // the command; 0 for a submenu or a separator
+  std::wstring_view caption;  // empty with id 0: a separator
   std::span<const MenuEntry> submenu = {};
+  bool checked = false;
+  bool radio = false;  // the check shows as a dot: one choice of several
+  bool enabled = true;  // false: greyed, cannot be chosen
 };
+
+inline constexpr MenuEntry kMenuSeparator{};
 
 // Shows the entries as a pop-up menu at a point on the screen and returns
 // the id of the chosen command, or 0 when the menu was dismissed.

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "shared/win/message_box.h"
 #include "shared/win/unique_handle.h"
 #include "shared/win/wide_text.h"
 
@@ -39,8 +40,8 @@ std::wstring ProgramFileName() {
   return path.substr(path.rfind(L'\\') + 1);  // npos + 1: the whole path
 }
 
-bool LaunchProgram(const std::string& path) {
-  const std::wstring program = Widen(path);
+bool LaunchCompanion(const InstallPaths& paths, Companion which) {
+  const std::wstring program = Widen(paths.ProgramFile(CompanionFile(which)));
   // The command line is the quoted program path alone; CreateProcess may
   // write into it.
   std::wstring commandLine = L"\"" + program + L"\"";
@@ -56,6 +57,12 @@ bool LaunchProgram(const std::string& path) {
   const UniqueHandle thread(process.hThread);
   const UniqueHandle child(process.hProcess);
   return true;
+}
+
+bool LaunchCompanion(HWND owner, const InstallPaths& paths, Companion which) {
+  if (LaunchCompanion(paths, which)) return true;
+  ShowWarning(owner, Widen(CompanionFailedMessage(which)));
+  return false;
 }
 
 }  // namespace ravelo::win

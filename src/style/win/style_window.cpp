@@ -22,12 +22,6 @@ constexpr wchar_t kTitleText[] = L"Ravelo风格编辑";
 constexpr wchar_t kNoConfigMessage[] = L"找不到配置文件,请运行配置程序重新配置";
 constexpr wchar_t kSaved[] = L"保存显示风格成功";
 constexpr wchar_t kSaveFailed[] = L"保存显示风格失败,请尝试去除程序系统文件夹只读属性";
-constexpr wchar_t kDrawProgramFailed[] = L"无法启动抽签程序rvo.exe,请检查程序文件夹";
-constexpr wchar_t kConfigProgramFailed[] = L"无法启动配置程序rvocfg.exe,请检查程序文件夹";
-
-bool FileExistsAt(const std::string& utf8Path) {
-  return !utf8Path.empty() && IsExistingFile(PathFromUtf8(utf8Path));
-}
 
 POINT OnScreen(HWND window, POINT inWindow) {
   ClientToScreen(window, &inWindow);
@@ -190,7 +184,7 @@ LRESULT StyleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool StyleWindow::StartUp() {
   paths_ = InstallPaths::FromProgramFolder(ProgramFolder());
   const std::string configPath = paths_.ConfigPath();
-  if (!FileExistsAt(configPath)) {
+  if (!IsExistingFileAt(configPath)) {
     ShowWarning(Handle(), kNoConfigMessage);
     return false;
   }
@@ -199,7 +193,7 @@ bool StyleWindow::StartUp() {
   {
     Screenrs screen(system_);
     const ScreenBounds bounds{screen.dmPelsWidth(), screen.dmPelsHeight()};
-    ApplyStartPlan(PlanStyleStart(texts, bounds, paths_, FileExistsAt));
+    ApplyStartPlan(PlanStyleStart(texts, bounds, paths_, IsExistingFileAt));
   }
   start_ = StyleSnapshot::Take(BodyColour(), Title().Colour(), Scale().ToDesign(CaptionLabel().Position()),
                                Scale().ToDesign(TextLine().Position()));
@@ -209,12 +203,9 @@ bool StyleWindow::StartUp() {
 }
 
 void StyleWindow::ApplyModernTitleFont() {
-  const getWinVer version(system_);
-  if (!UsesModernUiFont(version.GetWindowsVersion())) return;
   for (TextLabel* label : {&Title(), &save_, &restore_, &minimize_, &cancel_}) {
     FontSpec font = label->FontOf();
-    font.name = Widen(kModernUiFontName);
-    label->SetFont(font);
+    if (UseUiFont(font, system_)) label->SetFont(font);
   }
 }
 
@@ -315,21 +306,17 @@ void StyleWindow::SetTitleColour(COLORREF colour) {
 
 void StyleWindow::ShowMenu(POINT onScreen) {
   using namespace style_controls;
-  switch (menu_.ChooseAt(Handle(), onScreen)) {
+  switch (ChooseStyleMenuItem(Handle(), onScreen)) {
     case kMenuTitleColour:
       if (const auto colour = dialogs_.ChooseColour(Handle())) SetTitleColour(*colour);
       break;
     case kMenuFrameColour:
       if (const auto colour = dialogs_.ChooseColour(Handle())) SetFrameColour(*colour);
       break;
-    case kMenuDrawProgram: Launch("rvo.exe", kDrawProgramFailed); break;
-    case kMenuConfig: Launch("rvocfg.exe", kConfigProgramFailed); break;
+    case kMenuDrawProgram: LaunchCompanion(Handle(), paths_, Companion::DrawProgram); break;
+    case kMenuConfig: LaunchCompanion(Handle(), paths_, Companion::ConfigProgram); break;
     default: break;
   }
-}
-
-void StyleWindow::Launch(std::string_view program, std::wstring_view failure) {
-  if (!LaunchProgram(paths_.ProgramFile(program))) ShowWarning(Handle(), failure);
 }
 
 }  // namespace ravelo::win

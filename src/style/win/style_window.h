@@ -68,7 +68,6 @@ class StyleWindow final : public SkinnedFrame {
   void ShowMenu(POINT onScreen);
   void SetFrameColour(COLORREF colour);
   void SetTitleColour(COLORREF colour);
-  void Launch(std::string_view program, std::wstring_view failure);
 
   InstallPaths paths_;
   Win32SystemQueries system_;
@@ -86,7 +85,6 @@ class StyleWindow final : public SkinnedFrame {
   std::array<FieldValue, 6> stored_;
   ContentSize size_;     // the content size laid out, for a change of DPI
   std::int16_t showButtons_ = 0;  // [Form] smc
-  StyleMenu menu_;
   CommonDialogs dialogs_;
   Tooltips tooltips_;
 };

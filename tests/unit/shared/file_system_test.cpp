@@ -36,6 +36,7 @@ TEST(FileSystem, WritesReadsAndReplacesAFileInAChineseFolder) {
 
   ASSERT_TRUE(WriteFileAtomically(file, std::string("first\r\n\0binary", 15)));
   EXPECT_TRUE(IsExistingFile(file));
+  EXPECT_TRUE(IsExistingFileAt(PathToUtf8(file)));
   EXPECT_EQ(ReadWholeFile(file), std::string("first\r\n\0binary", 15));
 
   ASSERT_TRUE(WriteFileAtomically(file, "second"));
@@ -48,6 +49,8 @@ TEST(FileSystem, WritesReadsAndReplacesAFileInAChineseFolder) {
 TEST(FileSystem, WritesThatCannotLandFailAndChangeNothing) {
   ScratchFolder folder;
   EXPECT_FALSE(IsExistingFile(folder.path()));  // a folder is not a file
+  EXPECT_FALSE(IsExistingFileAt(PathToUtf8(folder.path())));
+  EXPECT_FALSE(IsExistingFileAt(""));
   EXPECT_EQ(ReadWholeFile(folder.path()), std::nullopt);
   EXPECT_FALSE(WriteFileAtomically(folder.File("missing/file.rcf"), "x"));
   EXPECT_FALSE(WriteFileAtomically({}, "x"));  // no path is no file

@@ -51,13 +51,13 @@ TEST(ProfileFile, WritesLandOnDiskAsGbkTogetherOrNotAtAll) {
   ScratchFolder folder;
   const auto file = folder.File("rvoconfig.rcf");
   EXPECT_FALSE(ProfileReader::Open(file).FileExists());
-  EXPECT_EQ(ReadProfileString(file, "Form", "caption", 31), "");
+  EXPECT_EQ(ProfileReader::Open(file).Read("Form", "caption", 31), "");
   const ProfileWrite writes[] = {{"Form", "caption", "抽签"}, {"Style", "form", "8388672   "}};
   ASSERT_TRUE(WriteProfileValues(file, writes));
   EXPECT_EQ(ReadWholeFile(file), Utf8ToGbk("[Form]\r\ncaption=抽签\r\n[Style]\r\nform=8388672   \r\n"));
   ASSERT_TRUE(WriteProfileValue(file, "Form", "caption", "新标题"));
   EXPECT_TRUE(ProfileReader::Open(file).FileExists());
-  EXPECT_EQ(ReadProfileString(file, "form", "caption", 31), "新标题");
+  EXPECT_EQ(ProfileReader::Open(file).Read("form", "caption", 31), "新标题");
 
   const auto before = ReadWholeFile(file);
   using std::filesystem::perms;

@@ -67,13 +67,13 @@ TEST(ClampContentSize, RaisesToTheMinimumThenLowersToTheScreen) {
 }
 
 TEST(ContentSizeRange, AcceptsFromTheMinimumToTheScreen) {
-  EXPECT_FALSE(ValidateContentWidth(249, 1004));
-  EXPECT_TRUE(ValidateContentWidth(250, 1004));
-  EXPECT_TRUE(ValidateContentWidth(1004, 1004));
-  EXPECT_FALSE(ValidateContentWidth(1005, 1004));
-  EXPECT_FALSE(ValidateContentWidth(4294967546LL, 1004));  // 250 + 2^32
-  EXPECT_TRUE(ValidateContentHeight(668, 668));
-  EXPECT_FALSE(ValidateContentHeight(100, 80));  // no screen room at all
+  EXPECT_FALSE(ContentWidthRange(1004).Contains(249));
+  EXPECT_TRUE(ContentWidthRange(1004).Contains(250));
+  EXPECT_TRUE(ContentWidthRange(1004).Contains(1004));
+  EXPECT_FALSE(ContentWidthRange(1004).Contains(1005));
+  EXPECT_FALSE(ContentWidthRange(1004).Contains(4294967546LL));  // 250 + 2^32
+  EXPECT_TRUE(ContentHeightRange(668).Contains(668));
+  EXPECT_FALSE(ContentHeightRange(80).Contains(100));  // no screen room at all
 }
 
 }  // namespace
