@@ -25,6 +25,11 @@ namespace {
 constexpr wchar_t kFormProperty[] = L"RaveloForm";
 }  // namespace
 
+UINT FormKeyboardMessage() {
+  static const UINT message = RegisterWindowMessageW(L"RaveloFormKeyboard");
+  return message;
+}
+
 void MarkAsForm(HWND window) {
   // Tab also walks into the children of child windows.
   SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
@@ -42,7 +47,10 @@ bool IsFormMessage(MSG& message) {
     SendMessageW(form, WM_SYSCOMMAND, SC_KEYMENU, 0);
     return true;
   }
-  if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) altAlone = message.wParam == VK_MENU;
+  if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+    altAlone = message.wParam == VK_MENU;
+    SendMessageW(form, FormKeyboardMessage(), 0, 0);
+  }
   if (message.message == WM_KEYDOWN) {
     // A multi-line box keeps Enter for its new lines and would swallow
     // Esc: Ctrl+Enter and Esc reach the form from every control. An open

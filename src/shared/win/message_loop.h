@@ -19,6 +19,9 @@ int RunMessageLoop(HWND keyOwner);
 // through their text boxes and check boxes, and Space ticks a check box:
 // IsDialogMessage sees the keys of a marked window's descendants first.
 void MarkAsForm(HWND window);
+// Sent to a form before each key is pressed in it: the form makes what only
+// the keyboard needs the first time.
+UINT FormKeyboardMessage();
 // Gives a key message to the form it belongs to; true when the form used it.
 bool IsFormMessage(MSG& message);
 // The message loop of a program made of forms; runs until WM_QUIT.

@@ -195,10 +195,26 @@ size_t SkinnedForm::AddText(std::wstring_view text, POINT design, COLORREF colou
 void SkinnedForm::ShowCentred() {
   ShowWindow(Handle(), SW_SHOWNORMAL);
   UpdateWindow(Handle());
-  MakeStops();
-  ArrangeTabOrder();
-  if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
+  for (ImageButton* button : buttons_)
+    if (button->onClick) button->MakeTabStop();
+  // The drawn controls' stops wait for the keyboard: the first stop in
+  // reading order is a window of the form's own.
+  if (const std::vector<HWND> order = TabOrder(); !order.empty()) SetFocus(order.front());
   tips_.Create();
+}
+
+void SkinnedForm::PrepareKeyboard() {
+  if (keyboardReady_) return;
+  keyboardReady_ = true;
+  MakeStops();
+  // The Tab order is the windows' z-order; none of them overlap, so
+  // nothing needs repainting.
+  HWND previous = HWND_TOP;
+  for (HWND stop : TabOrder()) {
+    SetWindowPos(stop, previous, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
+    previous = stop;
+  }
 }
 
 void SkinnedForm::MakeStops() {
@@ -228,9 +244,7 @@ RECT SkinnedForm::FocusMarkOf(size_t area) const {
   return mark;
 }
 
-void SkinnedForm::ArrangeTabOrder() {
-  for (ImageButton* button : buttons_)
-    if (button->onClick) button->MakeTabStop();
+std::vector<HWND> SkinnedForm::TabOrder() {
   // The frame's boxes come last: the form's own controls are what a reader
   // looks for first.
   std::vector<HWND> stops;
@@ -259,14 +273,7 @@ void SkinnedForm::ArrangeTabOrder() {
   std::vector<HWND> order;
   for (size_t i : ReadingOrder(bounds, groups)) order.push_back(stops[i]);
   order.insert(order.end(), frameBoxes.begin(), frameBoxes.end());
-  // The Tab order is the windows' z-order; none of them overlap, so
-  // nothing needs repainting.
-  HWND previous = HWND_TOP;
-  for (HWND stop : order) {
-    SetWindowPos(stop, previous, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
-    previous = stop;
-  }
+  return order;
 }
 
 void SkinnedForm::NameByItsText(HWND window, const ravelo::Rect& bounds) {
@@ -397,6 +404,12 @@ bool SkinnedForm::InHeadline(POINT at) const {
 
 LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (auto answer = DispatchToControl(message, wParam, lParam)) return *answer;
+  if (message == FormKeyboardMessage()) {
+    PrepareKeyboard();
+    return 0;
+  }
+  // A screen reader looking at the form finds the drawn controls too.
+  if (message == WM_GETOBJECT) PrepareKeyboard();
   if (auto answer = AnswerPaintMessages(Handle(), message,
                                         [this](const PaintDc& paint) { canvas_.PaintHost(paint.Get(), paint.Area()); }))
     return *answer;

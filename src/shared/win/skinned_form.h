@@ -134,9 +134,11 @@ class SkinnedForm : public Window, public Backdrop {
   void AddGroupBox(const RECT& box, const TextLabel& caption);
   void AddGroupBox(const RECT& box, size_t captionText);
 
-  // Shows the window where it was made, in the middle of the screen, then
-  // makes the drawn controls' Tab stops, puts the Tab order in reading
-  // order, gives the focus to its first stop and makes the tooltips.
+  // Shows the window where it was made, in the middle of the screen, gives
+  // the focus to the first control in reading order and makes the
+  // tooltips. The drawn controls' Tab stops and the reading order of Tab
+  // are made when the keyboard or a screen reader first asks (about 10 ms
+  // that a form used with the mouse never spends).
   void ShowCentred();
 
   void PaintBackdrop(HDC dc, const RECT& area) const override;
@@ -176,7 +178,9 @@ class SkinnedForm : public Window, public Backdrop {
   void AddHotAreaAt(int areaId, const RECT& bounds, const std::wstring& tip, const std::wstring& name, long role,
                     std::function<void()> onClick);
   void MakeStops();
-  void ArrangeTabOrder();
+  void PrepareKeyboard();
+  // The windows Tab reaches, in reading order, the frame's boxes last.
+  std::vector<HWND> TabOrder();
   // A standard control without a name of its own is named by the text drawn
   // beside it.
   void NameByItsText(HWND window, const ravelo::Rect& bounds);
@@ -208,6 +212,7 @@ class SkinnedForm : public Window, public Backdrop {
   int pressedArea_ = -1;
   std::vector<std::unique_ptr<DrawnControlStop>> stops_;  // one a hot area, once shown
   int focusedArea_ = -1;
+  bool keyboardReady_ = false;
   bool actingFromKeyboard_ = false;
   std::vector<ImageButton*> buttons_;
   ImageButton* defaultButton_ = nullptr;
