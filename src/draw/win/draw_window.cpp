@@ -42,7 +42,7 @@ bool DrawWindow::Create() {
   design.title = kTitleText;
   if (!SkinnedFrame::Create(design)) return false;
 
-  hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND));
+  hand_ = HandCursor();
   if (!minimizeBox_.Create(Handle(), draw_controls::kMinimizeBox, L"最小化") ||
       !closeBox_.Create(Handle(), draw_controls::kCloseBox, L"关闭"))
     return false;

@@ -45,7 +45,7 @@ void VerticalLine(HDC dc, int x, int top, int bottom, int width, COLORREF colour
 bool SkinnedForm::Create(const SkinnedFormDesign& design) {
   design_ = design;
   uiFont_ = design.uiFont;
-  hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND));
+  hand_ = HandCursor();
   const WindowClassSpec windowClass{design.className, 0, nullptr, design.icon};
   WindowCreateSpec createSpec;
   createSpec.style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;

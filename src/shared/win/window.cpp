@@ -4,11 +4,16 @@
 
 #include <utility>
 
+#include "resource_ids.h"
 #include "shared/win/failure_report.h"
 
 namespace ravelo::win {
 
 HINSTANCE ThisModule() { return GetModuleHandleW(nullptr); }
+
+HCURSOR HandCursor() { return LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND)); }
+
+HCURSOR DragCursor() { return LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_DRAG_ARROW)); }
 
 POINT PointFromLParam(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 

@@ -56,6 +56,11 @@ class Window {
 // The module's own resources (cursors, icons).
 HINSTANCE ThisModule();
 
+// The suite's cursors, from the program's resources: the hand over what acts
+// on a click, and the arrow with a cross over what can be dragged.
+HCURSOR HandCursor();
+HCURSOR DragCursor();
+
 // Pointer positions from mouse messages; button state of the VB kind: 1 left,
 // 2 right, 4 middle, added up.
 POINT PointFromLParam(LPARAM lParam);

@@ -38,8 +38,8 @@ bool StyleWindow::Create() {
   design.title = kTitleText;
   if (!SkinnedFrame::Create(design)) return false;
 
-  hand_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_POINTING_HAND));
-  drag_ = LoadCursorW(ThisModule(), MAKEINTRESOURCEW(IDC_DRAG_ARROW));
+  hand_ = HandCursor();
+  drag_ = DragCursor();
   using namespace style_controls;
   if (!CreateButton(save_, kSave, L"保存", &StyleWindow::Save) ||
       !CreateButton(restore_, kRestore, L"还原", &StyleWindow::Restore) ||
