@@ -30,4 +30,38 @@ inline bool ShowOwnCursor(HCURSOR cursor, LPARAM lParam) {
   return true;
 }
 
+// The keys of a control that acts as a push button once it has the focus:
+// Enter presses it at once (rather than the form's default button), Space
+// when it comes up, as on a standard button. Other messages: nullopt.
+class ButtonKeys {
+ public:
+  template <typename Press>
+  std::optional<LRESULT> Answer(UINT message, WPARAM wParam, LPARAM lParam, Press&& press) {
+    switch (message) {
+      case WM_GETDLGCODE: {
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0;
+      }
+      case WM_KEYDOWN:
+        if (wParam == VK_SPACE) spaceDown_ = true;
+        if (wParam == VK_RETURN) press();
+        return 0;
+      case WM_KEYUP:
+        if (wParam == VK_SPACE && spaceDown_) {
+          spaceDown_ = false;
+          press();
+        }
+        return 0;
+      case WM_KILLFOCUS:
+        spaceDown_ = false;
+        return std::nullopt;
+      default:
+        return std::nullopt;
+    }
+  }
+
+ private:
+  bool spaceDown_ = false;
+};
+
 }  // namespace ravelo::win

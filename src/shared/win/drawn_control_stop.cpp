@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "shared/win/control_messages.h"
+
 namespace ravelo::win {
 namespace {
 constexpr wchar_t kStopClass[] = L"RaveloDrawnControlStop";
@@ -34,26 +36,13 @@ bool DrawnControlStop::Create(HWND form, int controlId, const std::wstring& name
 
 LRESULT DrawnControlStop::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (auto answer = accessibility_.HandleMessage(message, wParam, lParam)) return *answer;
-  switch (message) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      spacePressed_ = false;
-      if (onFocusChange) onFocusChange(message == WM_SETFOCUS);
-      return 0;
-    case WM_GETDLGCODE: {
-      // Enter acts on the focused control rather than the form's default button.
-      const auto* key = reinterpret_cast<const MSG*>(lParam);
-      return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0;
-    }
-    case WM_KEYDOWN:
-      if (wParam == VK_SPACE) spacePressed_ = true;
-      if (wParam == VK_RETURN && onActivate) onActivate();
-      return 0;
-    case WM_KEYUP:
-      if (wParam == VK_SPACE && std::exchange(spacePressed_, false) && onActivate) onActivate();
-      return 0;
-    default:
-      break;
+  if (auto answer = keys_.Answer(message, wParam, lParam, [this] {
+        if (onActivate) onActivate();
+      }))
+    return *answer;
+  if (message == WM_SETFOCUS || message == WM_KILLFOCUS) {
+    if (onFocusChange) onFocusChange(message == WM_SETFOCUS);
+    return 0;
   }
   return Default(message, wParam, lParam);
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "shared/win/accessible.h"
+#include "shared/win/control_messages.h"
 #include "shared/win/window.h"
 
 namespace ravelo::win {
@@ -29,7 +30,7 @@ class DrawnControlStop final : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   RECT bounds_{};
-  bool spacePressed_ = false;
+  ButtonKeys keys_;
   Accessibility accessibility_;
 };
 

@@ -175,27 +175,15 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (auto answer = AnswerPaintMessages(Handle(), message, [this](const PaintDc& paint) { Paint(paint.Get()); }))
     return *answer;
   if (auto answer = accessibility_.HandleMessage(message, wParam, lParam)) return *answer;
+  if (auto answer = keys_.Answer(message, wParam, lParam, [this] { Click(); })) return *answer;
   switch (message) {
     case WM_ENABLE:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE:
-      spacePressed_ = spacePressed_ && message != WM_KILLFOCUS;
+      // The focus mark comes or goes.
       InvalidateRect(Handle(), nullptr, FALSE);
       if (message == WM_UPDATEUISTATE) break;
-      return 0;
-    case WM_GETDLGCODE: {
-      // Enter presses the focused button rather than the form's default one.
-      const auto* key = reinterpret_cast<const MSG*>(lParam);
-      return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0;
-    }
-    case WM_KEYDOWN:
-      if (wParam == VK_RETURN) Click();
-      if (wParam == VK_SPACE) spacePressed_ = true;
-      return 0;
-    case WM_KEYUP:
-      // Pressed as a standard button is: when Space comes up.
-      if (wParam == VK_SPACE && std::exchange(spacePressed_, false)) Click();
       return 0;
     case WM_SETCURSOR:
       if (ShowOwnCursor(cursor_, lParam)) return TRUE;

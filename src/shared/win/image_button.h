@@ -18,6 +18,7 @@
 #include "shared/core/frame_layout.h"
 #include "shared/win/accessible.h"
 #include "shared/win/click_tracker.h"
+#include "shared/win/control_messages.h"
 #include "shared/win/gdi.h"
 #include "shared/win/offscreen.h"
 #include "shared/win/picture.h"
@@ -81,7 +82,7 @@ class ImageButton final : public Window {
   PictureAtSize greyedSized_;
   PictureAtSize hoverSized_;
   bool hovering_ = false;
-  bool spacePressed_ = false;
+  ButtonKeys keys_;
   mutable Font faceFont_;  // the system's message font, made on first use
   HCURSOR cursor_ = nullptr;
   ClickTracker click_;
