@@ -10,10 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
 
 #include "rvo_parts.h"
 #include "style/win/style_controls.h"
@@ -46,19 +42,6 @@ double MeanDifference(const Image& small, const Image& large) {
   return total / (255.0 * 3 * small.Width() * small.Height());
 }
 
-// Saves a picture as a binary PPM in the folder RAVELO_SCREEN_SHOTS names,
-// if any (run.sh), to look at beside the other.
-void Keep(const Image& image, const std::string& name) {
-  const char* folder = std::getenv("RAVELO_SCREEN_SHOTS");
-  if (!folder) return;
-  std::ofstream out(std::filesystem::path(FromUtf8(folder)) / FromUtf8(name), std::ios::binary);
-  out << "P6\n" << image.Width() << ' ' << image.Height() << "\n255\n";
-  for (const std::uint32_t pixel : image.Pixels()) {
-    const char rgb[] = {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8), static_cast<char>(pixel)};
-    out.write(rgb, 3);
-  }
-}
-
 // The display's DPI for the programs started from now on: Wine reads
 // HKCU\Control Panel\Desktop\LogPixels when a process starts. The prefix is
 // this suite's own (run.sh), so each test sets the value it needs.
@@ -82,7 +65,6 @@ TEST(HighDpi, RvoShowsItsDesignOneAndAHalfTimesAsLargeAndCentred) {
     const Window main = WaitForDrawWindow(rvo);
     main.WaitUntilPainted();
     shot[dpi == 144] = main.CaptureWindow();
-    Keep(shot[dpi == 144], "rvo-" + std::to_string(dpi) + "-dpi.ppm");
     if (dpi == 96) continue;
     // The fonts grow with the geometry: the text line stays in the content
     // area and off the command buttons.
@@ -137,7 +119,6 @@ TEST(FullScreen, F11ShowsTheContentScaledAndCentredAndEscGivesTheWindowBack) {
   main.WaitUntilPainted();
   const Rect windowed = main.WindowRect();
   const Image small = Content(main).CaptureWindow();
-  Keep(small, "windowed.ppm");
 
   main.PostKey(VK_F11);
   const Rect screen = ScreenBounds();
@@ -153,8 +134,6 @@ TEST(FullScreen, F11ShowsTheContentScaledAndCentredAndEscGivesTheWindowBack) {
   EXPECT_LE(std::abs((content.left - screen.left) - (screen.right - content.right)), 1);
   EXPECT_LE(std::abs((content.top - screen.top) - (screen.bottom - content.bottom)), 1);
   const Image large = Content(main).CaptureWindow();
-  Keep(large, "full-screen.ppm");
-  Keep(main.CaptureWindow(), "whole-screen.ppm");
   const double difference = MeanDifference(small, large);
   std::printf("content in full screen scaled down by %.3f against the window: mean difference %.4f\n", scale,
               difference);
