@@ -13,7 +13,6 @@
 // reports its times and its own peak resident size (VmHWM).
 #include <sys/wait.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <chrono>
@@ -27,6 +26,7 @@
 
 #include "config/core/roster_import.h"
 #include "shared/core/file_system.h"
+#include "unit/config/zip_builder.h"  // the unit tests' zip archives
 
 namespace {
 
@@ -52,63 +52,8 @@ double PeakMiB() {
   return 0;
 }
 
-void PutLe(std::string& out, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-std::string Zip(const std::vector<std::pair<std::string, std::string>>& parts) {
-  std::string zip, directory;
-  for (const auto& [name, content] : parts) {
-    uLongf packedSize = compressBound(static_cast<uLong>(content.size()));
-    std::string packed(packedSize, '\0');
-    z_stream z{};
-    deflateInit2(&z, 6, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    packed.resize(deflateBound(&z, static_cast<uLong>(content.size())));
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(content.data()));
-    z.avail_in = static_cast<uInt>(content.size());
-    z.next_out = reinterpret_cast<Bytef*>(packed.data());
-    z.avail_out = static_cast<uInt>(packed.size());
-    deflate(&z, Z_FINISH);
-    packed.resize(z.total_out);
-    deflateEnd(&z);
-    const auto crc = crc32(0, reinterpret_cast<const Bytef*>(content.data()), static_cast<uInt>(content.size()));
-    const std::uint64_t offset = zip.size();
-    for (const bool central : {false, true}) {
-      std::string& out = central ? directory : zip;
-      PutLe(out, central ? 0x02014b50 : 0x04034b50, 4);
-      if (central) PutLe(out, 20, 2);
-      PutLe(out, 20, 2);
-      PutLe(out, 0, 2);
-      PutLe(out, 8, 2);
-      PutLe(out, 0, 4);
-      PutLe(out, crc, 4);
-      PutLe(out, packed.size(), 4);
-      PutLe(out, content.size(), 4);
-      PutLe(out, name.size(), 2);
-      PutLe(out, 0, 2);
-      if (central) {
-        PutLe(out, 0, 6);  // comment length, disk, internal attributes
-        PutLe(out, 0, 4);  // external attributes
-        PutLe(out, offset, 4);
-      }
-      out += name;
-      if (!central) out += packed;
-    }
-  }
-  const std::uint64_t at = zip.size();
-  zip += directory;
-  PutLe(zip, 0x06054b50, 4);
-  PutLe(zip, 0, 4);
-  PutLe(zip, parts.size(), 2);
-  PutLe(zip, parts.size(), 2);
-  PutLe(zip, directory.size(), 4);
-  PutLe(zip, at, 4);
-  PutLe(zip, 0, 2);
-  return zip;
-}
-
 std::string Workbook(const std::string& sheetData, const std::string& sharedStrings) {
-  return Zip({
+  return ravelo::testing::MakeZip({
       {"[Content_Types].xml", "<Types/>"},
       {"_rels/.rels",
        R"(<Relationships><Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/></Relationships>)"},
