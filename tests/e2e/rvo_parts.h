@@ -95,8 +95,16 @@ inline bool HandAndTooltipShow(Point plain, Point hot, const wchar_t* tooltip) {
   Pause(Milliseconds{300});  // the program sets its cursor as the pointer arrives
   const HCURSOR arrow = shown();
   mouse::MoveTo(hot);
-  return PollUntil([&] { return shown() != arrow; }) &&
-         PollUntil([&] { return FindOneWindow({.className = L"tooltips_class32", .text = tooltip}).has_value(); });
+  if (!PollUntil([&] { return shown() != arrow; })) return false;
+  // A tooltip shows once the pointer rests; under load Wine can miss the
+  // first rest, so the pointer rests once more a pixel further on.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (PollUntil([&] { return FindOneWindow({.className = L"tooltips_class32", .text = tooltip}).has_value(); },
+                  Milliseconds{3000}))
+      return true;
+    mouse::MoveTo(hot + Point{1, 1});
+  }
+  return false;
 }
 
 // Clicks a screen point (the right button unless given) and waits for the
