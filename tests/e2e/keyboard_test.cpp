@@ -22,6 +22,7 @@ namespace {
 
 namespace ids = ravelo::settings_controls;
 namespace editor = ravelo::secondary_controls::name_list;
+namespace about = ravelo::secondary_controls::about;
 
 // What a screen reader reads of a window's client object.
 struct Read {
@@ -174,7 +175,8 @@ TEST_F(Keyboard, AltSpaceAltAndTheEditorsEnterCtrlEnterAndEsc) {
   window.WaitUntilGone();
 }
 
-// A screen reader names and tells apart every kind of control on the form.
+// A screen reader names and tells apart every kind of control on the form
+// and in the about box.
 TEST_F(Keyboard, AScreenReaderReadsTheFormsControls) {
   install_.SetIniValue(L"Form", L"top", L"1");
   const Window form = StartForm();
@@ -201,6 +203,18 @@ TEST_F(Keyboard, AScreenReaderReadsTheFormsControls) {
   EXPECT_EQ(ok.name, L"确定");
   EXPECT_EQ(ok.role, ROLE_SYSTEM_PUSHBUTTON);
   EXPECT_EQ(ReadAccessible(form.ChildById(ids::kMenuBox)).name, L"菜单");
+
+  // The about box, from the menu: its logo acts, its two pictures do not;
+  // Esc closes it.
+  OpenMenuWith([] { keyboard::Press(VK_MENU); });
+  for (int i = 0; i < 5; ++i) keyboard::Press(VK_DOWN);
+  keyboard::Press(VK_RETURN);  // 关于
+  const Window about = process_->WaitForWindow({.className = about::kWindowClass});
+  EXPECT_EQ(ReadAccessible(about.ChildById(about::kLogo)).role, ROLE_SYSTEM_PUSHBUTTON);
+  EXPECT_EQ(ReadAccessible(about.ChildById(about::kFirstPicture)).role, ROLE_SYSTEM_GRAPHIC);
+  about.Activate();
+  keyboard::Press(VK_ESCAPE);
+  about.WaitUntilGone();
 }
 
 HWND announced = nullptr;

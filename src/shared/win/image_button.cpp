@@ -46,6 +46,13 @@ void ImageButton::MakeTabStop() {
   SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) | WS_TABSTOP);
 }
 
+void ImageButton::ReadAsPicture() {
+  AccessibleDescription description;
+  description.role = ROLE_SYSTEM_GRAPHIC;
+  description.focusable = false;
+  accessibility_.Describe(Handle(), std::move(description));
+}
+
 void ImageButton::Click() {
   if (IsWindowEnabled(Handle()) && onClick) onClick();
 }

@@ -62,6 +62,8 @@ class ImageButton final : public Window {
   void Enable(bool enabled);
   // Reached with Tab (a form's buttons); rvo's buttons take no focus.
   void MakeTabStop();
+  // A button that does nothing on a click is read as a picture.
+  void ReadAsPicture();
   // As a click, when enabled.
   void Click();
 

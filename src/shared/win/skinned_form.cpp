@@ -195,8 +195,10 @@ size_t SkinnedForm::AddText(std::wstring_view text, POINT design, COLORREF colou
 void SkinnedForm::ShowCentred() {
   ShowWindow(Handle(), SW_SHOWNORMAL);
   UpdateWindow(Handle());
-  for (ImageButton* button : buttons_)
+  for (ImageButton* button : buttons_) {
     if (button->onClick) button->MakeTabStop();
+    else button->ReadAsPicture();
+  }
   // The drawn controls' stops wait for the keyboard: the first stop in
   // reading order is a window of the form's own.
   if (const std::vector<HWND> order = TabOrder(); !order.empty()) SetFocus(order.front());
