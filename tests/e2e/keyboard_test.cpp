@@ -32,6 +32,19 @@ struct Read {
   std::wstring value;
 };
 
+// Whether another process reaches a window's accessibility object at all:
+// asked of a window Windows (or Wine) describes by itself. 64-bit Wine 8
+// hands none across processes, not even its own.
+bool ScreenReadersReach(const Window& window) {
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window.Handle(), static_cast<DWORD>(OBJID_WINDOW), IID_IAccessible,
+                                        reinterpret_cast<void**>(&object))) ||
+      !object)
+    return false;
+  object->Release();
+  return true;
+}
+
 Read ReadAccessible(const Window& window) {
   IAccessible* object = nullptr;
   if (FAILED(AccessibleObjectFromWindow(window.Handle(), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
@@ -181,6 +194,7 @@ TEST_F(Keyboard, AScreenReaderReadsTheFormsControls) {
   install_.SetIniValue(L"Form", L"top", L"1");
   const Window form = StartForm();
   ExpectFocus(form, ids::kCaptionBox);
+  if (!ScreenReadersReach(form)) GTEST_SKIP() << "this Wine hands no accessibility object to another process";
   // A screen reader starts from the form, which then makes the drawn
   // controls' stops.
   ReadAccessible(form);
@@ -242,6 +256,7 @@ TEST_F(Keyboard, RvosResultIsReadAndAnnounced) {
       },
       "no name change was announced on the text line");
   UnhookWinEvent(hook);
+  if (!ScreenReadersReach(main)) GTEST_SKIP() << "this Wine hands no accessibility object to another process";
   const Read read = ReadAccessible(line);
   EXPECT_EQ(read.name, name);
   EXPECT_EQ(read.role, ROLE_SYSTEM_STATICTEXT);
