@@ -109,11 +109,14 @@ inline bool HandAndTooltipShow(Point plain, Point hot, const wchar_t* tooltip) {
 
 // Clicks a screen point (the right button unless given) and waits for the
 // menu. Under load Wine can lose a click that lands while the window is still
-// coming forward (a dialog has just closed): no menu then, so it clicks again.
+// coming forward (a dialog has just closed): no menu then, so it waits for the
+// window to be in front and clicks again.
 inline Window OpenMenuAt(const Process& program, const Window& main, Point screen,
                          mouse::Button button = mouse::Button::Right) {
   for (int attempt = 1;; ++attempt) {
     main.Activate();
+    // A click that lands before the window is in front opens nothing.
+    PollUntil([&] { return GetForegroundWindow() == GetAncestor(main.Handle(), GA_ROOT); }, Milliseconds{1000});
     mouse::Click(screen, button);
     std::optional<Window> menu;
     if (PollUntil([&] { return (menu = program.FindOneWindow({.className = kMenuClass})).has_value(); },
@@ -121,7 +124,7 @@ inline Window OpenMenuAt(const Process& program, const Window& main, Point scree
       menu->WaitUntilPainted();  // keys pressed earlier can be lost
       return *menu;
     }
-    if (attempt == 3) throw BenchError(program.Describe() + " showed no menu after three right clicks");
+    if (attempt == 5) throw BenchError(program.Describe() + " showed no menu after five clicks");
   }
 }
 
